@@ -1,0 +1,134 @@
+#pragma once
+// Quick reference: every rule of the game as an operation on one GameState.
+//
+// Operations that play sounds, start timers, read options or need entropy also take the
+// GameHost. Frame steps that depend on wall-clock time take the millisecond tick count from the
+// caller; the rules never read a clock.
+//
+// Sections:
+//   Generator ............ Random.cpp
+//   Money and bets ....... Bets.cpp
+//   Fortune .............. SpinFortune.cpp, BonusFortune.cpp
+//   Arrangement .......... Arrangement.cpp, Wilds.cpp
+//   Spin cycle ........... SpinCycle.cpp, Collect.cpp
+//   Frame steps .......... FrameSteps.cpp
+//   Risk game ............ Risk.cpp
+//   Helms and barrels .... Helms.cpp, Barrels.cpp
+//   Chests ............... Chests.cpp
+//   Free games ........... FreeGames.cpp
+//   Coin game ............ CoinGame.cpp
+//   Ship voyage .......... Voyage.cpp
+#include <cstdint>
+
+#include "GameHost.h"
+#include "GameState.h"
+
+namespace vortala {
+
+// ---- Generator --------------------------------------------------------------------------
+// seed = seed * 134775813 + 1 (mod 2^32); the draw is the high half of seed * n.
+std::uint32_t Random(GameState& g, std::uint32_t n);
+void Randomize(GameState& g, GameHost& host);
+
+// ---- Money and bets ---------------------------------------------------------------------
+void RecomputeTotalBet(GameState& g);
+void ChangeBets(GameState& g, GameHost& host);
+void FitBetsToCredit(GameState& g, GameHost& host);
+void TakeWin(GameState& g, GameHost& host);
+void NewGame(GameState& g);
+void InsertCredit(GameState& g);  // one 100 note, while the credit allows
+// Bet changes as the betting keys apply them. Each returns false when refused (nothing changed).
+bool RaiseLineBet(GameState& g, GameHost& host, int line);  // line 0..14
+bool LowerLineBet(GameState& g, GameHost& host, int line);
+bool RaiseAllBets(GameState& g, GameHost& host);
+bool LowerAllBets(GameState& g, GameHost& host);
+bool MaximumBet(GameState& g, GameHost& host);
+bool MinimumBet(GameState& g, GameHost& host);
+
+// ---- Fortune ----------------------------------------------------------------------------
+void ApplySpinFortune(GameState& g, GameHost& host);
+int EffectiveSpinFortune(const GameState& g);  // E of the spin rule, player-ahead rule applied
+bool PlayerAhead(const GameState& g);          // Credit above twice CreditInserted
+void ApplyRiskFortune(GameState& g, int step, int guess);  // forces RiskCard[step] if it must
+int DrawBarrelContent(GameState& g);                      // 0 powder, 1 empty, 2 full
+void FillChestValues(GameState& g, int chosen);           // chosen 0..4
+void FillFreeGameValues(GameState& g);
+int DrawCoinResult(GameState& g);  // 0..100
+
+// ---- Arrangement ------------------------------------------------------------------------
+void DrawArrangement(GameState& g);
+void EvaluateArrangement(GameState& g, GameHost& host);
+void SubstituteWilds(GameState& g, int line);  // line 0..14
+bool IsCandidateLine(const std::array<Byte, kReels>& s);  // three equal through the middle reel
+void ClearLineResults(GameState& g);  // Multiplier, FreeGameMark, ChestMark of every line
+
+// ---- Spin cycle -------------------------------------------------------------------------
+void PrepareSpinKey(GameState& g, GameHost& host);
+bool CanStartSpin(const GameState& g);
+void StartSpin(GameState& g, GameHost& host);
+void StopSpin(GameState& g, GameHost& host);
+void ResetAfterBetChange(GameState& g, GameHost& host);
+void StepReelStart(GameState& g, GameHost& host);
+void StepReelMotion(GameState& g, std::uint32_t nowMs);
+void StepStopSequence(GameState& g, GameHost& host);
+bool CollectionDue(const GameState& g);  // the frame's condition for CollectIfSettled
+void CollectIfSettled(GameState& g, GameHost& host);
+void Collect(GameState& g, GameHost& host);
+bool CollectionPending(const GameState& g);  // HasWin set but Collect has not run yet
+void ArmBonusChooser(GameState& g, GameHost& host);
+void ChooseBonusScreen(GameState& g, GameHost& host);
+void StepPanel(GameState& g);
+bool AnyBonusScreen(const GameState& g);
+
+// ---- Frame steps that change state ------------------------------------------------------
+void UnfoldReels(GameState& g, std::uint32_t nowMs);
+void JitterBlurredReels(GameState& g, GameHost& host);  // the drawn reels' blur step
+void StepWallClockCounters(GameState& g, std::uint32_t nowMs);
+void StepWildAnimation(GameState& g);
+void StepPinWobble(GameState& g);
+void RefreshReelFaces(GameState& g);
+
+// ---- Risk game --------------------------------------------------------------------------
+void Guess(GameState& g, GameHost& host, int colour);  // 1 red, 2 black
+void DealCard(GameState& g, GameHost& host);
+void StepRiskCard(GameState& g, GameHost& host);
+void EndRisk(GameState& g, GameHost& host);
+void OpenRiskScreen(GameState& g);  // every path that shows the risk screen
+
+// ---- Helms and the barrel bonus ---------------------------------------------------------
+int HelmAngleOfPosition(int position);
+void StepHelms(GameState& g);
+bool CanOpenBarrel(const GameState& g);
+void OpenBarrel(GameState& g, GameHost& host);
+void MoveBarrelChoice(GameState& g, int virtualKey);  // Left 37, Right 39, Down 40
+void PressBarrelSpace(GameState& g, GameHost& host);  // opens, or puts a torch out, or "blast"
+void EndBarrels(GameState& g, GameHost& host);
+void StepExplosion(GameState& g);
+void CheckHelm3Completion(GameState& g);
+
+// ---- Treasure chests --------------------------------------------------------------------
+void PickChest(GameState& g, GameHost& host, int chest);  // chest 0..4
+void OpenChests(GameState& g, GameHost& host);
+void RevealChests(GameState& g, GameHost& host);
+void EndChests(GameState& g, GameHost& host);
+
+// ---- Free games -------------------------------------------------------------------------
+void PickFreeGames(GameState& g, GameHost& host, int item);  // item 0..5
+void AwardFreeGames(GameState& g, GameHost& host);
+void EndFreeGames(GameState& g, GameHost& host);
+
+// ---- Coin game --------------------------------------------------------------------------
+void ThrowCoin(GameState& g, GameHost& host);
+void StepCoin(GameState& g, GameHost& host);
+void EndCoinGame(GameState& g, GameHost& host);
+
+// ---- Ship voyage ------------------------------------------------------------------------
+void SpinArrow(GameState& g, GameHost& host);
+void StepArrow(GameState& g);
+void CheckArrow(GameState& g, GameHost& host);
+void StepShip(GameState& g, GameHost& host);
+void EndVoyage(GameState& g, GameHost& host);
+int ArrowSector(int angle);  // steps 1..4 for a final arrow angle
+bool IsReefSquare(int square);
+
+}  // namespace vortala
