@@ -74,6 +74,10 @@ struct GameState {
     std::array<Flag, kLines> WildLineMark{};
     std::array<Flag, kLines> LineHighlight{};
     Flag ForcedArrangement = 0;  // test mode: chest, coin and galleon rows
+    // A scripted arrangement for the next draw (top, middle, bottom rows of reels 1..5); one use.
+    std::array<std::array<Byte, kReels>, 3> PresetRows{};
+    Flag PresetPending = 0;
+    Flag PresetDrawn = 0;  // the current arrangement came from PresetRows
     // Picture on each drum face: a symbol 0..10, or a wild animation frame (see Symbols.h).
     std::array<std::array<Byte, kDrumPositions>, kReels> ReelFaceTexture{};
 

@@ -36,7 +36,7 @@ void ChangeBets(GameState& g, GameHost& host);
 void FitBetsToCredit(GameState& g, GameHost& host);
 void TakeWin(GameState& g, GameHost& host);
 void NewGame(GameState& g);
-void InsertCredit(GameState& g);  // one 100 note, while the credit allows
+bool InsertCredit(GameState& g);  // one 100 note, while the credit allows
 // Bet changes as the betting keys apply them. Each returns false when refused (nothing changed).
 bool RaiseLineBet(GameState& g, GameHost& host, int line);  // line 0..14
 bool LowerLineBet(GameState& g, GameHost& host, int line);

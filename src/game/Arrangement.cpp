@@ -1,0 +1,176 @@
+// Drawing a reel arrangement and evaluating the fifteen lines. Both run many times per stop key
+// when the fortune re-draws, so they work in place and never allocate.
+#include "Rules.h"
+
+namespace vortala {
+
+namespace {
+
+constexpr std::array<int, 3> kRowPositions{4, 3, 2};  // top, middle, bottom
+
+void ShuffleReel(GameState& g, int reel) {
+    bool used[kDrumPositions] = {};
+    for (int pos = 0; pos < kDrumPositions; ++pos) {
+        std::uint32_t v;
+        do {
+            v = Random(g, kDrumPositions);
+        } while (used[v]);
+        used[v] = true;
+        g.ReelStrip[reel][pos] = static_cast<std::int32_t>(v);
+    }
+}
+
+void InsertWilds(GameState& g) {
+    if (Random(g, 101) >= 33) return;
+    const int attempts = static_cast<int>(Random(g, 5)) + 2;
+    bool hasWild[kReels] = {};
+    for (int i = 0; i < attempts; ++i) {
+        const int reel = static_cast<int>(Random(g, kReels));
+        if (hasWild[reel]) continue;
+        hasWild[reel] = true;
+        g.ReelStrip[reel][Random(g, kDrumPositions)] = kSkull;
+    }
+}
+
+// The scripted arrangement: the visible rows as given, the hidden positions filled in order with
+// the symbols the reel does not show yet.
+void PlacePreset(GameState& g) {
+    for (int reel = 0; reel < kReels; ++reel) {
+        bool shown[kSymbolCount] = {};
+        for (int row = 0; row < 3; ++row) {
+            const Byte s = g.PresetRows[row][reel];
+            g.ReelStrip[reel][kRowPositions[row]] = s;
+            shown[s] = true;
+        }
+        int next = 0;
+        for (int pos = 0; pos < kDrumPositions; ++pos) {
+            if (pos >= 2 && pos <= 4) continue;
+            while (next < kDrumPositions && shown[next]) ++next;
+            g.ReelStrip[reel][pos] = next < kDrumPositions ? next++ : kCrab;
+        }
+    }
+}
+
+int PayMultiplier(int symbol, int run) {
+    const int i = run - 3;
+    switch (symbol) {
+        case kCrab:
+        case kDolphin:
+        case kShark: return std::array{5, 20, 200}[i];
+        case kToucan:
+        case kHelm: return std::array{10, 50, 500}[i];
+        case kCoin: return std::array{20, 100, 500}[i];
+        case kBar: return std::array{20, 200, 1000}[i];
+        case kSkull: return run == 5 ? 101 : 0;
+        default: return 0;
+    }
+}
+
+// Longest run through the middle reel: 5, 4 or 3.
+int RunLength(const std::array<Byte, kReels>& s) {
+    const int m = s[2];
+    if (s[0] == m && s[1] == m && s[3] == m && s[4] == m) return 5;
+    if ((s[0] == m && s[1] == m && s[3] == m) || (s[1] == m && s[3] == m && s[4] == m)) return 4;
+    return 3;
+}
+
+void EvaluateLine(GameState& g, int line) {
+    auto& s = g.LineSymbols[line];
+    auto& result = g.LineResult[line];
+    int wilds = 0;
+    for (Byte sym : s) wilds += sym == kSkull;
+    result.WildCount = wilds;
+    if (wilds >= 1 && wilds <= 4) SubstituteWilds(g, line);
+    if (g.LineBet[line] <= 0 || !IsCandidateLine(s)) return;
+    const int m = s[2];
+    if (m == kIsland) return;
+    g.HasWin = 1;
+    const int run = RunLength(s);
+    result.Multiplier = PayMultiplier(m, run);
+    if (m == kGalleon) result.FreeGameMark = std::array{3, 33, 333}[run - 3];
+    if (m == kChest) result.ChestMark = std::array{7, 77, 777}[run - 3];
+    if (m == kCoin) result.CoinLine = 1;
+}
+
+}  // namespace
+
+bool IsCandidateLine(const std::array<Byte, kReels>& s) {
+    const Byte m = s[2];
+    return (s[0] == m && s[1] == m) || (s[1] == m && s[3] == m) || (s[3] == m && s[4] == m);
+}
+
+void ClearLineResults(GameState& g) {
+    for (auto& r : g.LineResult) {
+        r.Multiplier = 0;
+        r.FreeGameMark = 0;
+        r.ChestMark = 0;
+    }
+}
+
+void RefreshReelFaces(GameState& g) {
+    for (int reel = 0; reel < kReels; ++reel)
+        for (int pos = 0; pos < kDrumPositions; ++pos)
+            g.ReelFaceTexture[reel][pos] = static_cast<Byte>(g.ReelStrip[reel][pos]);
+}
+
+void DrawArrangement(GameState& g) {
+    g.PresetDrawn = g.PresetPending;
+    if (g.PresetPending) {
+        g.PresetPending = 0;
+        PlacePreset(g);
+    } else {
+        for (int reel = 0; reel < kReels; ++reel) ShuffleReel(g, reel);
+        InsertWilds(g);
+    }
+    if (g.ForcedArrangement) {
+        for (auto& strip : g.ReelStrip) {
+            strip[2] = kChest;
+            strip[3] = kCoin;
+            strip[4] = kGalleon;
+        }
+    }
+    RefreshReelFaces(g);
+}
+
+void EvaluateArrangement(GameState& g, GameHost& host) {
+    g.HasWin = 0;
+    g.ScatterCount = 0;
+    g.ScatterWon = 0;
+    g.WildLineWin = 0;
+    g.WildLineWon = 0;
+    g.LineResult.fill(LineResultRecord{});
+    g.ScatterMark.fill(0);  // cells of a thrown-away arrangement must not keep their frames
+
+    for (int line = 0; line < kLines; ++line)
+        for (int reel = 0; reel < kReels; ++reel)
+            g.LineSymbols[line][reel] = static_cast<Byte>(g.ReelStrip[reel][kPaylines[line][reel]]);
+
+    for (int row = 0; row < 3; ++row)
+        for (int reel = 0; reel < kReels; ++reel)
+            g.ScatterCount += g.ReelStrip[reel][kRowPositions[row]] == kIsland;
+    if (g.ScatterCount >= 3) {
+        g.ScatterWon = 1;
+        for (int row = 0; row < 3; ++row)
+            for (int reel = 0; reel < kReels; ++reel)
+                if (g.ReelStrip[reel][kRowPositions[row]] == kIsland) g.ScatterMark[row * kReels + reel] = 1;
+    }
+
+    for (int line = 0; line < kLines; ++line) EvaluateLine(g, line);
+
+    static constexpr std::array<int, 5> kWildOnlyPay{0, 1, 10, 50, 200};
+    for (int line = 0; line < kLines; ++line) {
+        const auto& r = g.LineResult[line];
+        if (r.Multiplier != 0 || r.WildCount < 1 || r.WildCount > 4 || g.LineBet[line] <= 0) continue;
+        g.WildLineWin += static_cast<Money>(g.LineBet[line]) * kWildOnlyPay[r.WildCount];
+    }
+    if (g.WildLineWin > 0) {
+        g.WildLineWon = 1;
+        g.HasWin = 1;
+    }
+    if (g.ScatterWon && g.TotalBet > 0) g.HasWin = 1;
+
+    // A scripted arrangement is what the script asked for: the fortune leaves it alone.
+    if (g.FortuneActive && !g.PresetDrawn) ApplySpinFortune(g, host);
+}
+
+}  // namespace vortala
