@@ -9,13 +9,13 @@ namespace {
 constexpr std::array<int, 3> kRowPositions{4, 3, 2};  // top, middle, bottom
 
 void ShuffleReel(GameState& g, int reel) {
-    bool used[kDrumPositions] = {};
+    unsigned used = 0;
     for (int pos = 0; pos < kDrumPositions; ++pos) {
         std::uint32_t v;
         do {
             v = Random(g, kDrumPositions);
-        } while (used[v]);
-        used[v] = true;
+        } while (used & (1u << v));
+        used |= 1u << v;
         g.ReelStrip[reel][pos] = static_cast<std::int32_t>(v);
     }
 }
@@ -74,13 +74,15 @@ int RunLength(const std::array<Byte, kReels>& s) {
     return 3;
 }
 
-void EvaluateLine(GameState& g, int line) {
+void EvaluateLine(GameState& g, int line, bool wildsVisible) {
     auto& s = g.LineSymbols[line];
     auto& result = g.LineResult[line];
-    int wilds = 0;
-    for (Byte sym : s) wilds += sym == kSkull;
-    result.WildCount = wilds;
-    if (wilds >= 1 && wilds <= 4) SubstituteWilds(g, line);
+    if (wildsVisible) {
+        int wilds = 0;
+        for (Byte sym : s) wilds += sym == kSkull;
+        result.WildCount = wilds;
+        if (wilds >= 1 && wilds <= 4) SubstituteWilds(g, line);
+    }
     if (g.LineBet[line] <= 0 || !IsCandidateLine(s)) return;
     const int m = s[2];
     if (m == kIsland) return;
@@ -114,6 +116,7 @@ void RefreshReelFaces(GameState& g) {
 }
 
 void DrawArrangement(GameState& g) {
+    ++g.ArrangementsDrawn;
     g.PresetDrawn = g.PresetPending;
     if (g.PresetPending) {
         g.PresetPending = 0;
@@ -129,7 +132,8 @@ void DrawArrangement(GameState& g) {
             strip[4] = kGalleon;
         }
     }
-    RefreshReelFaces(g);
+    // The drum faces are refreshed by the stop key once the fortune has settled the outcome,
+    // not here: re-draws would repaint faces nobody sees.
 }
 
 void EvaluateArrangement(GameState& g, GameHost& host) {
@@ -141,24 +145,30 @@ void EvaluateArrangement(GameState& g, GameHost& host) {
     g.LineResult.fill(LineResultRecord{});
     g.ScatterMark.fill(0);  // cells of a thrown-away arrangement must not keep their frames
 
+    // The visible rows once, then every line reads from them.
+    Byte rows[3][kReels];
+    bool wildsVisible = false;
+    for (int row = 0; row < 3; ++row)
+        for (int reel = 0; reel < kReels; ++reel) {
+            const Byte s = static_cast<Byte>(g.ReelStrip[reel][kRowPositions[row]]);
+            rows[row][reel] = s;
+            wildsVisible |= s == kSkull;
+            g.ScatterCount += s == kIsland;
+        }
     for (int line = 0; line < kLines; ++line)
         for (int reel = 0; reel < kReels; ++reel)
-            g.LineSymbols[line][reel] = static_cast<Byte>(g.ReelStrip[reel][kPaylines[line][reel]]);
+            g.LineSymbols[line][reel] = rows[kTopRowPosition - kPaylines[line][reel]][reel];
 
-    for (int row = 0; row < 3; ++row)
-        for (int reel = 0; reel < kReels; ++reel)
-            g.ScatterCount += g.ReelStrip[reel][kRowPositions[row]] == kIsland;
     if (g.ScatterCount >= 3) {
         g.ScatterWon = 1;
-        for (int row = 0; row < 3; ++row)
-            for (int reel = 0; reel < kReels; ++reel)
-                if (g.ReelStrip[reel][kRowPositions[row]] == kIsland) g.ScatterMark[row * kReels + reel] = 1;
+        for (int cell = 0; cell < kVisibleCells; ++cell)
+            g.ScatterMark[cell] = rows[cell / kReels][cell % kReels] == kIsland;
     }
 
-    for (int line = 0; line < kLines; ++line) EvaluateLine(g, line);
+    for (int line = 0; line < kLines; ++line) EvaluateLine(g, line, wildsVisible);
 
     static constexpr std::array<int, 5> kWildOnlyPay{0, 1, 10, 50, 200};
-    for (int line = 0; line < kLines; ++line) {
+    for (int line = 0; wildsVisible && line < kLines; ++line) {
         const auto& r = g.LineResult[line];
         if (r.Multiplier != 0 || r.WildCount < 1 || r.WildCount > 4 || g.LineBet[line] <= 0) continue;
         g.WildLineWin += static_cast<Money>(g.LineBet[line]) * kWildOnlyPay[r.WildCount];

@@ -78,6 +78,7 @@ struct GameState {
     std::array<std::array<Byte, kReels>, 3> PresetRows{};
     Flag PresetPending = 0;
     Flag PresetDrawn = 0;  // the current arrangement came from PresetRows
+    std::uint64_t ArrangementsDrawn = 0;  // statistics: every draw, fortune re-draws included
     // Picture on each drum face: a symbol 0..10, or a wild animation frame (see Symbols.h).
     std::array<std::array<Byte, kDrumPositions>, kReels> ReelFaceTexture{};
 

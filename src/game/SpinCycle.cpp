@@ -68,6 +68,7 @@ void StopSpin(GameState& g, GameHost& host) {
     ResetAfterBetChange(g, host);
     DrawArrangement(g);
     EvaluateArrangement(g, host);
+    RefreshReelFaces(g);
     g.ReelsInView = 0;
     g.RiskLocked = 0;
     g.RiskStep = 0;

@@ -1,0 +1,73 @@
+// Cost of one stop key's outcome (draw, evaluation and the default fortune) against the floor
+// that the generator alone sets: the ~150 Random(10) draws of five rejection-sampled shuffles.
+#include <benchmark/benchmark.h>
+
+#include "AllocationCounter.h"
+#include "game/Rules.h"
+
+namespace vortala {
+namespace {
+
+class QuietHost : public GameHost {
+public:
+    void PlaySound(std::string_view, bool) override {}
+    void StartTimer(PhaseTimer) override {}
+    void StopTimer(PhaseTimer) override {}
+    void StartOneShot(OneShotTimer, int) override {}
+    bool AutoStopEnabled() const override { return false; }
+    int AutoStopDelaySeconds() const override { return 1; }
+    std::uint32_t Entropy() override { return 1; }
+};
+
+// The shuffle's generator work and nothing else.
+void BM_GeneratorFloor(benchmark::State& state) {
+    GameState g;
+    std::uint64_t draws = 0;
+    for (auto _ : state) {
+        for (int reel = 0; reel < kReels; ++reel) {
+            unsigned used = 0;
+            for (int pos = 0; pos < kDrumPositions; ++pos) {
+                std::uint32_t v;
+                do {
+                    v = Random(g, 10);
+                    ++draws;
+                } while (used & (1u << v));
+                used |= 1u << v;
+            }
+        }
+        benchmark::DoNotOptimize(g.Seed);
+    }
+    state.counters["arrangements/s"] = benchmark::Counter(state.iterations(), benchmark::Counter::kIsRate);
+    state.counters["draws/shuffle"] = static_cast<double>(draws) / state.iterations();
+}
+BENCHMARK(BM_GeneratorFloor);
+
+void Arrangement(benchmark::State& state, bool fortune) {
+    GameState g;
+    QuietHost host;
+    g.LineBet.fill(1);
+    RecomputeTotalBet(g);
+    g.FortuneActive = fortune;
+    const std::size_t allocationsBefore = bench::AllocationCount();
+    for (auto _ : state) {
+        DrawArrangement(g);
+        EvaluateArrangement(g, host);
+        benchmark::DoNotOptimize(g.HasWin);
+    }
+    const auto allocations = static_cast<double>(bench::AllocationCount() - allocationsBefore);
+    state.counters["allocations"] = allocations;
+    state.counters["arrangements/s"] = benchmark::Counter(state.iterations(), benchmark::Counter::kIsRate);
+    // Each outcome may draw several arrangements when the fortune re-draws.
+    state.counters["drawn/s"] =
+        benchmark::Counter(static_cast<double>(g.ArrangementsDrawn), benchmark::Counter::kIsRate);
+}
+
+void BM_DrawAndEvaluate(benchmark::State& state) { Arrangement(state, false); }
+void BM_DrawEvaluateAndFortune(benchmark::State& state) { Arrangement(state, true); }
+BENCHMARK(BM_DrawAndEvaluate);
+BENCHMARK(BM_DrawEvaluateAndFortune);
+
+}  // namespace
+}  // namespace vortala
+
+BENCHMARK_MAIN();
