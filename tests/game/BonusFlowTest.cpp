@@ -1,7 +1,5 @@
 // Whole bonus rounds across several screens: pending screens open in their fixed order, and the
 // largest reachable win survives every doubling without overflow.
-#include <gtest/gtest.h>
-
 #include "BonusDriver.h"
 
 namespace vortala::test {
