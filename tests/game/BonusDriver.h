@@ -15,7 +15,7 @@ struct BonusTest : ::testing::Test {
 // One guess, then the deck card runs until it shows; FortuneRiskNow of +-100 decides the verdict.
 inline void PlayCard(GameState& g, RecordingHost& host, int colour = 1) {
     Guess(g, host, colour);
-    for (int i = 0; i < 20 && !g.RiskCardShown[g.RiskStep - 1]; ++i) StepRiskCard(g, host);
+    for (int i = 0; i < 20 && g.RiskStep > 0 && !g.RiskCardShown[g.RiskStep - 1]; ++i) StepRiskCard(g, host);
 }
 
 // One voyage move: the arrow stands in the sector of `steps`, then the ship-step timer ticks until

@@ -46,9 +46,10 @@ TEST_F(RiskTest, SevenRightGuessesFeedTheThirdHelmEndTheLadderAndOpenTheVoyage) 
     EXPECT_TRUE(g.HelmTurning[2] && g.RiskLadderWon);
     EXPECT_EQ(host.sounds.back(), "komb3");
     EXPECT_TRUE(g.RiskLocked);  // after the last card only the end timer moves on
-    g.RiskLocked = 0;
-    Guess(g, host, 1);
-    EXPECT_EQ(g.RiskStep, 7);
+    GameState unlocked = g;
+    unlocked.RiskLocked = 0;
+    Guess(unlocked, host, 1);
+    EXPECT_EQ(unlocked.RiskStep, 7);  // no eighth card even if the lock were lifted
 
     EndRisk(g, host);
     EXPECT_TRUE(g.SuperBonusDue && g.SuperBonusScreen && !g.ReelsInView);
