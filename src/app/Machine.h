@@ -1,0 +1,86 @@
+#pragma once
+// Machine: the main window's behaviour without a window. It owns the GameState and the options,
+// turns keys, clicks, timer ticks and paint ticks into calls of the rules, and serves the rules as
+// their GameHost. A platform (the SDL window or the headless host) feeds it events in order, one
+// at a time, on one thread.
+#include <cstdint>
+#include <string>
+
+#include "FrameRenderer.h"
+#include "MachinePlatform.h"
+#include "Settings.h"
+#include "game/Rules.h"
+
+namespace vortala {
+
+struct FieldPoint {
+    int x = 0;
+    int y = 0;
+};
+
+class Machine : public GameHost {
+public:
+    explicit Machine(MachinePlatform& platform);
+
+    GameState& State() { return game_; }
+    const GameState& State() const { return game_; }
+    Settings& Options() { return settings_; }
+    const Settings& Options() const { return settings_; }
+    // Copies the fortune bars into the rules and the speed bar into the paint timer.
+    void ApplyOptions();
+
+    // ---- Input handlers (field coordinates for the mouse) ----
+    void FormKeyDown(int key, Shift shift);
+    void FormKeyUp(int key, Shift shift);
+    void FormKeyPress(char c);
+    void FormMouseDown(MouseButton button, Shift shift, int x, int y);
+    void FormMouseUp(MouseButton button, Shift shift, int x, int y);
+    void FormClick();
+    void FormContextPopup();
+    Cursor FormMouseMove(Shift shift, int x, int y);
+    void Deliver(const InputEvent& event);
+
+    // Field coordinates of a window point in a client area of the given size.
+    static FieldPoint MapToField(int x, int y, int clientWidth, int clientHeight);
+
+    // ---- Time ----
+    void OnTimer(TimerId timer);
+    void OnOneShot(OneShotTimer timer);
+    // One paint tick: the frame's drawing (when a renderer is given) and its state steps.
+    void PaintFrame(FrameRenderer* renderer);
+
+    // True when nothing is in play: reels idle, no screen, input free, panel in place.
+    bool Idle() const;
+    const std::string& TypedBuffer() const { return typed_; }
+
+    // ---- GameHost ----
+    void PlaySound(std::string_view name, bool loop) override;
+    void StartTimer(PhaseTimer timer) override;
+    void StopTimer(PhaseTimer timer) override;
+    void StartOneShot(OneShotTimer timer, int delayMs) override;
+    bool AutoStopEnabled() const override;
+    int AutoStopDelaySeconds() const override;
+    std::uint32_t Entropy() override;
+
+private:
+    bool StakeLocked() const;
+    void Post(InputEvent::Kind kind, int key);
+    void ReleaseSpace();
+    void KeypadBet(int key, Shift shift);
+    void StakeAllUp();
+    void StakeAllDown();
+    void FreeStepsOnKeyUp(int key, Shift shift);
+    void BonusKeysOnKeyUp(int key);
+    void AlwaysKeysOnKeyUp(int key);
+    void ClickBetButton(int line, int delta);
+    void TypedCodes();
+
+    MachinePlatform& platform_;
+    GameState game_;
+    Settings settings_;
+    std::string typed_;
+    FieldPoint press_;
+    bool mouseSpinArmed_ = false;
+};
+
+}  // namespace vortala

@@ -1,0 +1,229 @@
+// Keys and typed characters of the main window.
+//
+// Stakes are refused from the start of a spin until its collection has run (or it lost), so a
+// bet changed mid-game can neither be paid at the new stake nor throw the shown win away.
+#include "Machine.h"
+
+namespace vortala {
+
+namespace {
+
+constexpr int kMaxLineBet = 99;
+// The one-letter code that toggles the test arrangement when typed first.
+constexpr char kTestToggleLetter = 'T';
+
+bool IsKeypadDigit(int key, int last) { return key >= vk::Numpad1 && key <= vk::Numpad(last); }
+
+}  // namespace
+
+bool Machine::StakeLocked() const {
+    return game_.ReelsSpinning || game_.ReelsStarting || game_.ReelsStopping[0] || CollectionPending(game_);
+}
+
+void Machine::Post(InputEvent::Kind kind, int key) {
+    InputEvent e;
+    e.kind = kind;
+    e.key = key;
+    platform_.PostInput(e);
+}
+
+void Machine::FormKeyDown(int key, Shift shift) {
+    GameState& g = game_;
+    if (key != vk::F1) g.HelpArmed = 0;
+    if (!g.InputLocked) {
+        if (key == 'J' && shift.ctrl && shift.alt && shift.shift) g.CreditsShown = 1;
+        if (g.ReelsStopping[1]) {
+            if (key == vk::Space && (g.ReelsSpinning || g.IntroShown || g.ReelsStarting)) {
+                if (!g.ReelsAtRest) {
+                    g.ReelsStopping[0] = 1;
+                    g.ReelStopped[0] = 1;
+                    g.ReelSpeed[0] = 0.02f;
+                    g.InputLocked = 1;
+                }
+            } else if (key == vk::Space) {
+                g.CreditsShown = 0;
+                PrepareSpinKey(g, *this);
+            } else if (key == vk::F5) {
+                g.LineHighlight.fill(1);
+            }
+            g.ReelsStopping[1] = 0;
+        }
+    }
+    if (key == vk::Escape) platform_.Minimise();
+    if (g.BarrelScreen && !g.BarrelOpened) {
+        if (key == vk::Space) PressBarrelSpace(g, *this);
+        else if (key == vk::Left || key == vk::Right || key == vk::Down) MoveBarrelChoice(g, key);
+    }
+}
+
+void Machine::FormKeyUp(int key, Shift shift) {
+    GameState& g = game_;
+    g.LineHighlight.fill(0);
+    platform_.SetTimerEnabled(TimerId::Tijoker, true);
+
+    if (key == vk::PageUp && g.TotalBet < 891 && g.Credit > 0 && !g.InputLocked && !StakeLocked()) {
+        PlaySound("bet", false);
+        g.LineBet.fill(kMaxLineBet);
+        RecomputeTotalBet(g);
+        g.FreeGames = 0;
+        FitBetsToCredit(g, *this);
+    }
+    if (key == vk::PageDown && g.TotalBet > 9 && !g.InputLocked && !StakeLocked()) {
+        g.LineBet.fill(1);
+        RecomputeTotalBet(g);
+        FitBetsToCredit(g, *this);  // the minimum can still exceed a tiny credit
+    }
+    if (key == vk::Space && g.CoinScreen && !g.CoinThrown) ThrowCoin(g, *this);
+    if (!g.InputLocked) FreeStepsOnKeyUp(key, shift);
+    BonusKeysOnKeyUp(key);
+    AlwaysKeysOnKeyUp(key);
+    if (g.RiskScreen && !g.RiskLocked) {
+        if (key == vk::Left) Guess(g, *this, 1);
+        else if (key == vk::Right) Guess(g, *this, 2);
+        else if (key == vk::Down && g.RiskGuess[6] == 0) TakeWin(g, *this);
+    }
+    if (key == vk::F10) platform_.ToggleMaximise();
+    if (key != vk::F10 && g.IntroShown) {
+        Post(InputEvent::Kind::KeyDown, vk::Space);
+        Post(InputEvent::Kind::KeyUp, vk::Space);
+        g.IntroShown = 0;
+    }
+}
+
+void Machine::FreeStepsOnKeyUp(int key, Shift shift) {
+    GameState& g = game_;
+    g.RiskScreen = g.ChestScreen = g.FreeGameScreen = g.LineWinPending = 0;
+    g.ChestTrigger = g.FreeGameTrigger = 0;
+    if (key == vk::Space) ReleaseSpace();
+    const bool stakeKey = IsKeypadDigit(key, 9) || key == vk::Add || key == vk::Subtract;
+    const bool stakeFree = !StakeLocked();
+    if (stakeFree) {
+        if (IsKeypadDigit(key, 9)) KeypadBet(key, shift);
+        if (key == vk::Add) StakeAllUp();
+        if (key == vk::Subtract) StakeAllDown();
+    }
+    g.ReelsStopping[1] = 1;  // every free release re-arms the spin key
+    if (stakeKey && stakeFree) {
+        ResetAfterBetChange(g, *this);
+        FitBetsToCredit(g, *this);
+    }
+}
+
+void Machine::ReleaseSpace() {
+    GameState& g = game_;
+    if (g.ReelsSpinning && !g.IntroShown) {
+        StopSpin(g, *this);
+        g.SpinKeyDown = 0;
+        return;
+    }
+    if (g.IntroShown || !CanStartSpin(g)) return;
+    // A release nobody prepared (another key held while Space went down) prepares first, so the
+    // spin cannot end at once on the last game's stopped reels.
+    if (!g.SpinKeyDown) PrepareSpinKey(g, *this);
+    StartSpin(g, *this);
+    g.SpinKeyDown = 0;
+}
+
+void Machine::KeypadBet(int key, Shift shift) {
+    GameState& g = game_;
+    int& bet = g.LineBet[key - vk::Numpad1];
+    if (g.ReelsSpinning) return;
+    if (shift.alt) {
+        if (bet <= 0) return;
+        --bet;
+    } else {
+        if (bet >= kMaxLineBet) return;
+        ++bet;
+    }
+    g.FreeGames = 0;
+    PlaySound("bet", false);
+    RecomputeTotalBet(g);
+}
+
+void Machine::StakeAllUp() {
+    GameState& g = game_;
+    if (g.TotalBet > 890 || g.Credit < 1 || g.ReelsSpinning) return;
+    g.FreeGames = 0;
+    PlaySound("bet", false);
+    for (int& bet : g.LineBet)
+        if (bet < kMaxLineBet) ++bet;
+    RecomputeTotalBet(g);
+}
+
+void Machine::StakeAllDown() {
+    GameState& g = game_;
+    if (g.TotalBet < 9) return;
+    g.FreeGames = 0;
+    PlaySound("bet", false);
+    for (int& bet : g.LineBet)
+        if (bet > 0) --bet;
+    RecomputeTotalBet(g);
+}
+
+void Machine::BonusKeysOnKeyUp(int key) {
+    GameState& g = game_;
+    if (g.FreeGameScreen && !g.FreeGamePicked && IsKeypadDigit(key, 6)) PickFreeGames(g, *this, key - vk::Numpad1);
+    if (g.ChestScreen && !g.ChestPicked && IsKeypadDigit(key, 5)) PickChest(g, *this, key - vk::Numpad1);
+    if (g.SuperBonusScreen && !g.ArrowSpinning && key == vk::Space) SpinArrow(g, *this);
+}
+
+void Machine::AlwaysKeysOnKeyUp(int key) {
+    GameState& g = game_;
+    switch (key) {
+        case vk::Insert:
+            if (InsertCredit(g)) PlaySound("credit", false);
+            break;
+        case vk::F1:
+            PlaySound("butt_click", false);
+            if (g.HelpArmed) platform_.OpenUrl("https://www.orvexa.example/en/index.php?option=com_content&view=article&id=8");
+            else g.HelpArmed = 1;
+            break;
+        case vk::F2: PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Options); break;
+        case vk::F3: PlaySound("butt_click", false), platform_.ShowDialog(Dialog::About); break;
+        case vk::F4: PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Statistics); break;
+        default: break;
+    }
+}
+
+void Machine::FormKeyPress(char c) {
+    GameState& g = game_;
+    if (typed_.size() == 1 && typed_[0] == kTestToggleLetter) g.ForcedArrangement = !g.ForcedArrangement;
+    typed_.push_back(c);
+    if (typed_.size() > 8) typed_.erase(0, 1);
+    TypedCodes();
+}
+
+void Machine::TypedCodes() {
+    GameState& g = game_;
+    const bool full = typed_.size() == 8;
+    auto tail = [&](std::size_t from) { return full ? typed_.substr(from) : std::string(); };
+    if (tail(4) == "KELP") g.ForcedArrangement = 1;
+    if (typed_ == "plum4826") {
+        g.CoinPile = 1000;
+        g.CoinRounds = 4;
+        typed_.clear();
+        PlaySound("credit", false);
+    }
+    if (typed_ == "lanterns") {
+        g.FreeGames = 25;
+        typed_.clear();
+        PlaySound("addgam", false);
+    }
+    if (tail(4) == "wisk") {
+        g.HelmLastBeforeBonus = g.HelmLastBeforeBonus == 9 ? 0 : 9;
+        PlaySound("komb3", false);
+    }
+    g.CreditsShown = 0;
+    if (tail(2) == "mizzen") {
+        g.CreditsShown = 1;
+        PlaySound("addgam", false);
+    }
+    if (typed_ == "doubloon") {
+        PlaySound("credit", false);
+        g.Credit = AddMoney(g.Credit, 20000);
+        g.CreditInserted = AddMoney(g.CreditInserted, 20000);
+        typed_.clear();
+    }
+}
+
+}  // namespace vortala
