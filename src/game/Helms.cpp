@@ -30,6 +30,7 @@ void CheckHelm3Completion(GameState& g) {
     g.BarrelBonusDue = 1;
     g.BarrelScreen = 1;
     g.ReelsInView = 0;
+    g.InputLocked = 1;  // as on every bonus screen: no spin may start under the barrels
 }
 
 }  // namespace vortala

@@ -61,6 +61,7 @@ TEST_F(VoyageTest, ThirdHelmAtItsTopStartsTheBarrelsAfterTheVoyage) {
     EndVoyage(g, host);
     EXPECT_EQ(g.Credit, 150);
     EXPECT_TRUE(g.BarrelBonusDue && g.BarrelScreen && !g.ReelsInView);
+    EXPECT_TRUE(g.InputLocked);  // no spin may start under the barrel screen
 }
 
 }  // namespace vortala::test
