@@ -216,15 +216,15 @@ def helpcard_body():
     for j, head in enumerate(('3 in a row', '4', '5')):
         g.append(text(x0 + 260 + j * 58, y0 + 26, head, 11, fill=ink, stroke='none', sw=0))
     for i, (pic, name, a, b, c) in enumerate(rows):
-        y = y0 + 34 + i * 42
-        g.append(f'<image x="{x0}" y="{y}" width="46" height="40" preserveAspectRatio="none" xlink:href="SYM_{pic}"/>')
+        y = y0 + 34 + i * 38
+        g.append(f'<image x="{x0}" y="{y}" width="42" height="36" preserveAspectRatio="none" xlink:href="SYM_{pic}"/>')
         g.append(text(x0 + 54, y + 25, name, 14, anchor='start', fill=ink, stroke='none', sw=0))
         for j, v in enumerate((a, b, c)):
             g.append(text(x0 + 260 + j * 58, y + 26, v, 17, fill='#7a0c06', stroke='none', sw=0))
-        g.append(f'<line x1="{x0}" y1="{y + 41}" x2="{x0 + 400}" y2="{y + 41}" stroke="{ink}" stroke-opacity=".25"/>')
-    g.append(text(x0 + 200, y0 + 34 + 7 * 42 + 18, 'Three equal symbols in a row through the middle reel win;',
+        g.append(f'<line x1="{x0}" y1="{y + 37}" x2="{x0 + 400}" y2="{y + 37}" stroke="{ink}" stroke-opacity=".25"/>')
+    g.append(text(x0 + 200, y0 + 34 + 7 * 38 + 14, 'Three equal symbols in a row through the middle reel win;',
                   11, fill=ink, stroke='none', sw=0, weight='400'))
-    g.append(text(x0 + 200, y0 + 34 + 7 * 42 + 32, 'the longest run pays. 15 lines, bet 0 to 99 on each.',
+    g.append(text(x0 + 200, y0 + 34 + 7 * 38 + 28, 'the longest run pays. 15 lines, bet 0 to 99 on each.',
                   11, fill=ink, stroke='none', sw=0, weight='400'))
     # special symbols, right column
     sx, sy = 450, 78
@@ -240,7 +240,7 @@ def helpcard_body():
         g.append(text(sx + 60, y + 30, l1, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
         g.append(text(sx + 60, y + 43, l2, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
     # bonuses
-    by = 395
+    by = 428
     g.append(text(220, by, 'BONUS GAMES', 15, fill=ink, stroke='none', sw=0))
     lines = ['Helms: islands, jokers and a won risk ladder each turn their helm; a full turn opens the barrels.',
              'Barrels: shoot one \u2014 gold pays the helm banks, an empty one keeps them, powder blows them away.',
@@ -249,7 +249,7 @@ def helpcard_body():
     for i, s in enumerate(lines):
         g.append(text(34, by + 22 + i * 17, s, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
     # keys
-    ky = 490
+    ky = 520
     g.append(text(220, ky, 'KEYS', 15, fill=ink, stroke='none', sw=0))
     keys = ['Space  start / stop reels        Insert  add 100 credit      F1  this page (again: web help)',
             'Num 1\u20139  bet +1 (Alt: \u22121)   Num +/\u2212  all lines     PgUp / PgDn  max / min bet',
