@@ -1,0 +1,31 @@
+"""font.jpg: 16 x 16 cells of 16 x 16 pixels, glyph g = 16 r + c with r counted from t = 0.
+The game samples the left 12.8 x 12.8 texels of a cell, draws that 26 x 30 units wide and high and
+advances 18 units, so a glyph's ink has to stay within the first ~8.9 texels and is widened on screen
+by 26/30 x 4/3; we draw it narrower by the inverse.  Glyphs 0..127 are set 0 (panel numbers),
+128..255 set 1 (status line), each for the characters 32..159."""
+from pipeline import emit
+
+SAMPLE = 12.8
+ADVANCE = SAMPLE * 18 / 26
+SQUEEZE = 30 / 26 * 3 / 4
+FACES = [('Cinzel', '900', 12.6, '#1a0c00'), ('DejaVu Sans', 'bold', 11.2, '#000')]
+WIDE = set('MWmw@%&')
+
+
+def glyph(g):
+    face, weight, size, _ = FACES[g // 128]
+    code = g % 128 + 32
+    if code > 126:
+        return ''
+    ch = chr(code)
+    esc = {'&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;'}.get(ch, ch)
+    c, r = g % 16, g // 16          # r from the top here; the whole sheet is stored flipped
+    x, y = c * 16 + ADVANCE / 2, r * 16 + SAMPLE * 0.84
+    sq = SQUEEZE * (0.78 if ch in WIDE else 1.0)
+    return (f'<text transform="translate({x:.2f} {y:.2f}) scale({sq:.3f} 1)" font-family="{face}" font-weight="{weight}" '
+            f'font-size="{size}" text-anchor="middle" fill="#fff">{esc}</text>')
+
+
+def build():
+    body = '<rect width="256" height="256" fill="#000"/>' + ''.join(glyph(g) for g in range(256))
+    emit('font.jpg', body, 256, 256, 256, 256, quality=95)
