@@ -40,7 +40,9 @@ void Machine::FormKeyDown(int key, Shift shift) {
                     g.ReelSpeed[0] = 0.02f;
                     g.InputLocked = 1;
                 }
-            } else if (key == vk::Space) {
+            } else if (key == vk::Space && !CollectionPending(g)) {
+                // Preparing clears the stopped reels the pending collection waits for, so a
+                // press before the collection would hang the game with its win never paid.
                 g.CreditsShown = 0;
                 PrepareSpinKey(g, *this);
             } else if (key == vk::F5) {
