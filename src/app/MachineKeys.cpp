@@ -197,8 +197,8 @@ void Machine::FormKeyPress(char c) {
 
 void Machine::TypedCodes() {
     GameState& g = game_;
-    const bool full = typed_.size() == 8;
-    auto tail = [&](std::size_t from) { return full ? typed_.substr(from) : std::string(); };
+    // Read the buffer afresh at each code: an earlier code may have cleared it.
+    auto tail = [&](std::size_t from) { return typed_.size() == 8 ? typed_.substr(from) : std::string(); };
     if (tail(4) == "KELP") g.ForcedArrangement = 1;
     if (typed_ == "plum4826") {
         g.CoinPile = 1000;
