@@ -109,6 +109,7 @@ void Machine::PaintFrame(FrameRenderer* renderer) {
             StepPinWobble(g);
             StepArrow(g);
         }
+        if (renderer) renderer->FinishBackdrops(g);
         if (g.BarrelScreen) {
             if (renderer) renderer->DrawBarrels(g);
             if (now - g.LastExplosionTick > 30) {
