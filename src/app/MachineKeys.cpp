@@ -40,7 +40,9 @@ void Machine::FormKeyDown(int key, Shift shift) {
                     g.ReelSpeed[0] = 0.02f;
                     g.InputLocked = 1;
                 }
-            } else if (key == vk::Space) {
+            } else if (key == vk::Space && !CollectionPending(g)) {
+                // Preparing clears the stopped reels the pending collection waits for, so a
+                // press before the collection would hang the game with its win never paid.
                 g.CreditsShown = 0;
                 PrepareSpinKey(g, *this);
             } else if (key == vk::F5) {
@@ -195,8 +197,8 @@ void Machine::FormKeyPress(char c) {
 
 void Machine::TypedCodes() {
     GameState& g = game_;
-    const bool full = typed_.size() == 8;
-    auto tail = [&](std::size_t from) { return full ? typed_.substr(from) : std::string(); };
+    // Read the buffer afresh at each code: an earlier code may have cleared it.
+    auto tail = [&](std::size_t from) { return typed_.size() == 8 ? typed_.substr(from) : std::string(); };
     if (tail(4) == "KELP") g.ForcedArrangement = 1;
     if (typed_ == "plum4826") {
         g.CoinPile = 1000;
