@@ -37,13 +37,6 @@ void FitBetsToCredit(GameState& g, GameHost& host);
 void TakeWin(GameState& g, GameHost& host);
 void NewGame(GameState& g);
 bool InsertCredit(GameState& g);  // one 100 note, while the credit allows
-// Bet changes as the betting keys apply them. Each returns false when refused (nothing changed).
-bool RaiseLineBet(GameState& g, GameHost& host, int line);  // line 0..14
-bool LowerLineBet(GameState& g, GameHost& host, int line);
-bool RaiseAllBets(GameState& g, GameHost& host);
-bool LowerAllBets(GameState& g, GameHost& host);
-bool MaximumBet(GameState& g, GameHost& host);
-bool MinimumBet(GameState& g, GameHost& host);
 
 // ---- Fortune ----------------------------------------------------------------------------
 void ApplySpinFortune(GameState& g, GameHost& host);

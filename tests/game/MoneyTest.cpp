@@ -76,46 +76,6 @@ TEST(FitBetsToCredit, WaitsWhileFreeGamesOrVoyagePending) {
     }
 }
 
-TEST(Bets, LimitsOfEachBetAction) {
-    GameState g;
-    RecordingHost host;
-    g.Credit = 100000;
-    EXPECT_FALSE(LowerLineBet(g, host, 0));
-    EXPECT_TRUE(RaiseLineBet(g, host, 0));
-    EXPECT_EQ(g.TotalBet, 1);
-    EXPECT_TRUE(host.Played("bet"));
-
-    g.LineBet.fill(59);  // 885
-    g.LineBet[0] = 65;   // 891
-    RecomputeTotalBet(g);
-    EXPECT_FALSE(RaiseAllBets(g, host));
-    EXPECT_FALSE(MaximumBet(g, host));
-    g.LineBet[0] = 64;  // 890
-    RecomputeTotalBet(g);
-    EXPECT_TRUE(RaiseAllBets(g, host));
-    EXPECT_EQ(g.TotalBet, 905);
-    g.LineBet[0] = 50;  // 890 again
-    RecomputeTotalBet(g);
-    EXPECT_TRUE(MaximumBet(g, host));
-    EXPECT_EQ(g.TotalBet, 1485);
-    EXPECT_FALSE(RaiseLineBet(g, host, 3));  // already 99
-
-    g.ReelsSpinning = 1;
-    EXPECT_FALSE(LowerLineBet(g, host, 3));
-    g.ReelsSpinning = 0;
-
-    g.FreeGames = 4;
-    host.Clear();
-    EXPECT_TRUE(MinimumBet(g, host));  // keeps free games, no sound
-    EXPECT_EQ(g.FreeGames, 4);
-    EXPECT_EQ(g.TotalBet, 15);
-    EXPECT_TRUE(host.sounds.empty());
-    EXPECT_TRUE(LowerAllBets(g, host));  // 15 >= 9
-    EXPECT_EQ(g.FreeGames, 0);           // any other change forfeits them
-    EXPECT_EQ(g.TotalBet, 0);
-    EXPECT_FALSE(LowerAllBets(g, host));
-}
-
 TEST(Credit, InsertionStopsAboveTheLimit) {
     GameState g;
     g.Credit = 99999;
