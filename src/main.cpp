@@ -2,6 +2,9 @@
 //   vortala                 play
 //   vortala --script FILE   run a script in the real window with real timers; the extra command
 //                           "screenshot PATH" writes the next drawn frame as a PNG
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -28,6 +31,7 @@ public:
     }
     std::vector<std::string> TakeSounds() override { return window_.TakeSounds(); }
     bool Extra(const std::vector<std::string>& words, std::string& error) override {
+        if (words[0] == "expectregion") return ExpectRegion(words, error);
         if (words[0] != "screenshot" || words.size() != 2) return false;
         window_.RequestScreenshot(words[1]);
         for (int waited = 0; window_.ScreenshotPending() && waited < 3000; waited += 10) window_.RunFor(10);
@@ -36,6 +40,35 @@ public:
     }
 
 private:
+    // expectregion X0 Y0 X1 Y1 R G B TOL: the mean colour of a region of the last screenshot, in
+    // field percent (0..100, origin bottom left), is within TOL of R G B on every channel.
+    bool ExpectRegion(const std::vector<std::string>& w, std::string& error) {
+        if (w.size() != 9) return false;
+        double v[8];
+        for (int i = 0; i < 8; ++i) v[i] = std::atof(w[i + 1].c_str());
+        int width = 0, height = 0;
+        const auto& shot = window_.LastShot(width, height);
+        if (shot.empty()) return error = "no screenshot taken yet", false;
+        const int x0 = static_cast<int>(v[0] / 100 * width), x1 = static_cast<int>(v[2] / 100 * width);
+        const int y0 = static_cast<int>((1 - v[3] / 100) * height), y1 = static_cast<int>((1 - v[1] / 100) * height);
+        double sum[3] = {0, 0, 0};
+        long count = 0;
+        for (int y = std::max(0, y0); y < std::min(height, y1); ++y)
+            for (int x = std::max(0, x0); x < std::min(width, x1); ++x, ++count)
+                for (int c = 0; c < 3; ++c) sum[c] += shot[(static_cast<std::size_t>(y) * width + x) * 3 + c];
+        if (count == 0) return error = "empty region", false;
+        for (int c = 0; c < 3; ++c) {
+            const double mean = sum[c] / static_cast<double>(count);
+            if (std::abs(mean - v[4 + c]) > v[7]) {
+                error = "region mean colour is " + std::to_string(static_cast<int>(sum[0] / count)) + " " +
+                        std::to_string(static_cast<int>(sum[1] / count)) + " " +
+                        std::to_string(static_cast<int>(sum[2] / count));
+                return false;
+            }
+        }
+        return true;
+    }
+
     vortala::GameWindow& window_;
 };
 

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 #include <stb/stb_image_write.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
@@ -298,8 +299,12 @@ void GameWindow::WriteScreenshot() {
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    stbi_flip_vertically_on_write(1);  // GL rows start at the bottom
-    if (!stbi_write_png(screenshotPath_.c_str(), w, h, 3, pixels.data(), w * 3))
+    // GL rows start at the bottom; pictures start at the top.
+    shot_.resize(pixels.size());
+    const std::size_t row = static_cast<std::size_t>(w) * 3;
+    for (int y = 0; y < h; ++y) std::copy_n(&pixels[(h - 1 - y) * row], row, &shot_[y * row]);
+    shotWidth_ = w, shotHeight_ = h;
+    if (!stbi_write_png(screenshotPath_.c_str(), w, h, 3, shot_.data(), static_cast<int>(row)))
         std::fprintf(stderr, "could not write %s\n", screenshotPath_.c_str());
     screenshotPath_.clear();
 }

@@ -38,6 +38,11 @@ public:
     // Writes the next drawn frame as a PNG.
     void RequestScreenshot(std::string path) { screenshotPath_ = std::move(path); }
     bool ScreenshotPending() const { return !screenshotPath_.empty(); }
+    // The last screenshot's pixels: RGB rows from the top, and its size.
+    const std::vector<unsigned char>& LastShot(int& width, int& height) const {
+        width = shotWidth_, height = shotHeight_;
+        return shot_;
+    }
     std::vector<std::string> TakeSounds();
     // Delivers one player's input event now, then what it queued.
     void Deliver(const InputEvent& event);
@@ -78,6 +83,8 @@ private:
     bool paintRequested_ = false;
     bool quit_ = false;
     std::string screenshotPath_;
+    std::vector<unsigned char> shot_;
+    int shotWidth_ = 0, shotHeight_ = 0;
 };
 
 }  // namespace vortala
