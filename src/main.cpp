@@ -50,7 +50,8 @@ private:
         const auto& shot = window_.LastShot(width, height);
         if (shot.empty()) return error = "no screenshot taken yet", false;
         const int x0 = static_cast<int>(v[0] / 100 * width), x1 = static_cast<int>(v[2] / 100 * width);
-        const int y0 = static_cast<int>((1 - v[3] / 100) * height), y1 = static_cast<int>((1 - v[1] / 100) * height);
+        const int y0 = static_cast<int>((1 - v[3] / 100) * height),
+                  y1 = static_cast<int>((1 - v[1] / 100) * height);
         double sum[3] = {0, 0, 0};
         long count = 0;
         for (int y = std::max(0, y0); y < std::min(height, y1); ++y)
@@ -76,7 +77,8 @@ private:
 
 int main(int argc, char** argv) {
     const char* script = nullptr;
-    if (argc == 3 && std::strcmp(argv[1], "--script") == 0) script = argv[2];
+    if (argc == 3 && std::strcmp(argv[1], "--script") == 0)
+        script = argv[2];
     else if (argc != 1) {
         std::cerr << "usage: vortala [--script FILE]\n";
         return 2;

@@ -12,7 +12,9 @@ constexpr int kMaxLineBet = 99;
 // The one-letter code that toggles the test arrangement when typed first.
 constexpr char kTestToggleLetter = 'T';
 
-bool IsKeypadDigit(int key, int last) { return key >= vk::Numpad1 && key <= vk::Numpad(last); }
+bool IsKeypadDigit(int key, int last) {
+    return key >= vk::Numpad1 && key <= vk::Numpad(last);
+}
 
 }  // namespace
 
@@ -53,8 +55,10 @@ void Machine::FormKeyDown(int key, Shift shift) {
     }
     if (key == vk::Escape) platform_.Minimise();
     if (g.BarrelScreen && !g.BarrelOpened) {
-        if (key == vk::Space) PressBarrelSpace(g, *this);
-        else if (key == vk::Left || key == vk::Right || key == vk::Down) MoveBarrelChoice(g, key);
+        if (key == vk::Space)
+            PressBarrelSpace(g, *this);
+        else if (key == vk::Left || key == vk::Right || key == vk::Down)
+            MoveBarrelChoice(g, key);
     }
 }
 
@@ -80,9 +84,12 @@ void Machine::FormKeyUp(int key, Shift shift) {
     BonusKeysOnKeyUp(key);
     AlwaysKeysOnKeyUp(key);
     if (g.RiskScreen && !g.RiskLocked) {
-        if (key == vk::Left) Guess(g, *this, 1);
-        else if (key == vk::Right) Guess(g, *this, 2);
-        else if (key == vk::Down && g.RiskGuess[6] == 0) TakeWin(g, *this);
+        if (key == vk::Left)
+            Guess(g, *this, 1);
+        else if (key == vk::Right)
+            Guess(g, *this, 2);
+        else if (key == vk::Down && g.RiskGuess[6] == 0)
+            TakeWin(g, *this);
     }
     if (key == vk::F10) platform_.ToggleMaximise();
     if (key != vk::F10 && g.IntroShown) {
@@ -164,7 +171,8 @@ void Machine::StakeAllDown() {
 
 void Machine::BonusKeysOnKeyUp(int key) {
     GameState& g = game_;
-    if (g.FreeGameScreen && !g.FreeGamePicked && IsKeypadDigit(key, 6)) PickFreeGames(g, *this, key - vk::Numpad1);
+    if (g.FreeGameScreen && !g.FreeGamePicked && IsKeypadDigit(key, 6))
+        PickFreeGames(g, *this, key - vk::Numpad1);
     if (g.ChestScreen && !g.ChestPicked && IsKeypadDigit(key, 5)) PickChest(g, *this, key - vk::Numpad1);
     if (g.SuperBonusScreen && !g.ArrowSpinning && key == vk::Space) SpinArrow(g, *this);
 }
@@ -177,13 +185,23 @@ void Machine::AlwaysKeysOnKeyUp(int key) {
             break;
         case vk::F1:
             PlaySound("butt_click", false);
-            if (g.HelpArmed) platform_.OpenUrl("https://www.orvexa.example/en/index.php?option=com_content&view=article&id=8");
-            else g.HelpArmed = 1;
+            if (g.HelpArmed)
+                platform_.OpenUrl(
+                    "https://www.orvexa.example/en/index.php?option=com_content&view=article&id=8");
+            else
+                g.HelpArmed = 1;
             break;
-        case vk::F2: PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Options); break;
-        case vk::F3: PlaySound("butt_click", false), platform_.ShowDialog(Dialog::About); break;
-        case vk::F4: PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Statistics); break;
-        default: break;
+        case vk::F2:
+            PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Options);
+            break;
+        case vk::F3:
+            PlaySound("butt_click", false), platform_.ShowDialog(Dialog::About);
+            break;
+        case vk::F4:
+            PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Statistics);
+            break;
+        default:
+            break;
     }
 }
 

@@ -40,20 +40,20 @@ bool InsertCredit(GameState& g);  // one 100 note, while the credit allows
 
 // ---- Fortune ----------------------------------------------------------------------------
 void ApplySpinFortune(GameState& g, GameHost& host);
-int EffectiveSpinFortune(const GameState& g);  // E of the spin rule, player-ahead rule applied
-bool PlayerAhead(const GameState& g);          // Credit above twice CreditInserted
+int EffectiveSpinFortune(const GameState& g);              // E of the spin rule, player-ahead rule applied
+bool PlayerAhead(const GameState& g);                      // Credit above twice CreditInserted
 void ApplyRiskFortune(GameState& g, int step, int guess);  // forces RiskCard[step] if it must
-int DrawBarrelContent(GameState& g);                      // 0 powder, 1 empty, 2 full
-void FillChestValues(GameState& g, int chosen);           // chosen 0..4
+int DrawBarrelContent(GameState& g);                       // 0 powder, 1 empty, 2 full
+void FillChestValues(GameState& g, int chosen);            // chosen 0..4
 void FillFreeGameValues(GameState& g);
 int DrawCoinResult(GameState& g);  // 0..100
 
 // ---- Arrangement ------------------------------------------------------------------------
 void DrawArrangement(GameState& g);
 void EvaluateArrangement(GameState& g, GameHost& host);
-void SubstituteWilds(GameState& g, int line);  // line 0..14
+void SubstituteWilds(GameState& g, int line);             // line 0..14
 bool IsCandidateLine(const std::array<Byte, kReels>& s);  // three equal through the middle reel
-void ClearLineResults(GameState& g);  // Multiplier, FreeGameMark, ChestMark of every line
+void ClearLineResults(GameState& g);                      // Multiplier, FreeGameMark, ChestMark of every line
 
 // ---- Spin cycle -------------------------------------------------------------------------
 void PrepareSpinKey(GameState& g, GameHost& host);

@@ -42,8 +42,10 @@ void StartSpin(GameState& g, GameHost& host) {
     if (g.FreeGames == 0 && g.TotalBet > g.Credit) FitBetsToCredit(g, host);
     g.ReelStopSoundDue[0] = 1;
     host.PlaySound("barab_start", false);
-    if (g.FreeGames > 0) --g.FreeGames;
-    else g.Credit = ClampMoney(g.Credit - g.TotalBet);
+    if (g.FreeGames > 0)
+        --g.FreeGames;
+    else
+        g.Credit = ClampMoney(g.Credit - g.TotalBet);
     g.ReelsSpinning = 1;
     g.ReelsStarting = 1;
     g.ReelsAtRest = 1;  // only a release may stop the reels now

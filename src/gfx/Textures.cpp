@@ -26,8 +26,9 @@ constexpr const char* kCatalogue[] = {
     "sun.jpg",       "cher.jpg",       "cher.jpg#2",     "cher1.jpg",      "cher2.jpg",    "cher3.jpg",
     "spritb1.jpg",   "crab.jpg",       "font.jpg",
 };
-constexpr const char* kSymbolPictures[11] = {"ostr.jpg", "crab.jpg", "del.jpg", "shark.jpg", "tuk.jpg", "rul.jpg",
-                                             "coin.jpg", "gal.jpg",  "bar.jpg", "sun.jpg",   "cher.jpg"};
+constexpr const char* kSymbolPictures[11] = {"ostr.jpg", "crab.jpg", "del.jpg",  "shark.jpg",
+                                             "tuk.jpg",  "rul.jpg",  "coin.jpg", "gal.jpg",
+                                             "bar.jpg",  "sun.jpg",  "cher.jpg"};
 
 std::string Upper(std::string_view s) {
     std::string out(s);
@@ -44,8 +45,10 @@ TextureHandle CreateTexture(int width, int height, int channels, const std::uint
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    if (channels == 4) gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-    else gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    if (channels == 4)
+        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    else
+        gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels);
     return handle;
 }
 
@@ -55,7 +58,8 @@ bool LoadTexture(std::string_view picture, TextureHandle& handle) {
     if (!jpeg && !tga) return false;
     const auto resource = FindResource(picture, jpeg ? ResourceType::Jpeg : ResourceType::Tga);
     if (!resource) {
-        ShowMessage(jpeg ? "JPG Texture" : "TGA Texture", "File not found in resource - " + std::string(picture));
+        ShowMessage(jpeg ? "JPG Texture" : "TGA Texture",
+                    "File not found in resource - " + std::string(picture));
         return false;
     }
     const DecodeResult decoded = jpeg ? DecodeJpeg(resource->data, resource->size, picture)

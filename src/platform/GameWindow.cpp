@@ -34,18 +34,30 @@ int VirtualKey(SDL_Keycode k) {
     if (k >= SDLK_F1 && k <= SDLK_F12) return vk::F1 + (k - SDLK_F1);
     if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return vk::Numpad(1 + (k - SDLK_KP_1));
     switch (k) {
-        case SDLK_SPACE: return vk::Space;
-        case SDLK_PAGEUP: return vk::PageUp;
-        case SDLK_PAGEDOWN: return vk::PageDown;
-        case SDLK_LEFT: return vk::Left;
-        case SDLK_RIGHT: return vk::Right;
-        case SDLK_UP: return vk::Up;
-        case SDLK_DOWN: return vk::Down;
-        case SDLK_ESCAPE: return vk::Escape;
-        case SDLK_INSERT: return vk::Insert;
-        case SDLK_KP_PLUS: return vk::Add;
-        case SDLK_KP_MINUS: return vk::Subtract;
-        default: return -1;
+        case SDLK_SPACE:
+            return vk::Space;
+        case SDLK_PAGEUP:
+            return vk::PageUp;
+        case SDLK_PAGEDOWN:
+            return vk::PageDown;
+        case SDLK_LEFT:
+            return vk::Left;
+        case SDLK_RIGHT:
+            return vk::Right;
+        case SDLK_UP:
+            return vk::Up;
+        case SDLK_DOWN:
+            return vk::Down;
+        case SDLK_ESCAPE:
+            return vk::Escape;
+        case SDLK_INSERT:
+            return vk::Insert;
+        case SDLK_KP_PLUS:
+            return vk::Add;
+        case SDLK_KP_MINUS:
+            return vk::Subtract;
+        default:
+            return -1;
     }
 }
 
@@ -98,8 +110,8 @@ bool GameWindow::Create() {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     const int height = static_cast<int>(std::lround(kStartWidth / kFieldAspect));
-    window_ = SDL_CreateWindow("Vortala v.3.08", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kStartWidth, height,
-                               SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE);
+    window_ = SDL_CreateWindow("Vortala v.3.08", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kStartWidth,
+                               height, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE);
     if (!window_) {
         ShowMessage("Vortala", std::string("Cannot open the window: ") + SDL_GetError());
         return false;
@@ -112,12 +124,11 @@ bool GameWindow::Create() {
     }
     SDL_GL_SetSwapInterval(0);  // the paint timer paces the frames; may fail without vsync, harmless
 
-    renderer_ = std::make_unique<GlRenderer>(
-        [this] { return SDL_GL_MakeCurrent(window_, context_) == 0; },
-        [this] {
-            if (!screenshotPath_.empty()) WriteScreenshot();
-            SDL_GL_SwapWindow(window_);
-        });
+    renderer_ = std::make_unique<GlRenderer>([this] { return SDL_GL_MakeCurrent(window_, context_) == 0; },
+                                             [this] {
+                                                 if (!screenshotPath_.empty()) WriteScreenshot();
+                                                 SDL_GL_SwapWindow(window_);
+                                             });
     renderer_->Create();
     int w = 0, h = 0;
     SDL_GL_GetDrawableSize(window_, &w, &h);
@@ -136,8 +147,10 @@ bool GameWindow::Create() {
                 SDL_PushEvent(&e);
             },
             [this, id] {
-                if (id == TimerId::TiPaint) paintRequested_ = true;  // painted once the queue is empty
-                else machine_->OnTimer(id);
+                if (id == TimerId::TiPaint)
+                    paintRequested_ = true;  // painted once the queue is empty
+                else
+                    machine_->OnTimer(id);
             });
         timers_[i]->SetInterval(static_cast<std::uint16_t>(DefaultInterval(id)));
     }
@@ -149,10 +162,13 @@ bool GameWindow::Create() {
     return true;
 }
 
-void GameWindow::SetTimerEnabled(TimerId timer, bool enabled) { timers_[static_cast<int>(timer)]->SetEnabled(enabled); }
+void GameWindow::SetTimerEnabled(TimerId timer, bool enabled) {
+    timers_[static_cast<int>(timer)]->SetEnabled(enabled);
+}
 
 void GameWindow::SetTimerInterval(TimerId timer, int intervalMs) {
-    timers_[static_cast<int>(timer)]->SetInterval(static_cast<std::uint16_t>(intervalMs < 1 ? 1 : intervalMs));
+    timers_[static_cast<int>(timer)]->SetInterval(
+        static_cast<std::uint16_t>(intervalMs < 1 ? 1 : intervalMs));
 }
 
 bool GameWindow::PhaseTimersIdle() const {
@@ -179,13 +195,21 @@ std::vector<std::string> GameWindow::TakeSounds() {
     return out;
 }
 
-std::uint32_t GameWindow::Entropy() { return static_cast<std::uint32_t>(SDL_GetPerformanceCounter()); }
-void GameWindow::Minimise() { SDL_MinimizeWindow(window_); }
-void GameWindow::ToggleMaximise() {
-    if (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED) SDL_RestoreWindow(window_);
-    else SDL_MaximizeWindow(window_);
+std::uint32_t GameWindow::Entropy() {
+    return static_cast<std::uint32_t>(SDL_GetPerformanceCounter());
 }
-void GameWindow::OpenUrl(std::string_view url) { vortala::OpenUrl(url); }
+void GameWindow::Minimise() {
+    SDL_MinimizeWindow(window_);
+}
+void GameWindow::ToggleMaximise() {
+    if (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED)
+        SDL_RestoreWindow(window_);
+    else
+        SDL_MaximizeWindow(window_);
+}
+void GameWindow::OpenUrl(std::string_view url) {
+    vortala::OpenUrl(url);
+}
 
 void GameWindow::ShowDialog(Dialog dialog) {
     // The exit button closes the game unless the player asked to be offered a new game.
@@ -209,7 +233,8 @@ void GameWindow::KeepAspect() {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
     const int wanted = static_cast<int>(std::nearbyint(static_cast<float>(w) / kFieldAspect));
-    if (wanted != h && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED)) SDL_SetWindowSize(window_, w, wanted);
+    if (wanted != h && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED))
+        SDL_SetWindowSize(window_, w, wanted);
     SDL_GL_GetDrawableSize(window_, &w, &h);
     SDL_GL_MakeCurrent(window_, context_);
     renderer_->Resize(w, h);
@@ -220,7 +245,9 @@ void GameWindow::HandleEvent(const SDL_Event& e) {
     int w = 1, h = 1;
     SDL_GetWindowSize(window_, &w, &h);
     switch (e.type) {
-        case SDL_QUIT: quit_ = true; break;
+        case SDL_QUIT:
+            quit_ = true;
+            break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) KeepAspect();
             break;
@@ -228,8 +255,10 @@ void GameWindow::HandleEvent(const SDL_Event& e) {
         case SDL_KEYUP: {
             const int key = VirtualKey(e.key.keysym.sym);
             if (key < 0) break;
-            if (e.type == SDL_KEYDOWN) m.FormKeyDown(key, Modifiers());
-            else m.FormKeyUp(key, Modifiers());
+            if (e.type == SDL_KEYDOWN)
+                m.FormKeyDown(key, Modifiers());
+            else
+                m.FormKeyUp(key, Modifiers());
             break;
         }
         case SDL_TEXTINPUT:
@@ -238,7 +267,8 @@ void GameWindow::HandleEvent(const SDL_Event& e) {
             break;
         case SDL_MOUSEBUTTONDOWN: {
             const FieldPoint p = Machine::MapToField(e.button.x, e.button.y, w, h);
-            const MouseButton b = e.button.button == SDL_BUTTON_RIGHT ? MouseButton::Right : MouseButton::Left;
+            const MouseButton b =
+                e.button.button == SDL_BUTTON_RIGHT ? MouseButton::Right : MouseButton::Left;
             m.FormMouseDown(b, Modifiers(), p.x, p.y);
             if (b == MouseButton::Left && e.button.clicks >= 2) m.FormClick();  // a double click clicks again
             break;
@@ -247,8 +277,10 @@ void GameWindow::HandleEvent(const SDL_Event& e) {
             const FieldPoint p = Machine::MapToField(e.button.x, e.button.y, w, h);
             const bool right = e.button.button == SDL_BUTTON_RIGHT;
             m.FormMouseUp(right ? MouseButton::Right : MouseButton::Left, Modifiers(), p.x, p.y);
-            if (right) m.FormContextPopup();
-            else if (e.button.clicks < 2) m.FormClick();
+            if (right)
+                m.FormContextPopup();
+            else if (e.button.clicks < 2)
+                m.FormClick();
             break;
         }
         case SDL_MOUSEMOTION: {

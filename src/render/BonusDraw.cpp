@@ -14,27 +14,35 @@ namespace {
 struct Box {
     float x0, y0, x1, y1;
 };
-constexpr Box kChestSlots[5] = {{9, 26.5f, 29, 51}, {39, 25, 59.5f, 50}, {67, 25.5f, 87, 50}, {27, 38.5f, 45, 61}, {55, 42.5f, 72, 64}};
-constexpr Box kBarrels[3] = {{47.4f, 48, 48.85f, 50.85f}, {49.2f, 48.2f, 50.65f, 51.05f}, {51, 48, 52.45f, 50.85f}};
-constexpr Box kTargets[6] = {{49.3f, 51.2f, 50.55f, 52.7f}, {47.5f, 49.3f, 48.75f, 50.8f}, {49.3f, 49.5f, 50.55f, 51},
-                             {51.1f, 49.3f, 52.35f, 50.8f}, {45.65f, 50.1f, 46.9f, 51.6f}, {52.95f, 50.1f, 54.15f, 51.6f}};
+constexpr Box kChestSlots[5] = {
+    {9, 26.5f, 29, 51}, {39, 25, 59.5f, 50}, {67, 25.5f, 87, 50}, {27, 38.5f, 45, 61}, {55, 42.5f, 72, 64}};
+constexpr Box kBarrels[3] = {
+    {47.4f, 48, 48.85f, 50.85f}, {49.2f, 48.2f, 50.65f, 51.05f}, {51, 48, 52.45f, 50.85f}};
+constexpr Box kTargets[6] = {{49.3f, 51.2f, 50.55f, 52.7f}, {47.5f, 49.3f, 48.75f, 50.8f},
+                             {49.3f, 49.5f, 50.55f, 51},    {51.1f, 49.3f, 52.35f, 50.8f},
+                             {45.65f, 50.1f, 46.9f, 51.6f}, {52.95f, 50.1f, 54.15f, 51.6f}};
 
 struct ShipPoint {
     float x, y;
     bool headingLeft;
 };
 constexpr ShipPoint kShipPoints[17] = {
-    {26.3f, 71, false}, {35.3f, 73, false}, {45, 70, false},  {55, 73, false},   {64.3f, 71, false}, {74, 69, false},
-    {57, 65, true},     {59, 56, false},    {65, 54, true},   {50, 51, true},    {45, 37, true},     {38, 38, true},
-    {31, 39, false},    {37, 53, true},     {30.5f, 59, false}, {35.5f, 67, false}, {40.5f, 62, false}};
+    {26.3f, 71, false}, {35.3f, 73, false}, {45, 70, false}, {55, 73, false}, {64.3f, 71, false},
+    {74, 69, false},    {57, 65, true},     {59, 56, false}, {65, 54, true},  {50, 51, true},
+    {45, 37, true},     {38, 38, true},     {31, 39, false}, {37, 53, true},  {30.5f, 59, false},
+    {35.5f, 67, false}, {40.5f, 62, false}};
 
 // Open-chest picture for a value under each trigger: 0 empty, 1 some gold, 2 full, -1 none.
 int OpenChestPicture(int trigger, int value) {
     switch (trigger) {
-        case 3: return value == 0 ? 0 : value == 5 ? 1 : value == 10 ? 2 : -1;
-        case 4: return value == 0 ? 0 : value == 10 ? 1 : value == 15 ? 2 : -1;
-        case 5: return value == 10 || value == 15 ? 1 : value == 25 ? 2 : -1;
-        default: return -1;
+        case 3:
+            return value == 0 ? 0 : value == 5 ? 1 : value == 10 ? 2 : -1;
+        case 4:
+            return value == 0 ? 0 : value == 10 ? 1 : value == 15 ? 2 : -1;
+        case 5:
+            return value == 10 || value == 15 ? 1 : value == 25 ? 2 : -1;
+        default:
+            return -1;
     }
 }
 
@@ -81,7 +89,8 @@ void GlRenderer::DrawBarrels(const GameState& g) {
     for (int b = 0; b < 3; ++b) {
         const int content = g.BarrelContent[b];
         if (content > 2) continue;
-        BlendedPicture(textures_.Get(kPictures[content]), kBarrels[b].x0, kBarrels[b].y0, kBarrels[b].x1, kBarrels[b].y1);
+        BlendedPicture(textures_.Get(kPictures[content]), kBarrels[b].x0, kBarrels[b].y0, kBarrels[b].x1,
+                       kBarrels[b].y1);
     }
     if (!g.BarrelExploded && g.BarrelChoice <= 5) {
         const Box& t = kTargets[g.BarrelChoice];

@@ -102,7 +102,9 @@ void GlRenderer::DrawIntro(const GameState&) {
     ToSceneProjection();
 }
 
-void GlRenderer::DrawHelp(const GameState&) { FullFieldPicture("kartabet.jpg", true); }
+void GlRenderer::DrawHelp(const GameState&) {
+    FullFieldPicture("kartabet.jpg", true);
+}
 
 void GlRenderer::DrawBackdrops(const GameState& g) {
     FullFieldPicture("intfasex.jpg", true);
@@ -119,8 +121,10 @@ void GlRenderer::DrawBackdrops(const GameState& g) {
                                         {&GameState::SuperBonusScreen, "sbonarea.jpg", true}};
     for (const Scene& s : kScenes) {
         if (!(g.*s.flag)) continue;
-        if (s.wide) OpaquePicture(textures_.Get(s.picture), 8.24f, 23.27f, 90.15f, 77.59f);
-        else OpaquePicture(textures_.Get(s.picture), 8.23f, 23.2f, 90.05f, 77.55f);
+        if (s.wide)
+            OpaquePicture(textures_.Get(s.picture), 8.24f, 23.27f, 90.15f, 77.59f);
+        else
+            OpaquePicture(textures_.Get(s.picture), 8.23f, 23.2f, 90.05f, 77.55f);
         if (s.flag != &GameState::ChestScreen) DrawTorches(g);  // the cave has no torches
     }
     glEnable(GL_TEXTURE_2D);

@@ -12,10 +12,12 @@ struct Rgba {
     unsigned char r, g, b, a;
 };
 constexpr Rgba kGold{216, 179, 47, 255}, kDarkRed{160, 10, 0, 255}, kBrown{60, 10, 0, 255},
-    kYellow{216, 216, 0, 255}, kAmber{216, 179, 0, 255}, kSignalRed{216, 10, 10, 255}, kPureRed{255, 0, 0, 255},
-    kGreen{1, 255, 1, 255};
+    kYellow{216, 216, 0, 255}, kAmber{216, 179, 0, 255}, kSignalRed{216, 10, 10, 255},
+    kPureRed{255, 0, 0, 255}, kGreen{1, 255, 1, 255};
 
-void Colour(const Rgba& c) { glColor4ub(c.r, c.g, c.b, c.a); }
+void Colour(const Rgba& c) {
+    glColor4ub(c.r, c.g, c.b, c.a);
+}
 
 struct BetPlace {
     float x, y;
@@ -29,7 +31,8 @@ constexpr BetPlace kBetPlaces[kLines] = {
     {51.75f, 49.90f, kGold, kGold},    {51.75f, 50.55f, kGold, kGold},     {51.75f, 49.22f, kAmber, kAmber}};
 constexpr float kFreeGamePlaces[6][2] = {{49.1f, 49.725f}, {50.1f, 49.225f}, {49.5f, 49.925f},
                                          {50.55f, 50.1f},  {49.0f, 50.375f}, {49.9f, 50.355f}};
-constexpr float kChestPlaces[5][2] = {{48.8f, 49.7f}, {50.0f, 49.63f}, {51.06f, 49.65f}, {49.48f, 50.1f}, {50.53f, 50.24f}};
+constexpr float kChestPlaces[5][2] = {
+    {48.8f, 49.7f}, {50.0f, 49.63f}, {51.06f, 49.65f}, {49.48f, 50.1f}, {50.53f, 50.24f}};
 
 }  // namespace
 
@@ -72,8 +75,10 @@ void GlRenderer::DrawPanelText(const GameState& g) {
         for (int k = 0; k < 6; ++k) {
             const auto& item = g.FreeGameItems[k];
             const std::string text = std::to_string(item.FreeGameValue);
-            if (item.FreeGameChosen) twice(text, 0, kFreeGamePlaces[k][0], kFreeGamePlaces[k][1], 0.005f, kPureRed, kPureRed);
-            else twice(text, 0, kFreeGamePlaces[k][0], kFreeGamePlaces[k][1], 0.004f, kGold, kBrown);
+            if (item.FreeGameChosen)
+                twice(text, 0, kFreeGamePlaces[k][0], kFreeGamePlaces[k][1], 0.005f, kPureRed, kPureRed);
+            else
+                twice(text, 0, kFreeGamePlaces[k][0], kFreeGamePlaces[k][1], 0.004f, kGold, kBrown);
         }
     }
     if (g.ChestScreen && g.ChestResultShown) {
@@ -81,8 +86,10 @@ void GlRenderer::DrawPanelText(const GameState& g) {
             const auto& chest = g.Chests[k];
             if (chest.ChestValue <= 0 || !chest.ChestOpen) continue;
             const std::string text = "x " + std::to_string(chest.ChestValue);
-            if (chest.ChestChosen) twice(text, 0, kChestPlaces[k][0], kChestPlaces[k][1], 0.005f, kPureRed, kPureRed);
-            else twice(text, 0, kChestPlaces[k][0], kChestPlaces[k][1], 0.004f, kGold, kBrown);
+            if (chest.ChestChosen)
+                twice(text, 0, kChestPlaces[k][0], kChestPlaces[k][1], 0.005f, kPureRed, kPureRed);
+            else
+                twice(text, 0, kChestPlaces[k][0], kChestPlaces[k][1], 0.004f, kGold, kBrown);
         }
     }
     glColor4f(1, 1, 1, 1);

@@ -4,11 +4,15 @@ namespace vortala::panel {
 
 namespace {
 
-std::string Pad(int blanks, Money v) { return std::string(static_cast<std::size_t>(blanks), ' ') + std::to_string(v); }
+std::string Pad(int blanks, Money v) {
+    return std::string(static_cast<std::size_t>(blanks), ' ') + std::to_string(v);
+}
 
 }  // namespace
 
-std::string TwoWide(Money v) { return v < 10 ? Pad(1, v) : std::to_string(v); }
+std::string TwoWide(Money v) {
+    return v < 10 ? Pad(1, v) : std::to_string(v);
+}
 
 std::string MoneyField(Money v) {
     if (v >= 1000 && v < 1000000) return Pad(1, v);
@@ -44,7 +48,8 @@ std::string ByLength(Money v) {
 
 std::string StatusMessage(const GameState& g) {
     std::string m;
-    if (g.TotalBet > g.Credit || g.Credit == 0) m = g.StatusBlinkPhase == 3 ? "" : "        SET TO CREDIT!       ";
+    if (g.TotalBet > g.Credit || g.Credit == 0)
+        m = g.StatusBlinkPhase == 3 ? "" : "        SET TO CREDIT!       ";
     if (g.Credit > 0 && g.TotalBet == 0) m = "  RATE YOUR BETS, GENTLEMEN! ";
     if (g.ReelsSpinning) m = "         GOOD LUCK!          ";
     if (g.RiskScreen) m = "         WHAT COLOUR ?       ";

@@ -7,7 +7,7 @@
 
 namespace vortala::panel {
 
-std::string TwoWide(Money v);   // line bets, free games
+std::string TwoWide(Money v);     // line bets, free games
 std::string MoneyField(Money v);  // credit, total bet, win
 std::string PileField(Money v);   // coin pile
 std::string BankA(Money v);       // first and second helm banks

@@ -16,8 +16,8 @@ TEST(Generator, FirstDrawsFromSeedZero) {
     EXPECT_EQ(g.Seed, 1u);
     EXPECT_EQ(Random(g, 10), 0u);  // 134775814 * 10 >> 32
     EXPECT_EQ(g.Seed, 134775814u);
-    const std::uint32_t expected = static_cast<std::uint32_t>(
-        (static_cast<std::uint64_t>(134775814u * 134775813u + 1u) * 100u) >> 32);
+    const std::uint32_t expected =
+        static_cast<std::uint32_t>((static_cast<std::uint64_t>(134775814u * 134775813u + 1u) * 100u) >> 32);
     EXPECT_EQ(Random(g, 100), expected);
 
     GameState a, b;
@@ -90,7 +90,7 @@ TEST(Money, SaturatesInsteadOfOverflowing) {
     EXPECT_EQ(AddMoney(kMoneyCap, kMoneyCap), kMoneyCap);
     EXPECT_EQ(MulMoney(kMoneyCap / 2 + 1, 2), kMoneyCap);
     EXPECT_EQ(MulMoney(1'500'000, 1 << 15), 49'152'000'000);  // a top win through every doubling
-    EXPECT_EQ(AddMoney(-5, 3), 3);                             // money is never negative
+    EXPECT_EQ(AddMoney(-5, 3), 3);                            // money is never negative
     Money m = 1;
     for (int i = 0; i < 200; ++i) m = MulMoney(m, 2);
     EXPECT_EQ(m, kMoneyCap);

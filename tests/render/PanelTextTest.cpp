@@ -40,7 +40,8 @@ TEST(StatusLine, LastApplicableRuleWins) {
     EXPECT_EQ(StatusMessage(g), "  THE SHIP HAS BEEN SINKED!  ");
     g.ShipSquare = 16;
     EXPECT_EQ(StatusMessage(g), " WOW! HOW DID YOU DO THAT !? ");
-    for (const char* m : {"        SET TO CREDIT!       ", "  RATE YOUR BETS, GENTLEMEN! "}) EXPECT_EQ(std::string(m).size(), 29u);
+    for (const char* m : {"        SET TO CREDIT!       ", "  RATE YOUR BETS, GENTLEMEN! "})
+        EXPECT_EQ(std::string(m).size(), 29u);
 }
 
 }  // namespace
