@@ -44,6 +44,12 @@ void AsyncTimer::SetEnabled(bool enabled) {
         if (enabled == enabled_) return;
         enabled_ = enabled;
         running_ = enabled && interval_.load() > 0;
+        // The first deadline is fixed here, not when the worker gets round to it, so that an
+        // interval set right after enabling cannot change it.
+        if (running_ && !started_) {
+            started_ = true;
+            firstDeadline_ = Clock::now() + Period();
+        }
     }
     wake_.notify_all();
 }
@@ -84,7 +90,7 @@ void AsyncTimer::Run() {
     RaiseThreadPriority();
     std::unique_lock<std::mutex> lock(mutex_);
     if (!WaitWhileHeld(lock)) return;
-    Clock::time_point deadline = Clock::now() + Period();
+    Clock::time_point deadline = firstDeadline_;
     for (;;) {
         Clock::time_point detected;
         for (;;) {

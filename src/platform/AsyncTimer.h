@@ -48,6 +48,8 @@ private:
     bool enabled_ = false;
     bool running_ = false;      // released to measure time (enabled with an interval > 0)
     bool terminating_ = false;
+    bool started_ = false;  // enabled with an interval > 0 at least once
+    Clock::time_point firstDeadline_;
     bool tickPending_ = false;  // handed off, DeliverTick not yet run
     std::atomic<std::uint16_t> interval_{1000};
     std::thread worker_;
