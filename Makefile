@@ -1,7 +1,8 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
 # Each installs any missing Debian package first, then configures, builds and runs.
 
-DEBIAN_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev
+DEBIAN_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
+    libsdl2-dev libjpeg62-turbo-dev clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
