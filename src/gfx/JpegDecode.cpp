@@ -66,7 +66,8 @@ bool DecodeRows(const std::uint8_t* data, std::size_t size, Output* out) {
     out->width = static_cast<int>(decoder.output_width);
     out->height = static_cast<int>(decoder.output_height);
     const JDIMENSION rowBytes = decoder.output_width * 3;
-    JSAMPARRAY row = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder), JPOOL_IMAGE, rowBytes, 1);
+    JSAMPARRAY row =
+        (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder), JPOOL_IMAGE, rowBytes, 1);
     while (decoder.output_scanline < decoder.output_height) {
         jpeg_read_scanlines(&decoder, row, 1);
         const std::uint8_t* rgb = row[0];

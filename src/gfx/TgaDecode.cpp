@@ -15,7 +15,9 @@ DecodeResult Failure(std::string caption, std::string message) {
     return result;
 }
 
-std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+std::string Quoted(std::string_view name) {
+    return "\"" + std::string(name) + "\"";
+}
 
 DecodeResult TgaError(std::string_view name, std::string_view why) {
     return Failure("TGA File Error", "Couldn't load " + Quoted(name) + ". " + std::string(why));

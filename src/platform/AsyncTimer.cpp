@@ -59,9 +59,13 @@ bool AsyncTimer::Enabled() const {
     return enabled_;
 }
 
-void AsyncTimer::SetInterval(std::uint16_t ms) { interval_.store(ms); }
+void AsyncTimer::SetInterval(std::uint16_t ms) {
+    interval_.store(ms);
+}
 
-std::uint16_t AsyncTimer::Interval() const { return interval_.load(); }
+std::uint16_t AsyncTimer::Interval() const {
+    return interval_.load();
+}
 
 void AsyncTimer::DeliverTick() {
     bool deliver = false;
@@ -84,7 +88,9 @@ bool AsyncTimer::WaitWhileHeld(std::unique_lock<std::mutex>& lock) {
     return !terminating_;
 }
 
-AsyncTimer::Clock::duration AsyncTimer::Period() const { return std::chrono::milliseconds(interval_.load()); }
+AsyncTimer::Clock::duration AsyncTimer::Period() const {
+    return std::chrono::milliseconds(interval_.load());
+}
 
 void AsyncTimer::Run() {
     RaiseThreadPriority();

@@ -46,7 +46,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     bool enabled_ = false;
-    bool running_ = false;      // released to measure time (enabled with an interval > 0)
+    bool running_ = false;  // released to measure time (enabled with an interval > 0)
     bool terminating_ = false;
     bool started_ = false;  // enabled with an interval > 0 at least once
     Clock::time_point firstDeadline_;

@@ -7,7 +7,9 @@ namespace vortala {
 
 namespace {
 
-unsigned char Upper(unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+unsigned char Upper(unsigned char c) {
+    return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+}
 
 // The format's marks, and blanks at either end, which the reader trims from names and headers.
 bool NeedsEscape(unsigned char c, bool atEnd) {
@@ -57,7 +59,8 @@ std::string UnescapeIniText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 && HexDigit(text[i + 2]) >= 0) {
+        if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
+            HexDigit(text[i + 2]) >= 0) {
             out += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
             i += 2;
         } else {

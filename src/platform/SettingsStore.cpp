@@ -82,7 +82,9 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
 
 SettingsStore::SettingsStore(std::string filePath) : path_(std::move(filePath)), data_(LoadFile(path_)) {}
 
-std::string SettingsStore::DefaultPath() { return UserConfigFolder() + "/orvexa/vortala.ini"; }
+std::string SettingsStore::DefaultPath() {
+    return UserConfigFolder() + "/orvexa/vortala.ini";
+}
 
 std::string SettingsStore::ReadString(std::string_view key, std::string_view section, std::string_view value,
                                       std::string_view def) const {

@@ -42,7 +42,9 @@ std::string BaseFolder(const char* variable, const char* fallbackUnderHome) {
 
 }  // namespace
 
-std::string UserConfigFolder() { return BaseFolder("XDG_CONFIG_HOME", "/.config"); }
+std::string UserConfigFolder() {
+    return BaseFolder("XDG_CONFIG_HOME", "/.config");
+}
 
 std::string SaveFolder() {
     const std::string folder = BaseFolder("XDG_DATA_HOME", "/.local/share") + "/Orvexa/Vortala/";

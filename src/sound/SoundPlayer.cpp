@@ -17,9 +17,8 @@ constexpr int kDeviceChannels = 2;
 // Resampled and spread to the device's rate and channels.
 std::vector<std::int16_t> Convert(const WavSound& wav) {
     std::vector<std::int16_t> samples;
-    SDL_AudioStream* stream =
-        SDL_NewAudioStream(AUDIO_S16LSB, static_cast<Uint8>(wav.channels), wav.sampleRate, AUDIO_S16SYS,
-                           kDeviceChannels, kDeviceRate);
+    SDL_AudioStream* stream = SDL_NewAudioStream(AUDIO_S16LSB, static_cast<Uint8>(wav.channels),
+                                                 wav.sampleRate, AUDIO_S16SYS, kDeviceChannels, kDeviceRate);
     if (stream == nullptr) return samples;
     if (SDL_AudioStreamPut(stream, wav.samples, static_cast<int>(wav.bytes)) == 0 &&
         SDL_AudioStreamFlush(stream) == 0) {
@@ -85,7 +84,7 @@ bool SoundPlayer::IsPlaying() const {
 
 void SoundPlayer::Fill(void* player, std::uint8_t* stream, int bytes) {
     static_cast<SoundPlayer*>(player)->voice_.Mix(reinterpret_cast<std::int16_t*>(stream),
-                                                   static_cast<std::size_t>(bytes) / sizeof(std::int16_t));
+                                                  static_cast<std::size_t>(bytes) / sizeof(std::int16_t));
 }
 
 const std::vector<std::int16_t>& SoundPlayer::Samples(std::string_view cue) {

@@ -6,9 +6,15 @@ namespace vortala {
 
 namespace {
 
-std::uint32_t Le16(const std::uint8_t* p) { return p[0] | p[1] << 8; }
-std::uint32_t Le32(const std::uint8_t* p) { return Le16(p) | Le16(p + 2) << 16; }
-bool IsTag(const std::uint8_t* p, const char* tag) { return std::memcmp(p, tag, 4) == 0; }
+std::uint32_t Le16(const std::uint8_t* p) {
+    return p[0] | p[1] << 8;
+}
+std::uint32_t Le32(const std::uint8_t* p) {
+    return Le16(p) | Le16(p + 2) << 16;
+}
+bool IsTag(const std::uint8_t* p, const char* tag) {
+    return std::memcmp(p, tag, 4) == 0;
+}
 
 constexpr std::uint32_t kMaxRate = 384000;
 

@@ -50,8 +50,8 @@ TEST(DecodeJpeg, OpaqueRgbaWithTheBottomRowFirst) {
     const Image& image = *result.image;
     ASSERT_EQ(image.channels, 4);
     ASSERT_EQ(image.pixels.size(), 16u * 16 * 4);
-    EXPECT_LT(image.pixels[0], 30);                       // first row: the black bottom
-    EXPECT_GT(image.pixels[(15 * 16) * 4], 225);          // last row: the white top
+    EXPECT_LT(image.pixels[0], 30);               // first row: the black bottom
+    EXPECT_GT(image.pixels[(15 * 16) * 4], 225);  // last row: the white top
     for (std::size_t i = 3; i < image.pixels.size(); i += 4) ASSERT_EQ(image.pixels[i], 255);
 }
 

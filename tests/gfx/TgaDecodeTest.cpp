@@ -27,7 +27,9 @@ Bytes operator+(Bytes a, const Bytes& b) {
     return a;
 }
 
-DecodeResult Decode(const Bytes& file) { return DecodeTga(file.data(), file.size(), "pic.tga"); }
+DecodeResult Decode(const Bytes& file) {
+    return DecodeTga(file.data(), file.size(), "pic.tga");
+}
 
 void ExpectFailure(const Bytes& file, const char* caption, const char* message) {
     const DecodeResult result = Decode(file);
@@ -76,8 +78,10 @@ TEST(DecodeTga, FullLengthRawAndRunPackets) {
     ASSERT_TRUE(result.image) << result.message;
     const Bytes& p = result.image->pixels;
     ASSERT_EQ(p.size(), 256u * 3);
-    for (int i = 0; i < 128; ++i) EXPECT_EQ((Bytes{p[i * 3], p[i * 3 + 1], p[i * 3 + 2]}), (Bytes{9, 0, std::uint8_t(i)}));
-    for (int i = 128; i < 256; ++i) EXPECT_EQ((Bytes{p[i * 3], p[i * 3 + 1], p[i * 3 + 2]}), (Bytes{9, 8, 7}));
+    for (int i = 0; i < 128; ++i)
+        EXPECT_EQ((Bytes{p[i * 3], p[i * 3 + 1], p[i * 3 + 2]}), (Bytes{9, 0, std::uint8_t(i)}));
+    for (int i = 128; i < 256; ++i)
+        EXPECT_EQ((Bytes{p[i * 3], p[i * 3 + 1], p[i * 3 + 2]}), (Bytes{9, 8, 7}));
 
     const DecodeResult alpha = Decode(Header(10, 3, 1, 32) + Bytes{0x82, 1, 2, 3, 4});
     ASSERT_TRUE(alpha.image);
@@ -88,8 +92,9 @@ TEST(DecodeTga, DataShortOfThePictureIsRejected) {
     const char* message = "Couldn't read file \"pic.tga\".";
     ExpectFailure(Header(2, 2, 2, 24) + Bytes(11, 0), "TGA File Error", message);
     ExpectFailure(Header(2, 0, 5, 24), "TGA File Error", message);
-    ExpectFailure(Header(10, 4, 1, 24) + Bytes{0x84, 1, 2, 3}, "TGA File Error", message);  // run past the end
-    ExpectFailure(Header(10, 4, 1, 24) + Bytes{4, 1, 2, 3}, "TGA File Error", message);     // raw past the end
+    ExpectFailure(Header(10, 4, 1, 24) + Bytes{0x84, 1, 2, 3}, "TGA File Error",
+                  message);                                                              // run past the end
+    ExpectFailure(Header(10, 4, 1, 24) + Bytes{4, 1, 2, 3}, "TGA File Error", message);  // raw past the end
     ExpectFailure(Header(10, 4, 1, 24) + Bytes{0x81, 1, 2, 3}, "TGA File Error", message);  // packets run out
     ExpectFailure(Header(10, 4, 1, 24) + Bytes{3, 1, 2, 3, 4}, "TGA File Error", message);  // raw data cut
     ExpectFailure(Header(10, 65535, 65535, 32) + Bytes{0xFF, 1, 2, 3, 4}, "TGA File Error", message);

@@ -205,7 +205,9 @@ TEST(AsyncTimer, DestroyingEndsTheWorkerWithoutCallingTheHandler) {
         waiting->SetEnabled(true);
         ASSERT_EQ(main.Next(milliseconds(5000)), waiting.get());
     }
-    { auto neverEnabled = main.MakeTimer([&] { ++ticks; }); }
+    {
+        auto neverEnabled = main.MakeTimer([&] { ++ticks; });
+    }
     EXPECT_EQ(ticks, 1);
 }
 

@@ -24,11 +24,16 @@ TEST(Resources, EveryAssetIsBuiltInByteForByte) {
         std::string extension = entry.path().extension().string();
         std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
         ResourceType type;
-        if (extension == ".jpg") type = ResourceType::Jpeg;
-        else if (extension == ".tga") type = ResourceType::Tga;
-        else if (extension == ".wav") type = ResourceType::Wave;
-        else if (extension == ".html") type = ResourceType::Html;
-        else continue;
+        if (extension == ".jpg")
+            type = ResourceType::Jpeg;
+        else if (extension == ".tga")
+            type = ResourceType::Tga;
+        else if (extension == ".wav")
+            type = ResourceType::Wave;
+        else if (extension == ".html")
+            type = ResourceType::Html;
+        else
+            continue;
         const std::string name = entry.path().filename().string();
         const auto found = FindResource(name, type);
         ASSERT_TRUE(found) << name;
@@ -51,7 +56,7 @@ TEST(Resources, NamedByTheStemInAnyCaseAndTyped) {
 
     EXPECT_FALSE(FindResource("barab", ResourceType::Jpeg));  // right name, wrong type
     EXPECT_FALSE(FindResource("bar.jpg", ResourceType::Wave));
-    EXPECT_FALSE(FindResource(".jpg", ResourceType::Jpeg));   // empty name
+    EXPECT_FALSE(FindResource(".jpg", ResourceType::Jpeg));  // empty name
     EXPECT_FALSE(FindResource("", ResourceType::Jpeg));
     EXPECT_FALSE(FindResource("bar_are", ResourceType::Jpeg));
     EXPECT_FALSE(FindResource("bar_areas", ResourceType::Jpeg));

@@ -25,9 +25,9 @@ constexpr const char* kSection = "vortala3";
 class SettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vortala-settings-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            fs::temp_directory_path() / ("vortala-settings-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         path_ = (folder_ / "conf" / "vortala.ini").string();
@@ -65,7 +65,7 @@ TEST_F(SettingsStoreTest, ValuesSurviveASaveAndAreReadableText) {
     EXPECT_EQ(again.ReadInteger(kKey, kSection, "speed", 0), -30);
     EXPECT_FALSE(again.ReadBool(kKey, kSection, "sound", true));
     EXPECT_EQ(again.ReadString("software\\orvex", "VORTALA3", "NUM", ""), "17");  // any letter case
-    EXPECT_EQ(again.ReadString(kKey, kSection, "num", "none"), "none");          // other key
+    EXPECT_EQ(again.ReadString(kKey, kSection, "num", "none"), "none");           // other key
     EXPECT_NE(FileText().find("[Software\\Orvexa\\Vortala\\vortala3]\n"), std::string::npos);
     EXPECT_NE(FileText().find("speed=-30\n"), std::string::npos);
 }
@@ -150,8 +150,10 @@ protected:
     }
     void TearDown() override {
         for (const auto& [name, value] : saved_) {
-            if (value) ::setenv(name.c_str(), value->c_str(), 1);
-            else ::unsetenv(name.c_str());
+            if (value)
+                ::setenv(name.c_str(), value->c_str(), 1);
+            else
+                ::unsetenv(name.c_str());
         }
         SettingsStoreTest::TearDown();
     }

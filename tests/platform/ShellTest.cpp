@@ -64,7 +64,8 @@ TEST(Shell, MessagesGoToStandardErrorWhenDialogsAreOff) {
     setenv("VORTALA_NO_DIALOGS", "1", 1);
     ::testing::internal::CaptureStderr();
     ShowMessage("BMP Unit", "Couldn't load JPG Resource - \"font.jpg\"");
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "BMP Unit: Couldn't load JPG Resource - \"font.jpg\"\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "BMP Unit: Couldn't load JPG Resource - \"font.jpg\"\n");
     unsetenv("VORTALA_NO_DIALOGS");
 }
 
