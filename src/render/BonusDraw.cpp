@@ -4,6 +4,7 @@
 
 #include "GlDraw.h"
 #include "GlRenderer.h"
+#include "game/Rules.h"
 
 namespace vortala {
 

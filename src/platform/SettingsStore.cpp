@@ -1,0 +1,144 @@
+#include "platform/SettingsStore.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <utility>
+
+#include "platform/UserFolders.h"
+
+namespace vortala {
+
+namespace {
+
+// Far more than the game ever writes; anything bigger is not our file.
+constexpr std::uintmax_t kMaxFileSize = 1 << 20;
+
+std::string SectionPath(std::string_view key, std::string_view section) {
+    auto trim = [](std::string_view s) {
+        while (!s.empty() && s.front() == '\\') s.remove_prefix(1);
+        while (!s.empty() && s.back() == '\\') s.remove_suffix(1);
+        return s;
+    };
+    key = trim(key);
+    section = trim(section);
+    std::string path(key);
+    if (!key.empty() && !section.empty()) path += '\\';
+    path += section;
+    return path;
+}
+
+IniData LoadFile(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size > kMaxFileSize) return {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ParseIni(text);
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A temporary file beside the target, flushed to disk, then renamed over it.
+bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code ignored;
+    if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
+
+    std::string temporary = path + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, text) && fsync(fd) == 0;
+    const bool closed = close(fd) == 0;
+    if (!written || !closed || rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    const int folderFd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (folderFd >= 0) {
+        fsync(folderFd);
+        close(folderFd);
+    }
+    return true;
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(std::string filePath) : path_(std::move(filePath)), data_(LoadFile(path_)) {}
+
+std::string SettingsStore::DefaultPath() {
+    return UserConfigFolder() + "/orvexa/vortala.ini";
+}
+
+std::string SettingsStore::ReadString(std::string_view key, std::string_view section, std::string_view value,
+                                      std::string_view def) const {
+    const auto found = data_.find(SectionPath(key, section));
+    if (found == data_.end()) return std::string(def);
+    const auto text = found->second.find(value);
+    return text == found->second.end() ? std::string(def) : text->second;
+}
+
+int SettingsStore::ReadInteger(std::string_view key, std::string_view section, std::string_view value,
+                               int def) const {
+    const std::string text = ReadString(key, section, value, "");
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    if (first == std::string::npos) return def;
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    if (*begin == '+' && end - begin > 1 && begin[1] != '-') ++begin;
+    int number = 0;
+    const auto [stop, error] = std::from_chars(begin, end, number);
+    return error == std::errc() && stop == end ? number : def;
+}
+
+bool SettingsStore::ReadBool(std::string_view key, std::string_view section, std::string_view value,
+                             bool def) const {
+    return ReadInteger(key, section, value, def ? 1 : 0) != 0;
+}
+
+void SettingsStore::WriteString(std::string_view key, std::string_view section, std::string_view value,
+                                std::string_view text) {
+    const std::string path = SectionPath(key, section);
+    data_[path][std::string(value)] = text;
+    pending_[path][std::string(value)] = text;
+}
+
+void SettingsStore::WriteInteger(std::string_view key, std::string_view section, std::string_view value,
+                                 int number) {
+    WriteString(key, section, value, std::to_string(number));
+}
+
+void SettingsStore::WriteBool(std::string_view key, std::string_view section, std::string_view value,
+                              bool flag) {
+    WriteString(key, section, value, flag ? "1" : "0");
+}
+
+bool SettingsStore::Save() {
+    IniData merged = LoadFile(path_);
+    for (const auto& [path, values] : pending_) {
+        for (const auto& [name, text] : values) merged[path][name] = text;
+    }
+    if (!ReplaceFileAtomically(path_, FormatIni(merged))) return false;
+    data_ = std::move(merged);
+    pending_.clear();
+    return true;
+}
+
+}  // namespace vortala

@@ -1,0 +1,39 @@
+#include "platform/Shell.h"
+
+#include <SDL.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+extern char** environ;
+
+namespace vortala {
+
+void OpenUrl(std::string_view url) {
+    std::string program = "xdg-open";
+    std::string address(url);
+    char* argv[] = {program.data(), address.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) return;
+    // Reaped on a thread of its own, so no zombie is left and the caller never waits.
+    std::thread([pid] {
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }).detach();
+}
+
+void ShowMessage(std::string_view caption, std::string_view text) {
+    const std::string title(caption);
+    const std::string message(text);
+    if (std::getenv("VORTALA_NO_DIALOGS") == nullptr &&
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), message.c_str(), nullptr) == 0) {
+        return;
+    }
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), message.c_str());
+}
+
+}  // namespace vortala

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+#include "sound/SoundPlayer.h"
+#include "sound/Voice.h"
+
+namespace vortala {
+namespace {
+
+std::vector<std::int16_t> Mix(Voice& voice, std::size_t count) {
+    std::vector<std::int16_t> out(count, -1);
+    voice.Mix(out.data(), out.size());
+    return out;
+}
+
+TEST(Voice, PlaysOnceThenSilenceOrWrapsWhenLooping) {
+    const std::vector<std::int16_t> sound = {1, 2, 3};
+    Voice voice;
+    EXPECT_EQ(Mix(voice, 2), (std::vector<std::int16_t>{0, 0}));
+    voice.Start(&sound, false);
+    EXPECT_EQ(Mix(voice, 2), (std::vector<std::int16_t>{1, 2}));
+    EXPECT_EQ(Mix(voice, 3), (std::vector<std::int16_t>{3, 0, 0}));
+    EXPECT_FALSE(voice.Playing());
+
+    voice.Start(&sound, true);
+    EXPECT_EQ(Mix(voice, 8), (std::vector<std::int16_t>{1, 2, 3, 1, 2, 3, 1, 2}));
+    EXPECT_TRUE(voice.Playing());
+
+    const std::vector<std::int16_t> other = {7};
+    voice.Start(&other, false);  // a new sound ends the looping one
+    EXPECT_EQ(Mix(voice, 3), (std::vector<std::int16_t>{7, 0, 0}));
+    const std::vector<std::int16_t> empty;
+    voice.Start(&empty, true);
+    EXPECT_FALSE(voice.Playing());
+}
+
+class SoundPlayerTest : public ::testing::Test {
+protected:
+    static void Driver(const char* name) { setenv("SDL_AUDIODRIVER", name, 1); }
+    void TearDown() override { unsetenv("SDL_AUDIODRIVER"); }
+};
+
+TEST_F(SoundPlayerTest, OneVoiceNewCueEndsTheOldOne) {
+    Driver("dummy");
+    SoundPlayer player;
+    ASSERT_TRUE(player.Open());
+    EXPECT_TRUE(player.Open());
+    player.Play("sun_fon", true);
+    EXPECT_TRUE(player.IsPlaying());
+    player.Play("butt_click", false);  // short: ends by itself
+    const auto start = std::chrono::steady_clock::now();
+    while (player.IsPlaying() && std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_FALSE(player.IsPlaying());
+
+    player.Play("barab", true);
+    EXPECT_TRUE(player.IsPlaying());
+    player.Play("no_such_cue", false);
+    EXPECT_FALSE(player.IsPlaying());
+    player.Play("BARAB", true);
+    player.Stop();
+    EXPECT_FALSE(player.IsPlaying());
+}
+
+TEST_F(SoundPlayerTest, WithoutADeviceEverythingIsSilent) {
+    Driver("no-such-driver");
+    SoundPlayer player;
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(player.Open());
+    EXPECT_FALSE(player.IsOpen());
+    player.Play("barab", true);
+    player.Stop();
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
+}  // namespace
+}  // namespace vortala
