@@ -183,7 +183,7 @@ Node Root(GameState& g) {
                    F(ReelStopped),
                    F(StopTick),
                    F(ReelStopSoundDue),
-                   F(PanelY),
+                   F(PanelY), F(AutoStopThisSpin), F(AwaitingCollection),
                    F(PanelStep),
                    F(ReelTurns),
                    F(ReelSpeed),

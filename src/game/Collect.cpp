@@ -64,10 +64,9 @@ bool CollectionDue(const GameState& g) {
     return g.ReelTurns[4] < 20;
 }
 
-bool CollectionPending(const GameState& g) {
-    return g.HasWin && !(g.LineWinPending || g.ChestTrigger || g.FreeGameTrigger || g.SuperBonusDue ||
-                         g.CoinRoundCounted || g.BarrelBonusDue || g.BonusHandled);
-}
+// Tracked by its own flag rather than derived from Collect's gates: the next Space press clears
+// one of those gates, which would make an already collected result look pending forever.
+bool CollectionPending(const GameState& g) { return g.HasWin && g.AwaitingCollection; }
 
 void CollectIfSettled(GameState& g, GameHost& host) {
     for (int l = 0; l < kLines; ++l) {
@@ -83,7 +82,11 @@ void CollectIfSettled(GameState& g, GameHost& host) {
 }
 
 void Collect(GameState& g, GameHost& host) {
-    if (!CollectionPending(g)) return;  // this game has been collected
+    // Once per game: any of these means this game's collection has happened.
+    if (g.LineWinPending || g.ChestTrigger || g.FreeGameTrigger || g.SuperBonusDue || g.CoinRoundCounted ||
+        g.BarrelBonusDue || g.BonusHandled)
+        return;
+    g.AwaitingCollection = 0;
 
     host.PlaySound(g.ScatterWon || g.WildLineWon ? "komb3" : "komb1", false);
     g.LinesShowing = 1;

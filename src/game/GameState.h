@@ -172,6 +172,7 @@ struct GameState {
     float PanelY = 150.0f;
     float PanelStep = 0.05f;
     Flag AutoStopThisSpin = 0;  // the auto-stop box as it stood when this spin started
+    Flag AwaitingCollection = 0;  // a winning result stands but has not been collected yet
 
     // ---- Reel animation -------------------------------------------------------------------
     std::array<std::int32_t, kReels> ReelTurns{100, 100, 100, 100, 100};

@@ -61,6 +61,7 @@ void StopSpin(GameState& g, GameHost& host) {
     ResetAfterBetChange(g, host);
     DrawArrangement(g);
     EvaluateArrangement(g, host);
+    g.AwaitingCollection = g.HasWin;
     RefreshReelFaces(g);
     g.ReelsInView = 0;
     g.RiskLocked = 0;

@@ -317,7 +317,7 @@ void GameWindow::RunFor(std::uint32_t ms) {
             while (SDL_PollEvent(&e)) HandleEvent(e);
         }
         if (paintRequested_) Paint();
-    } while (!quit_ && SDL_TICKS_PASSED(until, SDL_GetTicks()) == SDL_FALSE);
+    } while (!quit_ && !SDL_TICKS_PASSED(SDL_GetTicks(), until));
 }
 
 void GameWindow::Run() {
