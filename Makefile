@@ -1,7 +1,9 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
 # Each installs any missing Debian package first, then configures, builds and runs.
 
-DEBIAN_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev
+DEBIAN_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
+    libsdl2-dev libglu1-mesa-dev libjpeg62-turbo-dev libstb-dev libgl1-mesa-dri libegl1 libegl-mesa0 \
+    xvfb xauth xdotool
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
@@ -24,7 +26,10 @@ asan: deps
 	cmake --build --preset asan -j $(JOBS)
 
 run: release
-	./build/release/vortala-sim rtp --games 1000000
+	@if [ -n "$$DISPLAY" ]; then ./build/release/vortala; \
+	else echo "No display: playing the demo under Xvfb"; \
+	    VORTALA_NO_DIALOGS=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" \
+	        ./build/release/vortala --script tools/demo.vsim && echo "Screenshot: build/demo.png"; fi
 
 test: asan
 	ctest --preset asan -j $(JOBS)

@@ -62,8 +62,12 @@ void Arrangement(benchmark::State& state, bool fortune) {
         benchmark::Counter(static_cast<double>(g.ArrangementsDrawn), benchmark::Counter::kIsRate);
 }
 
-void BM_DrawAndEvaluate(benchmark::State& state) { Arrangement(state, false); }
-void BM_DrawEvaluateAndFortune(benchmark::State& state) { Arrangement(state, true); }
+void BM_DrawAndEvaluate(benchmark::State& state) {
+    Arrangement(state, false);
+}
+void BM_DrawEvaluateAndFortune(benchmark::State& state) {
+    Arrangement(state, true);
+}
 BENCHMARK(BM_DrawAndEvaluate);
 BENCHMARK(BM_DrawEvaluateAndFortune);
 

@@ -16,8 +16,10 @@ public:
     virtual bool BeginFrame() = 0;
     virtual void DrawIntro(const GameState& g) = 0;
     virtual void DrawHelp(const GameState& g) = 0;
-    virtual void DrawBackdrops(const GameState& g) = 0;  // scene backdrops, torches, chests, coins
-    virtual void DrawVoyage(const GameState& g) = 0;     // under the backdrop projection
+    virtual void DrawBackdrops(const GameState& g) = 0;  // main backdrop, scene backdrop, torches
+    virtual void DrawVoyage(const GameState& g) = 0;     // ship and compass, still flat
+    // Chests and coin markers, then the switch from the flat backdrop to the 3D scene.
+    virtual void FinishBackdrops(const GameState& g) = 0;
     virtual void DrawBarrels(const GameState& g) = 0;
     virtual void DrawCoinDrum(const GameState& g) = 0;
     virtual void DrawReels(const GameState& g) = 0;

@@ -44,7 +44,9 @@ void HeadlessHost::StartOneShot(OneShotTimer timer, int delayMs) {
     oneShots_.push_back({now_ + static_cast<std::uint64_t>(std::max(0, delayMs)), timer});
 }
 
-void HeadlessHost::PlaySound(std::string_view name, bool /*loop*/) { sounds_.emplace_back(name); }
+void HeadlessHost::PlaySound(std::string_view name, bool /*loop*/) {
+    sounds_.emplace_back(name);
+}
 
 std::uint32_t HeadlessHost::Entropy() {
     entropyState_ = entropyState_ * 1664525u + 1013904223u;
@@ -82,8 +84,10 @@ void HeadlessHost::FireTimer(TimerId id) {
     VirtualTimer& t = timers_[static_cast<int>(id)];
     t.lastTick = now_;
     t.inHandler = true;
-    if (id == TimerId::TiPaint) machine_->PaintFrame(renderer_);
-    else machine_->OnTimer(id);
+    if (id == TimerId::TiPaint)
+        machine_->PaintFrame(renderer_);
+    else
+        machine_->OnTimer(id);
     t.inHandler = false;
     if (t.enabled && !t.heldInHandler) t.deadline = now_ + t.interval;
     DrainInput();

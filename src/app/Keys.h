@@ -9,7 +9,9 @@ constexpr int Space = 32, PageUp = 33, PageDown = 34, Left = 37, Up = 38, Right 
 constexpr int Escape = 27, Insert = 45;
 constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F10 = 121, F12 = 123;
 constexpr int Numpad1 = 97, Numpad9 = 105, Add = 107, Subtract = 109;
-constexpr int Numpad(int n) { return Numpad1 + n - 1; }  // n = 1..9
+constexpr int Numpad(int n) {
+    return Numpad1 + n - 1;
+}  // n = 1..9
 }  // namespace vk
 
 // Modifier state held with a key or mouse event.
@@ -23,7 +25,16 @@ enum class MouseButton : std::uint8_t { Left, Right, Middle };
 
 // One queued input event, as the platform's queue delivers it to the machine.
 struct InputEvent {
-    enum class Kind : std::uint8_t { KeyDown, KeyUp, Char, MouseDown, MouseUp, Click, ContextPopup, MouseMove };
+    enum class Kind : std::uint8_t {
+        KeyDown,
+        KeyUp,
+        Char,
+        MouseDown,
+        MouseUp,
+        Click,
+        ContextPopup,
+        MouseMove
+    };
     Kind kind = Kind::KeyDown;
     int key = 0;  // virtual key, or the character for Char
     Shift shift;

@@ -43,12 +43,24 @@ FieldPoint Machine::MapToField(int x, int y, int clientWidth, int clientHeight) 
 void Machine::PlaySound(std::string_view name, bool loop) {
     if (settings_.glCheckBox3) platform_.PlaySound(name, loop);
 }
-void Machine::StartTimer(PhaseTimer t) { platform_.SetTimerEnabled(TimerOf(t), true); }
-void Machine::StopTimer(PhaseTimer t) { platform_.SetTimerEnabled(TimerOf(t), false); }
-void Machine::StartOneShot(OneShotTimer t, int delayMs) { platform_.StartOneShot(t, delayMs); }
-bool Machine::AutoStopEnabled() const { return settings_.CB1 && !game_.IntroRunning; }
-int Machine::AutoStopDelaySeconds() const { return settings_.RzSpinEdit1; }
-std::uint32_t Machine::Entropy() { return platform_.Entropy(); }
+void Machine::StartTimer(PhaseTimer t) {
+    platform_.SetTimerEnabled(TimerOf(t), true);
+}
+void Machine::StopTimer(PhaseTimer t) {
+    platform_.SetTimerEnabled(TimerOf(t), false);
+}
+void Machine::StartOneShot(OneShotTimer t, int delayMs) {
+    platform_.StartOneShot(t, delayMs);
+}
+bool Machine::AutoStopEnabled() const {
+    return settings_.CB1 && !game_.IntroRunning;
+}
+int Machine::AutoStopDelaySeconds() const {
+    return settings_.RzSpinEdit1;
+}
+std::uint32_t Machine::Entropy() {
+    return platform_.Entropy();
+}
 
 // ---- Timers -----------------------------------------------------------------------------
 
@@ -61,22 +73,43 @@ void Machine::OnTimer(TimerId timer) {
         end(g, *this);
     };
     switch (timer) {
-        case TimerId::TiPaint: break;  // the platform paints a frame on this tick
-        case TimerId::Tijoker: StepWildAnimation(g); break;
+        case TimerId::TiPaint:
+            break;  // the platform paints a frame on this tick
+        case TimerId::Tijoker:
+            StepWildAnimation(g);
+            break;
         case TimerId::Tilinviev:
             platform_.SetTimerEnabled(timer, false);
             g.LinesShowing = 0;
             g.ScatterMark.fill(0);
             break;
-        case TimerId::TiRBsbros: once(EndRisk); break;
-        case TimerId::TiADDsbros: once(EndFreeGames); break;
-        case TimerId::TiSUNpause: once(RevealChests); break;
-        case TimerId::TiSUNsbros: once(EndChests); break;
-        case TimerId::TiArrCheck: CheckArrow(g, *this); break;  // periodic until the arrow stands
-        case TimerId::TiSBonStep: StepShip(g, *this); break;    // periodic until the ship arrives
-        case TimerId::TiBrigDead: once(EndVoyage); break;
-        case TimerId::TiCoinRB: once(EndCoinGame); break;
-        case TimerId::TiBarrSbros: once(EndBarrels); break;
+        case TimerId::TiRBsbros:
+            once(EndRisk);
+            break;
+        case TimerId::TiADDsbros:
+            once(EndFreeGames);
+            break;
+        case TimerId::TiSUNpause:
+            once(RevealChests);
+            break;
+        case TimerId::TiSUNsbros:
+            once(EndChests);
+            break;
+        case TimerId::TiArrCheck:
+            CheckArrow(g, *this);
+            break;  // periodic until the arrow stands
+        case TimerId::TiSBonStep:
+            StepShip(g, *this);
+            break;  // periodic until the ship arrives
+        case TimerId::TiBrigDead:
+            once(EndVoyage);
+            break;
+        case TimerId::TiCoinRB:
+            once(EndCoinGame);
+            break;
+        case TimerId::TiBarrSbros:
+            once(EndBarrels);
+            break;
     }
 }
 
@@ -109,6 +142,7 @@ void Machine::PaintFrame(FrameRenderer* renderer) {
             StepPinWobble(g);
             StepArrow(g);
         }
+        if (renderer) renderer->FinishBackdrops(g);
         if (g.BarrelScreen) {
             if (renderer) renderer->DrawBarrels(g);
             if (now - g.LastExplosionTick > 30) {

@@ -12,7 +12,9 @@ constexpr int kMaxLineBet = 99;
 // The one-letter code that toggles the test arrangement when typed first.
 constexpr char kTestToggleLetter = 'T';
 
-bool IsKeypadDigit(int key, int last) { return key >= vk::Numpad1 && key <= vk::Numpad(last); }
+bool IsKeypadDigit(int key, int last) {
+    return key >= vk::Numpad1 && key <= vk::Numpad(last);
+}
 
 }  // namespace
 
@@ -40,7 +42,9 @@ void Machine::FormKeyDown(int key, Shift shift) {
                     g.ReelSpeed[0] = 0.02f;
                     g.InputLocked = 1;
                 }
-            } else if (key == vk::Space) {
+            } else if (key == vk::Space && !CollectionPending(g)) {
+                // Preparing clears the stopped reels the pending collection waits for, so a
+                // press before the collection would hang the game with its win never paid.
                 g.CreditsShown = 0;
                 PrepareSpinKey(g, *this);
             } else if (key == vk::F5) {
@@ -51,8 +55,10 @@ void Machine::FormKeyDown(int key, Shift shift) {
     }
     if (key == vk::Escape) platform_.Minimise();
     if (g.BarrelScreen && !g.BarrelOpened) {
-        if (key == vk::Space) PressBarrelSpace(g, *this);
-        else if (key == vk::Left || key == vk::Right || key == vk::Down) MoveBarrelChoice(g, key);
+        if (key == vk::Space)
+            PressBarrelSpace(g, *this);
+        else if (key == vk::Left || key == vk::Right || key == vk::Down)
+            MoveBarrelChoice(g, key);
     }
 }
 
@@ -78,9 +84,12 @@ void Machine::FormKeyUp(int key, Shift shift) {
     BonusKeysOnKeyUp(key);
     AlwaysKeysOnKeyUp(key);
     if (g.RiskScreen && !g.RiskLocked) {
-        if (key == vk::Left) Guess(g, *this, 1);
-        else if (key == vk::Right) Guess(g, *this, 2);
-        else if (key == vk::Down && g.RiskGuess[6] == 0) TakeWin(g, *this);
+        if (key == vk::Left)
+            Guess(g, *this, 1);
+        else if (key == vk::Right)
+            Guess(g, *this, 2);
+        else if (key == vk::Down && g.RiskGuess[6] == 0)
+            TakeWin(g, *this);
     }
     if (key == vk::F10) platform_.ToggleMaximise();
     if (key != vk::F10 && g.IntroShown) {
@@ -162,7 +171,8 @@ void Machine::StakeAllDown() {
 
 void Machine::BonusKeysOnKeyUp(int key) {
     GameState& g = game_;
-    if (g.FreeGameScreen && !g.FreeGamePicked && IsKeypadDigit(key, 6)) PickFreeGames(g, *this, key - vk::Numpad1);
+    if (g.FreeGameScreen && !g.FreeGamePicked && IsKeypadDigit(key, 6))
+        PickFreeGames(g, *this, key - vk::Numpad1);
     if (g.ChestScreen && !g.ChestPicked && IsKeypadDigit(key, 5)) PickChest(g, *this, key - vk::Numpad1);
     if (g.SuperBonusScreen && !g.ArrowSpinning && key == vk::Space) SpinArrow(g, *this);
 }
@@ -175,13 +185,23 @@ void Machine::AlwaysKeysOnKeyUp(int key) {
             break;
         case vk::F1:
             PlaySound("butt_click", false);
-            if (g.HelpArmed) platform_.OpenUrl("https://www.orvexa.example/en/index.php?option=com_content&view=article&id=8");
-            else g.HelpArmed = 1;
+            if (g.HelpArmed)
+                platform_.OpenUrl(
+                    "https://www.orvexa.example/en/index.php?option=com_content&view=article&id=8");
+            else
+                g.HelpArmed = 1;
             break;
-        case vk::F2: PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Options); break;
-        case vk::F3: PlaySound("butt_click", false), platform_.ShowDialog(Dialog::About); break;
-        case vk::F4: PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Statistics); break;
-        default: break;
+        case vk::F2:
+            PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Options);
+            break;
+        case vk::F3:
+            PlaySound("butt_click", false), platform_.ShowDialog(Dialog::About);
+            break;
+        case vk::F4:
+            PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Statistics);
+            break;
+        default:
+            break;
     }
 }
 
@@ -195,8 +215,8 @@ void Machine::FormKeyPress(char c) {
 
 void Machine::TypedCodes() {
     GameState& g = game_;
-    const bool full = typed_.size() == 8;
-    auto tail = [&](std::size_t from) { return full ? typed_.substr(from) : std::string(); };
+    // Read the buffer afresh at each code: an earlier code may have cleared it.
+    auto tail = [&](std::size_t from) { return typed_.size() == 8 ? typed_.substr(from) : std::string(); };
     if (tail(4) == "KELP") g.ForcedArrangement = 1;
     if (typed_ == "plum4826") {
         g.CoinPile = 1000;

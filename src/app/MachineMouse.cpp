@@ -11,8 +11,10 @@ using namespace zones;
 void Machine::FormMouseDown(MouseButton /*button*/, Shift /*shift*/, int x, int y) {
     GameState& g = game_;
     press_ = {x, y};
-    if (kHelpLink.Contains(x, y) && g.HelpArmed) Post(InputEvent::Kind::KeyUp, vk::F1);
-    else g.HelpArmed = 0;
+    if (kHelpLink.Contains(x, y) && g.HelpArmed)
+        Post(InputEvent::Kind::KeyUp, vk::F1);
+    else
+        g.HelpArmed = 0;
     if (!g.IntroShown && !g.InputLocked) {
         if (kAllLines.Contains(x, y)) Post(InputEvent::Kind::KeyDown, vk::F5);
         for (const auto& b : kLineButtons)
@@ -81,7 +83,8 @@ void Machine::FormClick() {
             Post(InputEvent::Kind::KeyDown, vk::Add);
             Post(InputEvent::Kind::KeyUp, vk::Add);
         }
-        if (kMaximum.Contains(x, y) && g.TotalBet <= 890 && g.Credit > 0) Post(InputEvent::Kind::KeyUp, vk::PageUp);
+        if (kMaximum.Contains(x, y) && g.TotalBet <= 890 && g.Credit > 0)
+            Post(InputEvent::Kind::KeyUp, vk::PageUp);
         if (!StakeLocked())
             for (const auto& b : kBetButtons)
                 if (b.rect.Contains(x, y)) ClickBetButton(b.line, +1);
@@ -123,9 +126,10 @@ Cursor Machine::FormMouseMove(Shift /*shift*/, int x, int y) {
     };
     bool hand = kAllLines.Contains(x, y) || any(kLineCursorInner) || kMaximum.Contains(x, y) ||
                 any(kBetCursorRight) || kMaximise.Contains(x, y) || kExitCursor.Contains(x, y) ||
-                kMinimiseLeft.Contains(x, y) || kMinimiseRight.Contains(x, y) || kOptionsButton.Contains(x, y) ||
-                kStatisticsButton.Contains(x, y) || kHelpButton.Contains(x, y) || kOptionsZone.Contains(x, y) ||
-                kStake.Contains(x, y) || kCoinSlot.Contains(x, y);
+                kMinimiseLeft.Contains(x, y) || kMinimiseRight.Contains(x, y) ||
+                kOptionsButton.Contains(x, y) || kStatisticsButton.Contains(x, y) ||
+                kHelpButton.Contains(x, y) || kOptionsZone.Contains(x, y) || kStake.Contains(x, y) ||
+                kCoinSlot.Contains(x, y);
     // The outer line strip and the left bet column share their press rectangles; the other two
     // columns have cursor rectangles of their own.
     for (const auto& b : kLineButtons)
@@ -143,14 +147,30 @@ Cursor Machine::FormMouseMove(Shift /*shift*/, int x, int y) {
 
 void Machine::Deliver(const InputEvent& e) {
     switch (e.kind) {
-        case InputEvent::Kind::KeyDown: FormKeyDown(e.key, e.shift); break;
-        case InputEvent::Kind::KeyUp: FormKeyUp(e.key, e.shift); break;
-        case InputEvent::Kind::Char: FormKeyPress(static_cast<char>(e.key)); break;
-        case InputEvent::Kind::MouseDown: FormMouseDown(e.button, e.shift, e.x, e.y); break;
-        case InputEvent::Kind::MouseUp: FormMouseUp(e.button, e.shift, e.x, e.y); break;
-        case InputEvent::Kind::Click: FormClick(); break;
-        case InputEvent::Kind::ContextPopup: FormContextPopup(); break;
-        case InputEvent::Kind::MouseMove: FormMouseMove(e.shift, e.x, e.y); break;
+        case InputEvent::Kind::KeyDown:
+            FormKeyDown(e.key, e.shift);
+            break;
+        case InputEvent::Kind::KeyUp:
+            FormKeyUp(e.key, e.shift);
+            break;
+        case InputEvent::Kind::Char:
+            FormKeyPress(static_cast<char>(e.key));
+            break;
+        case InputEvent::Kind::MouseDown:
+            FormMouseDown(e.button, e.shift, e.x, e.y);
+            break;
+        case InputEvent::Kind::MouseUp:
+            FormMouseUp(e.button, e.shift, e.x, e.y);
+            break;
+        case InputEvent::Kind::Click:
+            FormClick();
+            break;
+        case InputEvent::Kind::ContextPopup:
+            FormContextPopup();
+            break;
+        case InputEvent::Kind::MouseMove:
+            FormMouseMove(e.shift, e.x, e.y);
+            break;
     }
 }
 

@@ -69,7 +69,9 @@ Node Make(LineResultRecord& r) {
                    {"CoinLine", Make(r.CoinLine)}});
 }
 Node Make(ChestSlot& c) {
-    return Record({{"ChestValue", Make(c.ChestValue)}, {"ChestChosen", Make(c.ChestChosen)}, {"ChestOpen", Make(c.ChestOpen)}});
+    return Record({{"ChestValue", Make(c.ChestValue)},
+                   {"ChestChosen", Make(c.ChestChosen)},
+                   {"ChestOpen", Make(c.ChestOpen)}});
 }
 Node Make(FreeGameSlot& f) {
     return Record({{"FreeGameValue", Make(f.FreeGameValue)}, {"FreeGameChosen", Make(f.FreeGameChosen)}});
@@ -77,29 +79,125 @@ Node Make(FreeGameSlot& f) {
 
 // Every field of the state, in declaration order.
 Node Root(GameState& g) {
-#define F(name) {#name, Make(g.name)}
-    return Record({F(Seed), F(Credit), F(CreditInserted), F(LineBet), F(TotalBet), F(Win), F(Jackpot), F(CoinPile),
-                   F(CoinRounds), F(FreeGames), F(FortuneSpin), F(FortuneRisk), F(FortuneBonus), F(FortuneRiskNow),
-                   F(FortuneActive), F(ReelStrip), F(LineSymbols), F(LineResult), F(HasWin), F(ScatterCount),
-                   F(WildLineWin), F(ScatterWon), F(WildLineWon), F(ScatterMark), F(WildLineMark),
-                   F(LineHighlight), F(ForcedArrangement), F(ReelFaceTexture), F(HelmPosition), F(HelmAngle),
-                   F(HelmBank), F(HelmTurning), F(RiskLadderWon), F(HelmLastBeforeBonus), F(BarrelBonusDue),
-                   F(BarrelScreen), F(BarrelOpened), F(BarrelExploded), F(BarrelChoice), F(BarrelContent),
-                   F(OtherBarrelA), F(OtherBarrelB), F(ExplosionX), F(ExplosionY), F(ExplosionFrame),
-                   F(TorchFlameLeft), F(TorchFlameRight), F(RiskStep), F(RiskGuess), F(RiskCard),
-                   F(RiskCardShown), F(RiskVerdictPending), F(RiskFlip), F(RiskScreen), F(RiskLocked),
-                   F(LineWinPending), F(ChestTrigger), F(ChestScreen), F(ChestPicked), F(ChestResultShown),
-                   F(Chests), F(FreeGameTrigger), F(FreeGameScreen), F(FreeGamePicked), F(FreeGameAwarded),
-                   F(FreeGameItems), F(CoinGameDue), F(CoinScreen), F(CoinThrown), F(CoinSettled),
-                   F(CoinRoundCounted), F(CoinMultiplier), F(CoinSpin), F(CoinAngle), F(CoinDrift),
-                   F(CoinStopAngle), F(SuperBonusDue), F(SuperBonusScreen), F(ArrowSpinning), F(ShipSunk),
-                   F(ShipSquare), F(ShipTarget), F(ShipSteps), F(ArrowAngle), F(ArrowSpeed), F(PinWobble),
-                   F(ReelsAtRest), F(SpinKeyDown), F(IntroRunning), F(ReelsInView), F(WinShown), F(InputLocked),
-                   F(ReelsSpinning), F(ReelsStarting), F(IntroShown), F(BonusHandled), F(BonusChooserArmed),
-                   F(LinesShowing), F(ReelsStopping), F(ReelStopped), F(StopTick), F(ReelStopSoundDue),
-                   F(PanelY), F(PanelStep), F(ReelTurns), F(ReelSpeed), F(ReelAngle), F(ReelAccel),
-                   F(StartTicks), F(LastTick), F(ReelRadius), F(UnfoldStep), F(HelpArmed), F(CreditsShown),
-                   F(StatusBlinkPhase), F(FlareTick), F(FlareFrame)});
+#define F(name) \
+    { #name, Make(g.name) }
+    return Record({F(Seed),
+                   F(Credit),
+                   F(CreditInserted),
+                   F(LineBet),
+                   F(TotalBet),
+                   F(Win),
+                   F(Jackpot),
+                   F(CoinPile),
+                   F(CoinRounds),
+                   F(FreeGames),
+                   F(FortuneSpin),
+                   F(FortuneRisk),
+                   F(FortuneBonus),
+                   F(FortuneRiskNow),
+                   F(FortuneActive),
+                   F(ReelStrip),
+                   F(LineSymbols),
+                   F(LineResult),
+                   F(HasWin),
+                   F(ScatterCount),
+                   F(WildLineWin),
+                   F(ScatterWon),
+                   F(WildLineWon),
+                   F(ScatterMark),
+                   F(WildLineMark),
+                   F(LineHighlight),
+                   F(ForcedArrangement),
+                   F(ReelFaceTexture),
+                   F(HelmPosition),
+                   F(HelmAngle),
+                   F(HelmBank),
+                   F(HelmTurning),
+                   F(RiskLadderWon),
+                   F(HelmLastBeforeBonus),
+                   F(BarrelBonusDue),
+                   F(BarrelScreen),
+                   F(BarrelOpened),
+                   F(BarrelExploded),
+                   F(BarrelChoice),
+                   F(BarrelContent),
+                   F(OtherBarrelA),
+                   F(OtherBarrelB),
+                   F(ExplosionX),
+                   F(ExplosionY),
+                   F(ExplosionFrame),
+                   F(TorchFlameLeft),
+                   F(TorchFlameRight),
+                   F(RiskStep),
+                   F(RiskGuess),
+                   F(RiskCard),
+                   F(RiskCardShown),
+                   F(RiskVerdictPending),
+                   F(RiskFlip),
+                   F(RiskScreen),
+                   F(RiskLocked),
+                   F(LineWinPending),
+                   F(ChestTrigger),
+                   F(ChestScreen),
+                   F(ChestPicked),
+                   F(ChestResultShown),
+                   F(Chests),
+                   F(FreeGameTrigger),
+                   F(FreeGameScreen),
+                   F(FreeGamePicked),
+                   F(FreeGameAwarded),
+                   F(FreeGameItems),
+                   F(CoinGameDue),
+                   F(CoinScreen),
+                   F(CoinThrown),
+                   F(CoinSettled),
+                   F(CoinRoundCounted),
+                   F(CoinMultiplier),
+                   F(CoinSpin),
+                   F(CoinAngle),
+                   F(CoinDrift),
+                   F(CoinStopAngle),
+                   F(SuperBonusDue),
+                   F(SuperBonusScreen),
+                   F(ArrowSpinning),
+                   F(ShipSunk),
+                   F(ShipSquare),
+                   F(ShipTarget),
+                   F(ShipSteps),
+                   F(ArrowAngle),
+                   F(ArrowSpeed),
+                   F(PinWobble),
+                   F(ReelsAtRest),
+                   F(SpinKeyDown),
+                   F(IntroRunning),
+                   F(ReelsInView),
+                   F(WinShown),
+                   F(InputLocked),
+                   F(ReelsSpinning),
+                   F(ReelsStarting),
+                   F(IntroShown),
+                   F(BonusHandled),
+                   F(BonusChooserArmed),
+                   F(LinesShowing),
+                   F(ReelsStopping),
+                   F(ReelStopped),
+                   F(StopTick),
+                   F(ReelStopSoundDue),
+                   F(PanelY),
+                   F(PanelStep),
+                   F(ReelTurns),
+                   F(ReelSpeed),
+                   F(ReelAngle),
+                   F(ReelAccel),
+                   F(StartTicks),
+                   F(LastTick),
+                   F(ReelRadius),
+                   F(UnfoldStep),
+                   F(HelpArmed),
+                   F(CreditsShown),
+                   F(StatusBlinkPhase),
+                   F(FlareTick),
+                   F(FlareFrame)});
 #undef F
 }
 
@@ -111,8 +209,12 @@ std::string FloatText(float f) {
 
 void Write(const Node& n, std::string& out) {
     switch (n.kind) {
-        case Node::Kind::Int: out += std::to_string(n.getInt()); break;
-        case Node::Kind::Float: out += FloatText(*n.floatPtr); break;
+        case Node::Kind::Int:
+            out += std::to_string(n.getInt());
+            break;
+        case Node::Kind::Float:
+            out += FloatText(*n.floatPtr);
+            break;
         case Node::Kind::Array:
             out += '[';
             for (std::size_t i = 0; i < n.items.size(); ++i) {
@@ -194,7 +296,8 @@ bool Assign(const Node& n, std::string_view value) {
     if (n.kind != Node::Kind::Int) return false;
     long long v = 0;
     auto [p, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
-    if (ec != std::errc() || p != value.data() + value.size() || v < n.minValue || v > n.maxValue) return false;
+    if (ec != std::errc() || p != value.data() + value.size() || v < n.minValue || v > n.maxValue)
+        return false;
     n.setInt(v);
     return true;
 }

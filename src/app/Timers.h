@@ -22,7 +22,9 @@ enum class TimerId : std::uint8_t {
 };
 constexpr int kTimerCount = 12;
 
-constexpr TimerId TimerOf(PhaseTimer t) { return static_cast<TimerId>(static_cast<int>(t) + 2); }
+constexpr TimerId TimerOf(PhaseTimer t) {
+    return static_cast<TimerId>(static_cast<int>(t) + 2);
+}
 
 constexpr int DefaultInterval(TimerId t) {
     if (t == TimerId::TiPaint) return 30;

@@ -56,13 +56,19 @@ int PayMultiplier(int symbol, int run) {
     switch (symbol) {
         case kCrab:
         case kDolphin:
-        case kShark: return std::array{5, 20, 200}[i];
+        case kShark:
+            return std::array{5, 20, 200}[i];
         case kToucan:
-        case kHelm: return std::array{10, 50, 500}[i];
-        case kCoin: return std::array{20, 100, 500}[i];
-        case kBar: return std::array{20, 200, 1000}[i];
-        case kSkull: return run == 5 ? 101 : 0;
-        default: return 0;
+        case kHelm:
+            return std::array{10, 50, 500}[i];
+        case kCoin:
+            return std::array{20, 100, 500}[i];
+        case kBar:
+            return std::array{20, 200, 1000}[i];
+        case kSkull:
+            return run == 5 ? 101 : 0;
+        default:
+            return 0;
     }
 }
 

@@ -11,10 +11,14 @@ namespace {
 // Scatter pays into the first helm's bank, by scatter count 3, 4, 5.
 Money ScatterPay(const GameState& g) {
     switch (g.ScatterCount) {
-        case 3: return g.TotalBet;
-        case 4: return MulMoney(g.TotalBet, 2);
-        case 5: return MulMoney(g.TotalBet, 5);
-        default: return 0;
+        case 3:
+            return g.TotalBet;
+        case 4:
+            return MulMoney(g.TotalBet, 2);
+        case 5:
+            return MulMoney(g.TotalBet, 5);
+        default:
+            return 0;
     }
 }
 
@@ -71,8 +75,10 @@ void CollectIfSettled(GameState& g, GameHost& host) {
         if (s[2] != kIsland && (IsCandidateLine(s) || g.LineResult[l].WildCount > 0))
             g.LineHighlight[l] = g.PanelY > 148.0f && g.LineBet[l] > 0 && g.LinesShowing;
     }
-    if (g.HasWin) Collect(g, host);
-    else FitBetsToCredit(g, host);
+    if (g.HasWin)
+        Collect(g, host);
+    else
+        FitBetsToCredit(g, host);
     if (g.Win == 0) FitBetsToCredit(g, host);
 }
 
@@ -83,8 +89,10 @@ void Collect(GameState& g, GameHost& host) {
     g.LinesShowing = 1;
     host.StartTimer(PhaseTimer::Tilinviev);
 
-    if (g.ScatterCount < 3) g.ScatterCount = 0;
-    else g.HelmBank[0] = AddMoney(g.HelmBank[0], ScatterPay(g));
+    if (g.ScatterCount < 3)
+        g.ScatterCount = 0;
+    else
+        g.HelmBank[0] = AddMoney(g.HelmBank[0], ScatterPay(g));
 
     for (int l = 0; l < kLines; ++l) {
         const auto& r = g.LineResult[l];
@@ -159,11 +167,16 @@ void ChooseBonusScreen(GameState& g, GameHost& host) {
         g.BarrelScreen = 1;
         return;
     }
-    if (g.CoinGameDue) g.CoinScreen = 1;
-    else if (g.LineWinPending && g.Win > 0) OpenRiskScreen(g);
-    else if (g.FreeGameTrigger) g.FreeGameScreen = 1;
-    else if (g.ChestTrigger) g.ChestScreen = 1;
-    else if (g.Win > 0) OpenRiskScreen(g);  // a win with no paying line still goes to the risk game
+    if (g.CoinGameDue)
+        g.CoinScreen = 1;
+    else if (g.LineWinPending && g.Win > 0)
+        OpenRiskScreen(g);
+    else if (g.FreeGameTrigger)
+        g.FreeGameScreen = 1;
+    else if (g.ChestTrigger)
+        g.ChestScreen = 1;
+    else if (g.Win > 0)
+        OpenRiskScreen(g);  // a win with no paying line still goes to the risk game
     else {
         EndRisk(g, host);  // nothing to show: back to the reels, input free again
         return;

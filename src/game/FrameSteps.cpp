@@ -69,10 +69,14 @@ void StepWildAnimation(GameState& g) {
 void StepPinWobble(GameState& g) {
     if (g.ArrowSpeed <= 0) return;
     int& w = g.PinWobble;
-    if (w >= -8 && w <= -3) w += 1;
-    else if (w == -2) w = 8;
-    else if (w >= 3 && w <= 8) w -= 1;
-    else if (w == 2) w = -8;
+    if (w >= -8 && w <= -3)
+        w += 1;
+    else if (w == -2)
+        w = 8;
+    else if (w >= 3 && w <= 8)
+        w -= 1;
+    else if (w == 2)
+        w = -8;
 }
 
 }  // namespace vortala

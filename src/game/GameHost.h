@@ -28,11 +28,16 @@ constexpr int kPhaseTimerCount = 10;
 // Interval of each phase timer in milliseconds.
 constexpr int PhaseTimerInterval(PhaseTimer t) {
     switch (t) {
-        case PhaseTimer::TiSUNsbros: return 2500;
-        case PhaseTimer::TiArrCheck: return 1000;
-        case PhaseTimer::TiSBonStep: return 500;
-        case PhaseTimer::TiBarrSbros: return 3000;
-        default: return 2000;
+        case PhaseTimer::TiSUNsbros:
+            return 2500;
+        case PhaseTimer::TiArrCheck:
+            return 1000;
+        case PhaseTimer::TiSBonStep:
+            return 500;
+        case PhaseTimer::TiBarrSbros:
+            return 3000;
+        default:
+            return 2000;
     }
 }
 

@@ -77,7 +77,7 @@ struct GameState {
     // A scripted arrangement for the next draw (top, middle, bottom rows of reels 1..5); one use.
     std::array<std::array<Byte, kReels>, 3> PresetRows{};
     Flag PresetPending = 0;
-    Flag PresetDrawn = 0;  // the current arrangement came from PresetRows
+    Flag PresetDrawn = 0;                 // the current arrangement came from PresetRows
     std::uint64_t ArrangementsDrawn = 0;  // statistics: every draw, fortune re-draws included
     // Picture on each drum face: a symbol 0..10, or a wild animation frame (see Symbols.h).
     std::array<std::array<Byte, kDrumPositions>, kReels> ReelFaceTexture{};
@@ -93,7 +93,7 @@ struct GameState {
     Flag BarrelScreen = 0;
     Flag BarrelOpened = 0;
     Flag BarrelExploded = 0;
-    Byte BarrelChoice = 0;  // 0 none, 1..3 a barrel, 4 left torch, 5 right torch
+    Byte BarrelChoice = 0;                // 0 none, 1..3 a barrel, 4 left torch, 5 right torch
     std::array<Byte, 3> BarrelContent{};  // 0 powder, 1 empty, 2 full, 3 exploded
     Byte OtherBarrelA = 0;
     Byte OtherBarrelB = 0;
@@ -104,9 +104,9 @@ struct GameState {
     Byte TorchFlameRight = 2;
 
     // ---- Risk game ------------------------------------------------------------------------
-    Byte RiskStep = 0;                   // cards played, 0..7
-    std::array<Byte, 7> RiskGuess{};     // 0 none, 1 red, 2 black
-    std::array<Byte, 7> RiskCard{};      // 0 none, 1 red, 2 black
+    Byte RiskStep = 0;                // cards played, 0..7
+    std::array<Byte, 7> RiskGuess{};  // 0 none, 1 red, 2 black
+    std::array<Byte, 7> RiskCard{};   // 0 none, 1 red, 2 black
     std::array<Flag, 7> RiskCardShown{};
     std::array<Flag, 7> RiskVerdictPending{1, 1, 1, 1, 1, 1, 1};
     float RiskFlip = 0.001f;

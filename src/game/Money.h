@@ -12,8 +12,12 @@ using Money = std::int64_t;
 constexpr Money kMoneyCap = Money{1} << 60;
 
 // Saturating arithmetic for money: every sum and product is clamped into [0, kMoneyCap].
-inline Money ClampMoney(Money m) { return m < 0 ? 0 : (m > kMoneyCap ? kMoneyCap : m); }
-inline Money AddMoney(Money a, Money b) { return ClampMoney(ClampMoney(a) + ClampMoney(b)); }
+inline Money ClampMoney(Money m) {
+    return m < 0 ? 0 : (m > kMoneyCap ? kMoneyCap : m);
+}
+inline Money AddMoney(Money a, Money b) {
+    return ClampMoney(ClampMoney(a) + ClampMoney(b));
+}
 inline Money MulMoney(Money a, std::int64_t factor) {
     a = ClampMoney(a);
     if (factor <= 0 || a == 0) return 0;

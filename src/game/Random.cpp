@@ -9,6 +9,8 @@ std::uint32_t Random(GameState& g, std::uint32_t n) {
     return static_cast<std::uint32_t>((static_cast<std::uint64_t>(g.Seed) * n) >> 32);
 }
 
-void Randomize(GameState& g, GameHost& host) { g.Seed = host.Entropy(); }
+void Randomize(GameState& g, GameHost& host) {
+    g.Seed = host.Entropy();
+}
 
 }  // namespace vortala

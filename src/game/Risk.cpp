@@ -13,29 +13,12 @@ float FlipLimit(int step) {
     return 4.0f - 0.5f * static_cast<float>(step - 1);
 }
 
-void ClearRiskCards(GameState& g) {
-    g.RiskCard.fill(0);
-    g.RiskGuess.fill(0);
-    g.RiskCardShown.fill(0);
-    g.RiskStep = 0;
-    g.RiskScreen = 0;
-    g.RiskVerdictPending.fill(1);
-}
-
 // The risk game ends with nothing else pending: the whole result of the game is finished.
 void CloseRound(GameState& g, GameHost& host) {
     ReturnToReels(g);
-    g.LineWinPending = 0;
+    ClearFinishedResult(g);
     g.RiskLocked = 1;
     g.FreeGameAwarded = 0;
-    g.BarrelBonusDue = 0;
-    g.ScatterWon = 0;
-    g.WildLineWon = 0;
-    g.RiskLadderWon = 0;
-    ClearLineResults(g);
-    g.Win = 0;
-    g.CoinRoundCounted = 0;
-    g.BonusHandled = 0;
     g.RiskScreen = 0;
     FitBetsToCredit(g, host);
 }
@@ -104,6 +87,7 @@ void EndRisk(GameState& g, GameHost& host) {
     const bool pending = g.FreeGameTrigger || g.ChestTrigger || g.SuperBonusDue;
     if (!pending) CloseRound(g, host);
     ClearRiskCards(g);
+    g.RiskScreen = 0;
     OpenPendingScreen(g, host);
 }
 

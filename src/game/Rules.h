@@ -37,30 +37,23 @@ void FitBetsToCredit(GameState& g, GameHost& host);
 void TakeWin(GameState& g, GameHost& host);
 void NewGame(GameState& g);
 bool InsertCredit(GameState& g);  // one 100 note, while the credit allows
-// Bet changes as the betting keys apply them. Each returns false when refused (nothing changed).
-bool RaiseLineBet(GameState& g, GameHost& host, int line);  // line 0..14
-bool LowerLineBet(GameState& g, GameHost& host, int line);
-bool RaiseAllBets(GameState& g, GameHost& host);
-bool LowerAllBets(GameState& g, GameHost& host);
-bool MaximumBet(GameState& g, GameHost& host);
-bool MinimumBet(GameState& g, GameHost& host);
 
 // ---- Fortune ----------------------------------------------------------------------------
 void ApplySpinFortune(GameState& g, GameHost& host);
-int EffectiveSpinFortune(const GameState& g);  // E of the spin rule, player-ahead rule applied
-bool PlayerAhead(const GameState& g);          // Credit above twice CreditInserted
+int EffectiveSpinFortune(const GameState& g);              // E of the spin rule, player-ahead rule applied
+bool PlayerAhead(const GameState& g);                      // Credit above twice CreditInserted
 void ApplyRiskFortune(GameState& g, int step, int guess);  // forces RiskCard[step] if it must
-int DrawBarrelContent(GameState& g);                      // 0 powder, 1 empty, 2 full
-void FillChestValues(GameState& g, int chosen);           // chosen 0..4
+int DrawBarrelContent(GameState& g);                       // 0 powder, 1 empty, 2 full
+void FillChestValues(GameState& g, int chosen);            // chosen 0..4
 void FillFreeGameValues(GameState& g);
 int DrawCoinResult(GameState& g);  // 0..100
 
 // ---- Arrangement ------------------------------------------------------------------------
 void DrawArrangement(GameState& g);
 void EvaluateArrangement(GameState& g, GameHost& host);
-void SubstituteWilds(GameState& g, int line);  // line 0..14
+void SubstituteWilds(GameState& g, int line);             // line 0..14
 bool IsCandidateLine(const std::array<Byte, kReels>& s);  // three equal through the middle reel
-void ClearLineResults(GameState& g);  // Multiplier, FreeGameMark, ChestMark of every line
+void ClearLineResults(GameState& g);                      // Multiplier, FreeGameMark, ChestMark of every line
 
 // ---- Spin cycle -------------------------------------------------------------------------
 void PrepareSpinKey(GameState& g, GameHost& host);

@@ -30,4 +30,25 @@ void ClearChests(GameState& g) {
     g.Chests.fill(ChestSlot{});
 }
 
+void ClearFinishedResult(GameState& g) {
+    g.HasWin = 0;
+    g.BarrelBonusDue = 0;
+    g.ScatterWon = 0;
+    g.WildLineWon = 0;
+    g.RiskLadderWon = 0;
+    ClearLineResults(g);
+    g.Win = 0;
+    g.LineWinPending = 0;
+    g.CoinRoundCounted = 0;
+    g.BonusHandled = 0;
+}
+
+void ClearRiskCards(GameState& g) {
+    g.RiskCard.fill(0);
+    g.RiskGuess.fill(0);
+    g.RiskCardShown.fill(0);
+    g.RiskStep = 0;
+    g.RiskVerdictPending.fill(1);
+}
+
 }  // namespace vortala

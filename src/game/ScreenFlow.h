@@ -15,4 +15,10 @@ void ReturnToReels(GameState& g);
 // Closes and empties all five chests.
 void ClearChests(GameState& g);
 
+// Forgets the finished game's result: its win, line results, fed helms and collection gates.
+void ClearFinishedResult(GameState& g);
+
+// Puts the risk ladder back to its first card, face down.
+void ClearRiskCards(GameState& g);
+
 }  // namespace vortala

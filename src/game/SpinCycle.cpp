@@ -1,6 +1,6 @@
 // The reels' own part of a game: start, motion, the staggered stop, the reel panel, and the
 // resets that run before each stop and after bet changes.
-#include "Rules.h"
+#include "ScreenFlow.h"
 
 namespace vortala {
 
@@ -8,15 +8,6 @@ namespace {
 
 constexpr int kStartEndTicks = 31;
 constexpr int kStopSequenceFrames = 50;
-
-void ClearRiskGame(GameState& g) {
-    g.RiskCard.fill(0);
-    g.RiskGuess.fill(0);
-    g.RiskCardShown.fill(0);
-    g.RiskStep = 0;
-    g.LineWinPending = 0;
-    g.RiskVerdictPending.fill(1);
-}
 
 }  // namespace
 
@@ -51,8 +42,10 @@ void StartSpin(GameState& g, GameHost& host) {
     if (g.FreeGames == 0 && g.TotalBet > g.Credit) FitBetsToCredit(g, host);
     g.ReelStopSoundDue[0] = 1;
     host.PlaySound("barab_start", false);
-    if (g.FreeGames > 0) --g.FreeGames;
-    else g.Credit = ClampMoney(g.Credit - g.TotalBet);
+    if (g.FreeGames > 0)
+        --g.FreeGames;
+    else
+        g.Credit = ClampMoney(g.Credit - g.TotalBet);
     g.ReelsSpinning = 1;
     g.ReelsStarting = 1;
     g.ReelsAtRest = 1;  // only a release may stop the reels now
@@ -81,20 +74,12 @@ void StopSpin(GameState& g, GameHost& host) {
 void ResetAfterBetChange(GameState& g, GameHost& host) {
     if (!g.FreeGameTrigger && !g.ChestTrigger) {
         if (g.ReelsInView) g.InputLocked = 0;
-        g.HasWin = 0;
-        g.BarrelBonusDue = 0;
-        g.ScatterWon = 0;
-        g.WildLineWon = 0;
-        g.RiskLadderWon = 0;
-        ClearLineResults(g);
-        g.Win = 0;
-        g.LineWinPending = 0;
+        ClearFinishedResult(g);
         g.ChestTrigger = 0;
-        g.CoinRoundCounted = 0;
-        g.BonusHandled = 0;
         g.SpinKeyDown = 0;
     }
-    ClearRiskGame(g);
+    ClearRiskCards(g);
+    g.LineWinPending = 0;
     if (g.FreeGameTrigger) {
         host.PlaySound("add", false);
         g.FreeGameScreen = 1;

@@ -34,7 +34,9 @@ int TableOffset(int f) {
 
 }  // namespace
 
-bool PlayerAhead(const GameState& g) { return g.Credit > 2 * g.CreditInserted; }
+bool PlayerAhead(const GameState& g) {
+    return g.Credit > 2 * g.CreditInserted;
+}
 
 int EffectiveSpinFortune(const GameState& g) {
     const int f = g.FortuneSpin;

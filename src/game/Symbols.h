@@ -48,14 +48,20 @@ constexpr std::array<std::array<std::uint8_t, kReels>, kLines> kPaylines{{
 }};
 
 // Specials are never stood in for by a wild.
-constexpr bool IsSpecial(int s) { return s == kIsland || s == kCoin || s == kGalleon || s == kChest; }
+constexpr bool IsSpecial(int s) {
+    return s == kIsland || s == kCoin || s == kGalleon || s == kChest;
+}
 // A symbol a wild may become: neither wild nor special.
-constexpr bool IsUsable(int s) { return s != kSkull && !IsSpecial(s); }
+constexpr bool IsUsable(int s) {
+    return s != kSkull && !IsSpecial(s);
+}
 
 // Faces of the drums: 0..10 show the symbol's picture; the wild animation puts the extra wild
 // frames 1..4 on a wild's face as 11..14 (frame 0 is the wild's own picture, face 10).
 constexpr int kWildFrameFaceBase = 10;
 constexpr int kFaceCount = 15;
-constexpr bool IsWildFace(int face) { return face >= kWildFrameFaceBase && face < kFaceCount; }
+constexpr bool IsWildFace(int face) {
+    return face >= kWildFrameFaceBase && face < kFaceCount;
+}
 
 }  // namespace vortala

@@ -162,8 +162,8 @@ TEST(Wilds, EverySubstitutionRow) {
         GameState g;
         g.LineSymbols[0] = c.in;
         SubstituteWilds(g, 0);
-        EXPECT_EQ(g.LineSymbols[0], c.out) << "input " << int(c.in[0]) << int(c.in[1]) << int(c.in[2])
-                                           << int(c.in[3]) << int(c.in[4]);
+        EXPECT_EQ(g.LineSymbols[0], c.out)
+            << "input " << int(c.in[0]) << int(c.in[1]) << int(c.in[2]) << int(c.in[3]) << int(c.in[4]);
     }
 }
 

@@ -149,7 +149,7 @@ TEST(SpinCycle, PaidSpinNeverTakesTheCreditBelowZero) {
     t.g.Credit = 20;  // stake 30
     t.Preset({{{1, 3, 2, 3, 5}, {5, 5, 4, 1, 4}, {3, 1, 1, 2, 1}}});
     t.Spin();
-    EXPECT_EQ(t.g.Credit, 5);     // the stake was fitted to 15 before the debit
+    EXPECT_EQ(t.g.Credit, 5);    // the stake was fitted to 15 before the debit
     EXPECT_EQ(t.g.TotalBet, 0);  // and the lost game fitted it to the 5 left
 }
 

@@ -1,0 +1,101 @@
+// Vortala: the game in its window.
+//   vortala                 play
+//   vortala --script FILE   run a script in the real window with real timers; the extra command
+//                           "screenshot PATH" writes the next drawn frame as a PNG
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+#include "app/ScriptRunner.h"
+#include "platform/GameWindow.h"
+
+namespace {
+
+class WindowDriver : public vortala::ScriptDriver {
+public:
+    explicit WindowDriver(vortala::GameWindow& window) : window_(window) {}
+    vortala::Machine& machine() override { return window_.machine(); }
+    void Input(const vortala::InputEvent& event) override { window_.Deliver(event); }
+    void Advance(std::uint32_t ms) override { window_.RunFor(ms); }
+    bool Settle(std::uint32_t limitMs) override {
+        for (std::uint32_t waited = 0; waited <= limitMs; waited += 10) {
+            if (window_.machine().Idle() && window_.PhaseTimersIdle() && !window_.OneShotsPending() &&
+                !window_.InputPending())
+                return true;
+            window_.RunFor(10);
+        }
+        return false;
+    }
+    std::vector<std::string> TakeSounds() override { return window_.TakeSounds(); }
+    bool Extra(const std::vector<std::string>& words, std::string& error) override {
+        if (words[0] == "expectregion") return ExpectRegion(words, error);
+        if (words[0] != "screenshot" || words.size() != 2) return false;
+        window_.RequestScreenshot(words[1]);
+        for (int waited = 0; window_.ScreenshotPending() && waited < 3000; waited += 10) window_.RunFor(10);
+        if (window_.ScreenshotPending()) error = "no frame was drawn for the screenshot";
+        return error.empty();
+    }
+
+private:
+    // expectregion X0 Y0 X1 Y1 R G B TOL: the mean colour of a region of the last screenshot, in
+    // field percent (0..100, origin bottom left), is within TOL of R G B on every channel.
+    bool ExpectRegion(const std::vector<std::string>& w, std::string& error) {
+        if (w.size() != 9) return false;
+        double v[8];
+        for (int i = 0; i < 8; ++i) v[i] = std::atof(w[i + 1].c_str());
+        int width = 0, height = 0;
+        const auto& shot = window_.LastShot(width, height);
+        if (shot.empty()) return error = "no screenshot taken yet", false;
+        const int x0 = static_cast<int>(v[0] / 100 * width), x1 = static_cast<int>(v[2] / 100 * width);
+        const int y0 = static_cast<int>((1 - v[3] / 100) * height),
+                  y1 = static_cast<int>((1 - v[1] / 100) * height);
+        double sum[3] = {0, 0, 0};
+        long count = 0;
+        for (int y = std::max(0, y0); y < std::min(height, y1); ++y)
+            for (int x = std::max(0, x0); x < std::min(width, x1); ++x, ++count)
+                for (int c = 0; c < 3; ++c) sum[c] += shot[(static_cast<std::size_t>(y) * width + x) * 3 + c];
+        if (count == 0) return error = "empty region", false;
+        for (int c = 0; c < 3; ++c) {
+            const double mean = sum[c] / static_cast<double>(count);
+            if (std::abs(mean - v[4 + c]) > v[7]) {
+                error = "region mean colour is " + std::to_string(static_cast<int>(sum[0] / count)) + " " +
+                        std::to_string(static_cast<int>(sum[1] / count)) + " " +
+                        std::to_string(static_cast<int>(sum[2] / count));
+                return false;
+            }
+        }
+        return true;
+    }
+
+    vortala::GameWindow& window_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* script = nullptr;
+    if (argc == 3 && std::strcmp(argv[1], "--script") == 0)
+        script = argv[2];
+    else if (argc != 1) {
+        std::cerr << "usage: vortala [--script FILE]\n";
+        return 2;
+    }
+    vortala::GameWindow window;
+    if (!window.Create()) return 1;
+    if (!script) {
+        window.Run();
+        return 0;
+    }
+    std::ifstream file(script);
+    if (!file) {
+        std::cerr << "cannot open " << script << '\n';
+        return 2;
+    }
+    WindowDriver driver(window);
+    const auto result = vortala::RunScript(file, driver, std::cout, std::cerr);
+    window.RequestQuit();  // the script ends the game as the exit button does
+    return static_cast<int>(result);
+}

@@ -1,0 +1,90 @@
+#pragma once
+// GameWindow: the game's one window on SDL2 with an OpenGL compatibility context. It implements
+// the machine's platform with real thread timers, one-shot timers, audio and the window's own
+// event queue, and runs the event loop that delivers input, ticks and frames on one thread.
+#include <SDL2/SDL.h>
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Machine.h"
+#include "platform/AsyncTimer.h"
+#include "render/GlRenderer.h"
+#include "sound/SoundPlayer.h"
+
+namespace vortala {
+
+class GameWindow : public MachinePlatform {
+public:
+    GameWindow();
+    ~GameWindow() override;
+
+    // Display checks, window, context, pictures and font. False when the game cannot run.
+    bool Create();
+    // Runs until the window closes.
+    void Run();
+    // Runs the loop for a span of real time (script mode).
+    void RunFor(std::uint32_t ms);
+    bool Quit() const { return quit_; }
+    void RequestQuit() { quit_ = true; }
+
+    Machine& machine() { return *machine_; }
+    bool PhaseTimersIdle() const;
+    bool OneShotsPending() const { return pendingOneShots_ > 0; }
+    bool InputPending() const { return !synthetic_.empty(); }
+    // Writes the next drawn frame as a PNG.
+    void RequestScreenshot(std::string path) { screenshotPath_ = std::move(path); }
+    bool ScreenshotPending() const { return !screenshotPath_.empty(); }
+    // The last screenshot's pixels: RGB rows from the top, and its size.
+    const std::vector<unsigned char>& LastShot(int& width, int& height) const {
+        width = shotWidth_, height = shotHeight_;
+        return shot_;
+    }
+    std::vector<std::string> TakeSounds();
+    // Delivers one player's input event now, then what it queued.
+    void Deliver(const InputEvent& event);
+
+    // ---- MachinePlatform ----
+    std::uint32_t NowMs() override { return SDL_GetTicks(); }
+    void PostInput(const InputEvent& event) override { synthetic_.push_back(event); }
+    void SetTimerEnabled(TimerId timer, bool enabled) override;
+    void SetTimerInterval(TimerId timer, int intervalMs) override;
+    void StartOneShot(OneShotTimer timer, int delayMs) override;
+    void PlaySound(std::string_view name, bool loop) override;
+    std::uint32_t Entropy() override;
+    void Minimise() override;
+    void ToggleMaximise() override;
+    void OpenUrl(std::string_view url) override;
+    void ShowDialog(Dialog dialog) override;
+
+private:
+    void HandleEvent(const SDL_Event& e);
+    void DrainSynthetic();
+    void Paint();
+    void KeepAspect();
+    void WriteScreenshot();
+
+    SDL_Window* window_ = nullptr;
+    SDL_GLContext context_ = nullptr;
+    std::unique_ptr<GlRenderer> renderer_;
+    std::unique_ptr<Machine> machine_;
+    std::unique_ptr<AsyncTimer> timers_[kTimerCount];
+    SoundPlayer sound_;
+    std::deque<InputEvent> synthetic_;
+    std::vector<std::string> sounds_;
+    std::vector<SDL_TimerID> oneShotIds_;
+    int pendingOneShots_ = 0;
+    Uint32 timerEvent_ = 0, oneShotEvent_ = 0;
+    SDL_Cursor* hand_ = nullptr;
+    SDL_Cursor* arrow_ = nullptr;
+    bool paintRequested_ = false;
+    bool quit_ = false;
+    std::string screenshotPath_;
+    std::vector<unsigned char> shot_;
+    int shotWidth_ = 0, shotHeight_ = 0;
+};
+
+}  // namespace vortala
