@@ -111,6 +111,9 @@ void FastPlayer::CollectResult() {
 
 bool FastPlayer::PlayScreens() {
     for (int i = 0; i < kMaxScreens; ++i) {
+        // Every screen lasts seconds, far longer than a helm's turn: a helm fed by the last one
+        // (the seventh card feeds the third) stands at its new position before the next begins.
+        FinishHelms();
         // The barrels take precedence, as in the chooser; the others are never shown together.
         if (g_.BarrelScreen) PlayBarrels();
         else if (g_.CoinScreen) PlayCoinGame();
@@ -126,7 +129,6 @@ bool FastPlayer::PlayScreens() {
 void FastPlayer::PlayBarrels() {
     RtpTally& t = *tally_;
     Count(t, Bonus::Barrels);
-    FinishHelms();  // a barrel opened while a completing helm still turns would count no helm
     const int choice = 1 + choices_.Below(3);
     g_.BarrelChoice = static_cast<Byte>(choice);  // as the mouse over barrel `choice` sets it
     const auto banks = g_.HelmBank;
