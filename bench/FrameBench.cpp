@@ -37,9 +37,10 @@ void BM_HeadlessFrameWhileSpinning(benchmark::State& state) {
         m.PaintFrame(nullptr);
         benchmark::DoNotOptimize(m.State().Seed);
     }
-    state.counters["allocations/frame"] =
-        static_cast<double>(bench::AllocationCount() - allocationsBefore) / static_cast<double>(state.iterations());
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["allocations/frame"] = static_cast<double>(bench::AllocationCount() - allocationsBefore) /
+                                          static_cast<double>(state.iterations());
+    state.counters["frames/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_HeadlessFrameWhileSpinning);
 

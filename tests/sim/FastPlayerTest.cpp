@@ -39,16 +39,16 @@ TEST(FastPlayer, EveryPathBooksWhatItReturns) {
     losing.fortuneBonus = -100;
     losing.gamble = 3;
     for (const RtpOptions* o : {&plain, &ladders, &losing}) {
-        const RtpTally t = Play(*o, 20000);
+        const RtpTally t = Play(*o, 10000);
         ExpectBooksBalance(t);
         EXPECT_GT(t.bonuses[static_cast<int>(Bonus::Barrels)], 0u);
         EXPECT_GT(t.bonuses[static_cast<int>(Bonus::Voyage)], 0u);
     }
-    const RtpTally won = Play(ladders, 20000);
+    const RtpTally won = Play(ladders, 10000);
     EXPECT_GT(won.bonuses[static_cast<int>(Bonus::RiskLadder)], 0u);
     EXPECT_GT(won.fed[static_cast<int>(Store::LadderBank)], 0);
     EXPECT_GT(won.paidOut[static_cast<int>(Store::LadderBank)], 0);
-    const RtpTally lost = Play(losing, 20000);
+    const RtpTally lost = Play(losing, 10000);
     EXPECT_LT(lost.bySource[static_cast<int>(Source::RiskGame)], 0);
 }
 

@@ -47,7 +47,8 @@ bool MachinePlayer::PlayGame(RtpTally& t) {
     const Money stake = before - g.Credit;
     const Money afterStake = g.Credit;
     std::uint32_t waited = 0;
-    for (; waited < kGameLimitMs && (g.ReelsStarting || g.InputLocked); waited += kFrameMs) host_.Advance(kFrameMs);
+    for (; waited < kGameLimitMs && (g.ReelsStarting || g.InputLocked); waited += kFrameMs)
+        host_.Advance(kFrameMs);
     Press(vk::Space);
     const bool hit = g.HasWin;
     bool idle = false;
@@ -66,7 +67,8 @@ void MachinePlayer::React(RtpTally& t) {
     auto count = [&](Bonus b) { ++t.bonuses[static_cast<int>(b)]; };
     if (g.BarrelScreen && !g.BarrelOpened) {
         // The mouse rests over a barrel; Space opens it once the completing helms stand still.
-        if (g.BarrelChoice < 1 || g.BarrelChoice > 3) g.BarrelChoice = static_cast<Byte>(1 + choices_.Below(3));
+        if (g.BarrelChoice < 1 || g.BarrelChoice > 3)
+            g.BarrelChoice = static_cast<Byte>(1 + choices_.Below(3));
         if (CanOpenBarrel(g)) {
             count(Bonus::Barrels);
             Press(vk::Space);
@@ -76,8 +78,10 @@ void MachinePlayer::React(RtpTally& t) {
         Press(vk::Space);
     } else if (g.RiskScreen && !g.RiskLocked) {
         if (g.RiskStep == 0) count(Bonus::RiskGame);
-        if (g.RiskStep < options_.gamble) Press(choices_.Below(2) == 0 ? vk::Left : vk::Right);
-        else if (g.RiskGuess[6] == 0) Press(vk::Down);
+        if (g.RiskStep < options_.gamble)
+            Press(choices_.Below(2) == 0 ? vk::Left : vk::Right);
+        else if (g.RiskGuess[6] == 0)
+            Press(vk::Down);
     } else if (g.FreeGameScreen && !g.FreeGamePicked) {
         count(Bonus::FreeGames);
         Press(vk::Numpad(1 + choices_.Below(6)));

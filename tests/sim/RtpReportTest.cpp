@@ -105,11 +105,10 @@ TEST(RtpOptions, ParsesEveryOptionInBothForms) {
 
 TEST(RtpOptions, RejectsValuesOutsideTheirRangeOrShape) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--games", "0"},          {"--games", "1e6"},          {"--games"},
-        {"--bet-per-line", "100"}, {"--bet-per-line", "0"},     {"--gamble", "8"},
-        {"--fortune", "1,2"},      {"--fortune", "1,2,3,4"},    {"--fortune", "101,0,0"},
-        {"--fortune", "1,,3"},     {"--threads", "0"},          {"--seed", "-1"},
-        {"--speed", "3"},          {"--json=1"},                {"--games", "12abc"},
+        {"--games", "0"},         {"--games", "1e6"},    {"--games"},          {"--bet-per-line", "100"},
+        {"--bet-per-line", "0"},  {"--gamble", "8"},     {"--fortune", "1,2"}, {"--fortune", "1,2,3,4"},
+        {"--fortune", "101,0,0"}, {"--fortune", "1,,3"}, {"--threads", "0"},   {"--seed", "-1"},
+        {"--speed", "3"},         {"--json=1"},          {"--games", "12abc"},
     };
     for (const auto& args : bad) {
         RtpOptions o;

@@ -18,8 +18,12 @@ constexpr int kMaxScreens = 64;
 constexpr int kFullBarrel = 2;
 constexpr int kExplodedBarrel = 3;
 
-void Count(RtpTally& t, Bonus b) { ++t.bonuses[static_cast<int>(b)]; }
-Money& Fed(RtpTally& t, Store s) { return t.fed[static_cast<int>(s)]; }
+void Count(RtpTally& t, Bonus b) {
+    ++t.bonuses[static_cast<int>(b)];
+}
+Money& Fed(RtpTally& t, Store s) {
+    return t.fed[static_cast<int>(s)];
+}
 
 }  // namespace
 
@@ -115,13 +119,20 @@ bool FastPlayer::PlayScreens() {
         // (the seventh card feeds the third) stands at its new position before the next begins.
         FinishHelms();
         // The barrels take precedence, as in the chooser; the others are never shown together.
-        if (g_.BarrelScreen) PlayBarrels();
-        else if (g_.CoinScreen) PlayCoinGame();
-        else if (g_.RiskScreen) PlayRisk();
-        else if (g_.FreeGameScreen) PlayFreeGamePick();
-        else if (g_.ChestScreen) PlayChests();
-        else if (g_.SuperBonusScreen) PlayVoyage();
-        else return true;
+        if (g_.BarrelScreen)
+            PlayBarrels();
+        else if (g_.CoinScreen)
+            PlayCoinGame();
+        else if (g_.RiskScreen)
+            PlayRisk();
+        else if (g_.FreeGameScreen)
+            PlayFreeGamePick();
+        else if (g_.ChestScreen)
+            PlayChests();
+        else if (g_.SuperBonusScreen)
+            PlayVoyage();
+        else
+            return true;
     }
     return false;
 }
@@ -160,12 +171,15 @@ void FastPlayer::PlayRisk() {
              for (int k = 0; k < gamble_; ++k) {
                  const int step = g_.RiskStep;
                  Guess(g_, host_, 1 + choices_.Below(2));
-                 if (g_.RiskStep == step || host_.Running(PhaseTimer::TiRBsbros)) break;  // refused, lost or all won
+                 if (g_.RiskStep == step || host_.Running(PhaseTimer::TiRBsbros))
+                     break;  // refused, lost or all won
                  for (int f = 0; f < kMaxCardFrames && !g_.RiskCardShown[g_.RiskStep - 1]; ++f)
                      StepRiskCard(g_, host_);
              }
-             if (host_.Fire(PhaseTimer::TiRBsbros)) EndRisk(g_, host_);
-             else if (!g_.RiskLocked && g_.RiskGuess[6] == 0) TakeWin(g_, host_);
+             if (host_.Fire(PhaseTimer::TiRBsbros))
+                 EndRisk(g_, host_);
+             else if (!g_.RiskLocked && g_.RiskGuess[6] == 0)
+                 TakeWin(g_, host_);
          }));
     if (g_.HelmBank[2] != ladderBank) Count(t, Bonus::RiskLadder);
     Fed(t, Store::LadderBank) += g_.HelmBank[2] - ladderBank;
@@ -191,7 +205,8 @@ void FastPlayer::PlayVoyage() {
                  SpinArrow(g_, host_);
                  for (int f = 0; f < kMaxArrowFrames && g_.ArrowSpeed > 0; ++f) StepArrow(g_);
                  if (host_.Fire(PhaseTimer::TiArrCheck)) CheckArrow(g_, host_);
-                 for (int s = 0; s < kMaxShipSteps && host_.Running(PhaseTimer::TiSBonStep); ++s) StepShip(g_, host_);
+                 for (int s = 0; s < kMaxShipSteps && host_.Running(PhaseTimer::TiSBonStep); ++s)
+                     StepShip(g_, host_);
              }
          }));
     const Money jackpot = g_.Jackpot;

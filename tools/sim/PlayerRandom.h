@@ -17,9 +17,7 @@ public:
         return z ^ (z >> 31);
     }
     // 0..n-1, by the high half of a 32-bit draw.
-    int Below(int n) {
-        return static_cast<int>(((Next() >> 32) * static_cast<std::uint64_t>(n)) >> 32);
-    }
+    int Below(int n) { return static_cast<int>(((Next() >> 32) * static_cast<std::uint64_t>(n)) >> 32); }
 
 private:
     std::uint64_t state_;

@@ -24,8 +24,10 @@ int RunRtpCommand(int argc, char** argv) {
         return 2;
     }
     const RtpRunResult run = RunRtp(options, std::cerr);
-    if (options.json) PrintRtpJson(std::cout, options, run);
-    else PrintRtpText(std::cout, options, run);
+    if (options.json)
+        PrintRtpJson(std::cout, options, run);
+    else
+        PrintRtpText(std::cout, options, run);
     return run.tally.stuckGames ? 1 : 0;
 }
 

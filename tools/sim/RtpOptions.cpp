@@ -53,7 +53,8 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
         std::string_view name = argv[i];
         std::string_view value;
         bool hasValue = false;
-        if (const std::size_t eq = name.find('='); eq != std::string_view::npos && name.substr(0, 2) == "--") {
+        if (const std::size_t eq = name.find('=');
+            eq != std::string_view::npos && name.substr(0, 2) == "--") {
             value = name.substr(eq + 1);
             name = name.substr(0, eq);
             hasValue = true;
@@ -105,7 +106,8 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
                 {"--fortune", "three whole numbers from -100 to 100, as SPIN,RISK,BONUS"},
             };
             for (const auto& r : kRanges)
-                if (name == r[0]) error = std::string(name) + " needs " + r[1] + ", not '" + std::string(value) + "'";
+                if (name == r[0])
+                    error = std::string(name) + " needs " + r[1] + ", not '" + std::string(value) + "'";
             return false;
         }
     }

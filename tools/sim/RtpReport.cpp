@@ -16,14 +16,18 @@ std::string Format(const char* format, double a, double b = 0.0, double c = 0.0)
     return buffer;
 }
 
-std::string Percent(double share) { return Format("%.3f%%", 100.0 * share); }
+std::string Percent(double share) {
+    return Format("%.3f%%", 100.0 * share);
+}
 
 // The name and spaces up to `width`, for the tables' first column.
 std::string Padded(const std::string& name, std::size_t width) {
     return "  " + name + std::string(name.size() < width ? width - name.size() : 1, ' ');
 }
 
-std::string OneIn(double n) { return n > 0.0 ? Format("1 in %.1f", n) : std::string("never"); }
+std::string OneIn(double n) {
+    return n > 0.0 ? Format("1 in %.1f", n) : std::string("never");
+}
 
 double GamesPerSecond(const RtpRunResult& run) {
     return run.seconds > 0.0 ? static_cast<double>(run.tally.games) / run.seconds : 0.0;
@@ -34,19 +38,21 @@ double GamesPerSecond(const RtpRunResult& run) {
 void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& run) {
     const RtpTally& t = run.tally;
     const RtpSummary s = Summarise(t);
-    out << "games " << t.games << ", seed " << o.seed << ", threads " << run.threads << ", bet " << o.betPerLine
-        << " x 15 lines, fortune " << o.fortuneSpin << ',' << o.fortuneRisk << ',' << o.fortuneBonus << ", gamble "
-        << o.gamble << "\n\n";
+    out << "games " << t.games << ", seed " << o.seed << ", threads " << run.threads << ", bet "
+        << o.betPerLine << " x 15 lines, fortune " << o.fortuneSpin << ',' << o.fortuneRisk << ','
+        << o.fortuneBonus << ", gamble " << o.gamble << "\n\n";
     out << "return to player  " << Percent(s.rtp) << " +- " << Percent(s.halfWidth)
         << " (95% confidence; sigma " << Format("%.2f", s.sigma) << " stakes per game)\n";
-    out << "hit frequency     " << Percent(s.hitFrequency) << " of games win anything; " << Percent(s.payFrequency)
-        << " return money\n";
+    out << "hit frequency     " << Percent(s.hitFrequency) << " of games win anything; "
+        << Percent(s.payFrequency) << " return money\n";
     out << "free spins        " << Percent(s.freeSpinShare) << " of games\n";
     out << "staked            " << t.staked << "\nreturned          " << t.returned << "\ninserted          "
         << t.inserted << '\n';
-    out << "largest win       " << t.largestReturn << Format(" (%.1f x the mean stake)", s.largestInStakes) << '\n';
-    out << "speed             " << Format("%.0f games/s (%.0f per thread), %.2f s", GamesPerSecond(run),
-                                          GamesPerSecond(run) / run.threads, run.seconds)
+    out << "largest win       " << t.largestReturn << Format(" (%.1f x the mean stake)", s.largestInStakes)
+        << '\n';
+    out << "speed             "
+        << Format("%.0f games/s (%.0f per thread), %.2f s", GamesPerSecond(run),
+                  GamesPerSecond(run) / run.threads, run.seconds)
         << '\n';
     if (t.stuckGames) out << "STUCK GAMES       " << t.stuckGames << " (a screen never ended)\n";
 
@@ -54,8 +60,8 @@ void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     for (int i = 0; i < kSourceCount; ++i) {
         if (i == static_cast<int>(Source::Unbooked) && t.bySource[i] == 0) continue;
         out << Padded(SourceName(static_cast<Source>(i)), 16)
-            << Format("%14.0f   %14.3f%%   %12.3f%%", static_cast<double>(t.bySource[i]), 100.0 * s.shareOfReturn[i],
-                      100.0 * s.shareOfStake[i])
+            << Format("%14.0f   %14.3f%%   %12.3f%%", static_cast<double>(t.bySource[i]),
+                      100.0 * s.shareOfReturn[i], 100.0 * s.shareOfStake[i])
             << '\n';
     }
 
@@ -101,8 +107,8 @@ void PrintRtpJson(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     key("games_per_second") << number(GamesPerSecond(run)) << ",\n";
     key("sources") << "{";
     for (int i = 0; i < kSourceCount; ++i)
-        out << (i ? ", " : "") << "\"" << SourceName(static_cast<Source>(i)) << "\": {\"money\": " << t.bySource[i]
-            << ", \"share_of_return\": " << number(s.shareOfReturn[i])
+        out << (i ? ", " : "") << "\"" << SourceName(static_cast<Source>(i))
+            << "\": {\"money\": " << t.bySource[i] << ", \"share_of_return\": " << number(s.shareOfReturn[i])
             << ", \"share_of_stake\": " << number(s.shareOfStake[i]) << "}";
     out << "},\n";
     key("kept") << "{";
@@ -115,8 +121,8 @@ void PrintRtpJson(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     out << "},\n";
     key("bonuses") << "{";
     for (int i = 0; i < kBonusCount; ++i)
-        out << (i ? ", " : "") << "\"" << BonusName(static_cast<Bonus>(i)) << "\": {\"count\": " << t.bonuses[i]
-            << ", \"one_in\": " << number(s.oneIn[i]) << "}";
+        out << (i ? ", " : "") << "\"" << BonusName(static_cast<Bonus>(i))
+            << "\": {\"count\": " << t.bonuses[i] << ", \"one_in\": " << number(s.oneIn[i]) << "}";
     out << "}\n}\n";
 }
 

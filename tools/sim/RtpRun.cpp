@@ -26,7 +26,8 @@ struct alignas(64) WorkerProgress {
     Clock::time_point end;  // written before `finished`
 };
 
-void Play(const RtpOptions& o, unsigned thread, std::uint64_t games, RtpTally& tally, WorkerProgress& progress) {
+void Play(const RtpOptions& o, unsigned thread, std::uint64_t games, RtpTally& tally,
+          WorkerProgress& progress) {
     FastPlayer player(o, o.seed, thread);
     for (std::uint64_t i = 0; i < games; ++i) {
         player.PlayGame(tally);

@@ -10,7 +10,9 @@
 namespace vortala::sim {
 
 namespace {
-double Ratio(double a, double b) { return b != 0.0 ? a / b : 0.0; }
+double Ratio(double a, double b) {
+    return b != 0.0 ? a / b : 0.0;
+}
 }  // namespace
 
 RtpSummary Summarise(const RtpTally& t) {

@@ -19,9 +19,9 @@ const char* StoreName(Store s) {
 }
 
 const char* BonusName(Bonus b) {
-    static constexpr const char* kNames[kBonusCount] = {"barrel bonus", "chests",          "free games",
-                                                        "coin game",    "risk game",       "risk ladder won",
-                                                        "voyage",       "five wilds (jackpot)"};
+    static constexpr const char* kNames[kBonusCount] = {
+        "barrel bonus", "chests",          "free games", "coin game",
+        "risk game",    "risk ladder won", "voyage",     "five wilds (jackpot)"};
     return kNames[static_cast<int>(b)];
 }
 
