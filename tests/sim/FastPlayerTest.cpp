@@ -1,0 +1,85 @@
+// The fast path's own bookkeeping: every returned coin booked to a source, runs repeatable,
+// free spins free, and the stake handed back after the credit ran out.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "FastPlayer.h"
+#include "RtpRun.h"
+
+namespace vortala::sim::test {
+namespace {
+
+RtpTally Play(const RtpOptions& o, int games) {
+    RtpTally t;
+    FastPlayer player(o, o.seed, 0);
+    for (int i = 0; i < games; ++i) {
+        player.PlayGame(t);
+        EXPECT_FALSE(player.TimersPending()) << "game " << i << " left a timer running";
+        EXPECT_EQ(player.State().Win, 0) << "game " << i << " left a win unpaid";
+    }
+    return t;
+}
+
+void ExpectBooksBalance(const RtpTally& t) {
+    Money booked = 0;
+    for (Money m : t.bySource) booked += m;
+    EXPECT_EQ(booked, t.returned);
+    EXPECT_EQ(t.bySource[static_cast<int>(Source::Unbooked)], 0);
+    EXPECT_EQ(t.stuckGames, 0u);
+}
+
+TEST(FastPlayer, EveryPathBooksWhatItReturns) {
+    RtpOptions plain;
+    RtpOptions ladders;  // every card won: ladders, voyages and the third helm's barrels
+    ladders.fortuneRisk = 100;
+    ladders.gamble = 7;
+    RtpOptions losing;  // every card lost, the unluckiest bonuses
+    losing.fortuneRisk = -100;
+    losing.fortuneBonus = -100;
+    losing.gamble = 3;
+    for (const RtpOptions* o : {&plain, &ladders, &losing}) {
+        const RtpTally t = Play(*o, 10000);
+        ExpectBooksBalance(t);
+        EXPECT_GT(t.bonuses[static_cast<int>(Bonus::Barrels)], 0u);
+        EXPECT_GT(t.bonuses[static_cast<int>(Bonus::Voyage)], 0u);
+    }
+    const RtpTally won = Play(ladders, 10000);
+    EXPECT_GT(won.bonuses[static_cast<int>(Bonus::RiskLadder)], 0u);
+    EXPECT_GT(won.fed[static_cast<int>(Store::LadderBank)], 0);
+    EXPECT_GT(won.paidOut[static_cast<int>(Store::LadderBank)], 0);
+    const RtpTally lost = Play(losing, 10000);
+    EXPECT_LT(lost.bySource[static_cast<int>(Source::RiskGame)], 0);
+}
+
+TEST(FastPlayer, StakesOnlyPaidSpinsAndRefillsTheCredit) {
+    RtpOptions o;
+    o.betPerLine = 7;
+    const RtpTally t = Play(o, 5000);
+    EXPECT_EQ(t.staked, static_cast<Money>(t.games - t.freeSpins) * 7 * 15);
+    EXPECT_GT(t.freeSpins, 0u);
+    // Money is conserved: inserted + returned - staked is what the credit holds now.
+    FastPlayer player(o, o.seed, 0);
+    RtpTally again;
+    for (int i = 0; i < 5000; ++i) player.PlayGame(again);
+    EXPECT_EQ(again.inserted + again.returned - again.staked, player.State().Credit);
+    EXPECT_GE(player.State().Credit, 0);
+}
+
+TEST(RtpRun, SameSeedAndThreadsGiveTheSameFigures) {
+    RtpOptions o;
+    o.games = 30001;
+    o.threads = 3;
+    std::ostringstream quiet;
+    const RtpTally a = RunRtp(o, quiet).tally, b = RunRtp(o, quiet).tally;
+    EXPECT_EQ(a.games, 30001u);
+    EXPECT_EQ(a.returned, b.returned);
+    EXPECT_EQ(a.staked, b.staked);
+    EXPECT_EQ(a.bySource, b.bySource);
+    EXPECT_EQ(a.sumReturnSquared, b.sumReturnSquared);
+    o.seed = 2;
+    EXPECT_NE(RunRtp(o, quiet).tally.returned, a.returned);
+}
+
+}  // namespace
+}  // namespace vortala::sim::test

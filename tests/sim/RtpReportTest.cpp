@@ -1,0 +1,122 @@
+// The report's arithmetic and the option parser: the places where a figure can quietly be wrong.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "RtpOptions.h"
+#include "RtpSummary.h"
+
+namespace vortala::sim::test {
+namespace {
+
+TEST(RtpSummary, EqualStakesGiveThePlainSpreadOfReturnOverStake) {
+    RtpTally t;
+    const Money returns[] = {0, 0, 30, 0, 150, 0, 0, 15};
+    for (Money r : returns) t.AddGame(15, r, r > 0);
+    const RtpSummary s = Summarise(t);
+    EXPECT_DOUBLE_EQ(s.rtp, 195.0 / 120.0);
+    double mean = 0, squares = 0;
+    for (Money r : returns) mean += r / 15.0 / 8.0;
+    for (Money r : returns) squares += (r / 15.0 - mean) * (r / 15.0 - mean);
+    EXPECT_NEAR(s.sigma, std::sqrt(squares / 7.0), 1e-12);
+    EXPECT_NEAR(s.halfWidth, 1.96 * s.sigma / std::sqrt(8.0), 1e-12);
+    EXPECT_DOUBLE_EQ(s.hitFrequency, 3.0 / 8.0);
+    EXPECT_DOUBLE_EQ(s.largestInStakes, 10.0);
+}
+
+TEST(RtpSummary, FreeSpinsCountInTheRatioNotAsPaidStakes) {
+    // A free spin returns money for no stake: RTP is total over total, not the mean of ratios
+    // (which would divide by zero), and a run whose returns track the stake has no spread.
+    RtpTally t;
+    t.AddGame(10, 0, false);
+    t.AddGame(0, 20, true);
+    t.AddGame(10, 0, false);
+    RtpSummary s = Summarise(t);
+    EXPECT_DOUBLE_EQ(s.rtp, 1.0);
+    EXPECT_DOUBLE_EQ(s.freeSpinShare, 1.0 / 3.0);
+    EXPECT_GT(s.sigma, 0.0);
+
+    RtpTally proportional;
+    for (int i = 0; i < 4; ++i) proportional.AddGame(10 * (i + 1), 5 * (i + 1), true);
+    s = Summarise(proportional);
+    EXPECT_DOUBLE_EQ(s.rtp, 0.5);
+    EXPECT_NEAR(s.sigma, 0.0, 1e-9);
+}
+
+TEST(RtpSummary, EmptyAndSingleRunsHaveNoRatiosToDivideBy) {
+    RtpSummary s = Summarise(RtpTally{});
+    EXPECT_EQ(s.rtp, 0.0);
+    EXPECT_EQ(s.halfWidth, 0.0);
+    EXPECT_EQ(s.oneIn[0], 0.0);  // shown as "never"
+    RtpTally one;
+    one.AddGame(15, 45, true);
+    s = Summarise(one);
+    EXPECT_DOUBLE_EQ(s.rtp, 3.0);
+    EXPECT_EQ(s.halfWidth, 0.0);  // no spread from one game
+}
+
+TEST(RtpSummary, MergingThreadsEqualsOneLongRun) {
+    RtpTally whole, first, second;
+    for (int i = 0; i < 10; ++i) {
+        RtpTally& half = i < 4 ? first : second;
+        for (RtpTally* t : {&whole, &half}) {
+            t->AddGame(i % 3 ? 15 : 0, i * 7, i % 2);
+            t->bySource[i % kSourceCount] += i;
+            t->bonuses[i % kBonusCount] += 1;
+        }
+    }
+    first.Merge(second);
+    const RtpSummary a = Summarise(whole), b = Summarise(first);
+    EXPECT_DOUBLE_EQ(a.rtp, b.rtp);
+    EXPECT_NEAR(a.sigma, b.sigma, 1e-12);
+    EXPECT_EQ(whole.bySource, first.bySource);
+    EXPECT_EQ(whole.largestReturn, first.largestReturn);
+    EXPECT_DOUBLE_EQ(b.oneIn[1], 10.0 / 2.0);
+    double shares = 0;
+    for (double share : b.shareOfReturn) shares += share;
+    EXPECT_NEAR(shares, static_cast<double>(45) / static_cast<double>(first.returned), 1e-12);
+}
+
+bool Parse(std::vector<std::string> args, RtpOptions& o, std::string& error) {
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    return ParseRtpOptions(static_cast<int>(argv.size()), argv.data(), o, error);
+}
+
+TEST(RtpOptions, ParsesEveryOptionInBothForms) {
+    RtpOptions o;
+    std::string error;
+    ASSERT_TRUE(Parse({"--games", "500", "--seed=9", "--threads", "2", "--bet-per-line", "99", "--fortune",
+                       "-100,0,100", "--gamble=7", "--json"},
+                      o, error))
+        << error;
+    EXPECT_EQ(o.games, 500u);
+    EXPECT_EQ(o.seed, 9u);
+    EXPECT_EQ(o.threads, 2u);
+    EXPECT_EQ(o.betPerLine, 99);
+    EXPECT_EQ(o.fortuneSpin, -100);
+    EXPECT_EQ(o.fortuneRisk, 0);
+    EXPECT_EQ(o.fortuneBonus, 100);
+    EXPECT_EQ(o.gamble, 7);
+    EXPECT_TRUE(o.json);
+}
+
+TEST(RtpOptions, RejectsValuesOutsideTheirRangeOrShape) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--games", "0"},         {"--games", "1e6"},    {"--games"},          {"--bet-per-line", "100"},
+        {"--bet-per-line", "0"},  {"--gamble", "8"},     {"--fortune", "1,2"}, {"--fortune", "1,2,3,4"},
+        {"--fortune", "101,0,0"}, {"--fortune", "1,,3"}, {"--threads", "0"},   {"--seed", "-1"},
+        {"--speed", "3"},         {"--json=1"},          {"--games", "12abc"},
+    };
+    for (const auto& args : bad) {
+        RtpOptions o;
+        std::string error;
+        EXPECT_FALSE(Parse(args, o, error)) << args[0];
+        EXPECT_FALSE(error.empty()) << args[0];
+    }
+}
+
+}  // namespace
+}  // namespace vortala::sim::test

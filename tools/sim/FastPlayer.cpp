@@ -1,0 +1,222 @@
+#include "FastPlayer.h"
+
+namespace vortala::sim {
+
+namespace {
+
+// Bounds on every wait, far above what the rules need (36 helm frames, 400 coin frames, a few
+// hundred arrow frames, 9 card frames, 4 ship steps, a handful of screens per game). Reaching
+// one means a screen never ends: the game is counted as stuck instead of hanging the run.
+constexpr int kMaxHelmFrames = 400;
+constexpr int kMaxCoinFrames = 2000;
+constexpr int kMaxArrowFrames = 5000;
+constexpr int kMaxCardFrames = 50;
+constexpr int kMaxShipSteps = 20;
+constexpr int kMaxVoyageMoves = 32;
+constexpr int kMaxScreens = 64;
+
+constexpr int kFullBarrel = 2;
+constexpr int kExplodedBarrel = 3;
+
+void Count(RtpTally& t, Bonus b) {
+    ++t.bonuses[static_cast<int>(b)];
+}
+Money& Fed(RtpTally& t, Store s) {
+    return t.fed[static_cast<int>(s)];
+}
+
+}  // namespace
+
+Money ReadyStake(GameState& g, GameHost& host, int betPerLine) {
+    if (g.FreeGames > 0) return 0;
+    const Money stake = static_cast<Money>(betPerLine) * kLines;
+    Money inserted = 0;
+    while (g.Credit < stake && InsertCredit(g)) inserted += 100;
+    bool lowered = g.TotalBet != stake;
+    for (int bet : g.LineBet) lowered |= bet != betPerLine;
+    if (lowered) {
+        g.LineBet.fill(betPerLine);
+        ChangeBets(g, host);
+    }
+    return inserted;
+}
+
+FastPlayer::FastPlayer(const RtpOptions& o, std::uint64_t runSeed, unsigned thread)
+    : host_(StreamSeed(runSeed, thread, 1)),
+      choices_(StreamSeed(runSeed, thread, 2)),
+      betPerLine_(o.betPerLine),
+      gamble_(o.gamble) {
+    g_.Seed = static_cast<std::uint32_t>(StreamSeed(runSeed, thread, 0) >> 32);
+    g_.FortuneSpin = o.fortuneSpin;
+    g_.FortuneRisk = o.fortuneRisk;
+    g_.FortuneBonus = o.fortuneBonus;
+    // Where the machine stands once its opening reels have unfolded.
+    g_.IntroShown = 0;
+    g_.IntroRunning = 0;
+    ResetAfterBetChange(g_, host_);
+}
+
+void FastPlayer::Book(Source source, Money amount) {
+    tally_->bySource[static_cast<int>(freeSpin_ ? Source::FreeGames : source)] += amount;
+    booked_ += amount;
+}
+
+void FastPlayer::PlayGame(RtpTally& tally) {
+    tally_ = &tally;
+    tally.inserted += ReadyStake(g_, host_, betPerLine_);
+    freeSpin_ = g_.FreeGames > 0;
+    booked_ = 0;
+
+    // Space pressed and released at idle, then again once the reels run at full speed.
+    const Money before = g_.Credit;
+    PrepareSpinKey(g_, host_);
+    StartSpin(g_, host_);
+    const Money stake = before - g_.Credit;
+    const Money afterStake = g_.Credit;
+    while (g_.ReelsStarting) StepReelStart(g_, host_);
+    StopSpin(g_, host_);
+    const bool hit = g_.HasWin;
+    while (g_.ReelsStopping[0]) StepStopSequence(g_, host_);
+
+    if (g_.HasWin) {
+        CollectResult();
+        if (!PlayScreens()) ++tally.stuckGames;
+    }
+    FinishHelms();
+    host_.DropDisplayTimers();
+    StepPanel(g_);  // the panel snaps back if a screen handed the reels back
+
+    const Money gameReturn = g_.Credit - afterStake;
+    tally.bySource[static_cast<int>(Source::Unbooked)] += gameReturn - booked_;
+    tally.AddGame(stake, gameReturn, hit);
+}
+
+void FastPlayer::CollectResult() {
+    RtpTally& t = *tally_;
+    const Money jackpot = g_.Jackpot, scatterBank = g_.HelmBank[0], wildBank = g_.HelmBank[1];
+    const Money pile = g_.CoinPile;
+    bool jackpotLine = false;
+    for (const auto& r : g_.LineResult) jackpotLine |= r.Multiplier == 101;
+
+    const Money created = Run([&] { CollectIfSettled(g_, host_); });
+    const Money jackpotPaid = jackpot - g_.Jackpot;
+    Book(Source::LinePays, created - jackpotPaid);
+    Book(Source::Jackpot, jackpotPaid);
+    t.paidOut[static_cast<int>(Store::Jackpot)] += jackpotPaid;
+    if (jackpotLine) Count(t, Bonus::JackpotLine);
+    Fed(t, Store::ScatterBank) += g_.HelmBank[0] - scatterBank;
+    Fed(t, Store::WildLineBank) += g_.HelmBank[1] - wildBank;
+    Fed(t, Store::CoinPile) += g_.CoinPile - pile;
+
+    ArmBonusChooser(g_, host_);
+    FinishHelms();  // they turn while the chooser waits its two seconds
+    if (host_.FireChooser()) ChooseBonusScreen(g_, host_);
+}
+
+bool FastPlayer::PlayScreens() {
+    for (int i = 0; i < kMaxScreens; ++i) {
+        // Every screen lasts seconds, far longer than a helm's turn: a helm fed by the last one
+        // (the seventh card feeds the third) stands at its new position before the next begins.
+        FinishHelms();
+        // The barrels take precedence, as in the chooser; the others are never shown together.
+        if (g_.BarrelScreen)
+            PlayBarrels();
+        else if (g_.CoinScreen)
+            PlayCoinGame();
+        else if (g_.RiskScreen)
+            PlayRisk();
+        else if (g_.FreeGameScreen)
+            PlayFreeGamePick();
+        else if (g_.ChestScreen)
+            PlayChests();
+        else if (g_.SuperBonusScreen)
+            PlayVoyage();
+        else
+            return true;
+    }
+    return false;
+}
+
+void FastPlayer::PlayBarrels() {
+    RtpTally& t = *tally_;
+    Count(t, Bonus::Barrels);
+    const int choice = 1 + choices_.Below(3);
+    g_.BarrelChoice = static_cast<Byte>(choice);  // as the mouse over barrel `choice` sets it
+    const auto banks = g_.HelmBank;
+    Book(Source::Barrels, Run([&] { PressBarrelSpace(g_, host_); }));
+    const int content = g_.BarrelContent[choice - 1];
+    for (int h = 0; h < 3; ++h) {
+        const Money gone = banks[h] - g_.HelmBank[h];
+        if (content == kFullBarrel) t.paidOut[h] += gone;
+        if (content == kExplodedBarrel) t.blownUp[h] += gone;
+    }
+    if (host_.Fire(PhaseTimer::TiBarrSbros)) EndBarrels(g_, host_);
+}
+
+void FastPlayer::PlayCoinGame() {
+    Count(*tally_, Bonus::CoinGame);
+    tally_->paidOut[static_cast<int>(Store::CoinPile)] += g_.CoinPile;
+    ThrowCoin(g_, host_);
+    Book(Source::CoinGame, Run([&] {
+             for (int f = 0; f < kMaxCoinFrames && g_.CoinThrown && !g_.CoinSettled; ++f) StepCoin(g_, host_);
+         }));
+    if (host_.Fire(PhaseTimer::TiCoinRB)) EndCoinGame(g_, host_);
+}
+
+void FastPlayer::PlayRisk() {
+    RtpTally& t = *tally_;
+    Count(t, Bonus::RiskGame);
+    const Money ladderBank = g_.HelmBank[2];
+    Book(Source::RiskGame, Run([&] {
+             for (int k = 0; k < gamble_; ++k) {
+                 const int step = g_.RiskStep;
+                 Guess(g_, host_, 1 + choices_.Below(2));
+                 if (g_.RiskStep == step || host_.Running(PhaseTimer::TiRBsbros))
+                     break;  // refused, lost or all won
+                 for (int f = 0; f < kMaxCardFrames && !g_.RiskCardShown[g_.RiskStep - 1]; ++f)
+                     StepRiskCard(g_, host_);
+             }
+             if (host_.Fire(PhaseTimer::TiRBsbros))
+                 EndRisk(g_, host_);
+             else if (!g_.RiskLocked && g_.RiskGuess[6] == 0)
+                 TakeWin(g_, host_);
+         }));
+    if (g_.HelmBank[2] != ladderBank) Count(t, Bonus::RiskLadder);
+    Fed(t, Store::LadderBank) += g_.HelmBank[2] - ladderBank;
+}
+
+void FastPlayer::PlayFreeGamePick() {
+    Count(*tally_, Bonus::FreeGames);
+    PickFreeGames(g_, host_, choices_.Below(6));
+    if (host_.Fire(PhaseTimer::TiADDsbros)) EndFreeGames(g_, host_);
+}
+
+void FastPlayer::PlayChests() {
+    Count(*tally_, Bonus::Chests);
+    Book(Source::Chests, Run([&] { PickChest(g_, host_, choices_.Below(5)); }));
+    if (host_.Fire(PhaseTimer::TiSUNpause)) RevealChests(g_, host_);
+    if (host_.Fire(PhaseTimer::TiSUNsbros)) EndChests(g_, host_);
+}
+
+void FastPlayer::PlayVoyage() {
+    Count(*tally_, Bonus::Voyage);
+    Book(Source::Voyage, Run([&] {
+             for (int m = 0; m < kMaxVoyageMoves && !host_.Running(PhaseTimer::TiBrigDead); ++m) {
+                 SpinArrow(g_, host_);
+                 for (int f = 0; f < kMaxArrowFrames && g_.ArrowSpeed > 0; ++f) StepArrow(g_);
+                 if (host_.Fire(PhaseTimer::TiArrCheck)) CheckArrow(g_, host_);
+                 for (int s = 0; s < kMaxShipSteps && host_.Running(PhaseTimer::TiSBonStep); ++s)
+                     StepShip(g_, host_);
+             }
+         }));
+    const Money jackpot = g_.Jackpot;
+    if (host_.Fire(PhaseTimer::TiBrigDead)) EndVoyage(g_, host_);  // pays the win: moves money, creates none
+    Fed(*tally_, Store::Jackpot) += g_.Jackpot - jackpot;
+}
+
+void FastPlayer::FinishHelms() {
+    for (int f = 0; f < kMaxHelmFrames && (g_.HelmTurning[0] | g_.HelmTurning[1] | g_.HelmTurning[2]); ++f)
+        StepHelms(g_);
+}
+
+}  // namespace vortala::sim

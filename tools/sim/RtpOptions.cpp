@@ -1,0 +1,118 @@
+#include "RtpOptions.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+namespace vortala::sim {
+
+namespace {
+
+// Whole decimal numbers only: "1e6", "12abc" or an empty value are mistakes worth reporting.
+bool ParseInteger(std::string_view text, long long low, long long high, long long& out) {
+    if (text.empty() || text.size() > 20) return false;
+    const std::string copy(text);
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(copy.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || v < low || v > high) return false;
+    out = v;
+    return true;
+}
+
+bool ParseFortune(std::string_view text, RtpOptions& o) {
+    int* const fields[3] = {&o.fortuneSpin, &o.fortuneRisk, &o.fortuneBonus};
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t comma = text.find(',');
+        if ((comma == std::string_view::npos) != (i == 2)) return false;
+        long long v = 0;
+        if (!ParseInteger(text.substr(0, comma), -100, 100, v)) return false;
+        *fields[i] = static_cast<int>(v);
+        if (i < 2) text.remove_prefix(comma + 1);
+    }
+    return true;
+}
+
+}  // namespace
+
+const char* RtpUsage() {
+    return "usage: vortala-sim rtp [options]\n"
+           "  --games N              games to play (default 1000000)\n"
+           "  --seed S               seed of the whole run (default 1)\n"
+           "  --threads T            worker threads (default: all cores)\n"
+           "  --bet-per-line B       1..99 on each of the 15 lines (default 1)\n"
+           "  --fortune S,R,B        spin, risk and bonus fortune, each -100..100 (default 0,0,0)\n"
+           "  --gamble K             risk K cards, then take (0..7, default 0)\n"
+           "  --json                 print the report as JSON\n";
+}
+
+bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error) {
+    RtpOptions o;
+    for (int i = 0; i < argc; ++i) {
+        std::string_view name = argv[i];
+        std::string_view value;
+        bool hasValue = false;
+        if (const std::size_t eq = name.find('=');
+            eq != std::string_view::npos && name.substr(0, 2) == "--") {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+            hasValue = true;
+        }
+        if (name == "--json" && !hasValue) {
+            o.json = true;
+            continue;
+        }
+        const bool known = name == "--games" || name == "--seed" || name == "--threads" ||
+                           name == "--bet-per-line" || name == "--fortune" || name == "--gamble";
+        if (!known) {
+            error = "unknown option " + std::string(name);
+            return false;
+        }
+        if (!hasValue) {
+            if (i + 1 >= argc) {
+                error = std::string(name) + " needs a value";
+                return false;
+            }
+            value = argv[++i];
+        }
+        long long v = 0;
+        bool ok = true;
+        if (name == "--games") {
+            ok = ParseInteger(value, 1, 1000000000000LL, v);
+            o.games = static_cast<std::uint64_t>(v);
+        } else if (name == "--seed") {
+            ok = ParseInteger(value, 0, 4294967295LL, v);
+            o.seed = static_cast<std::uint64_t>(v);
+        } else if (name == "--threads") {
+            ok = ParseInteger(value, 1, 256, v);
+            o.threads = static_cast<unsigned>(v);
+        } else if (name == "--bet-per-line") {
+            ok = ParseInteger(value, 1, 99, v);
+            o.betPerLine = static_cast<int>(v);
+        } else if (name == "--gamble") {
+            ok = ParseInteger(value, 0, 7, v);
+            o.gamble = static_cast<int>(v);
+        } else {
+            ok = ParseFortune(value, o);
+        }
+        if (!ok) {
+            static constexpr const char* kRanges[][2] = {
+                {"--games", "a whole number from 1 to 1000000000000"},
+                {"--seed", "a whole number from 0 to 4294967295"},
+                {"--threads", "a whole number from 1 to 256"},
+                {"--bet-per-line", "a whole number from 1 to 99"},
+                {"--gamble", "a whole number from 0 to 7"},
+                {"--fortune", "three whole numbers from -100 to 100, as SPIN,RISK,BONUS"},
+            };
+            for (const auto& r : kRanges)
+                if (name == r[0])
+                    error = std::string(name) + " needs " + r[1] + ", not '" + std::string(value) + "'";
+            return false;
+        }
+    }
+    out = o;
+    return true;
+}
+
+}  // namespace vortala::sim

@@ -1,0 +1,129 @@
+#include "RtpReport.h"
+
+#include <cstdio>
+#include <ostream>
+#include <string>
+
+#include "RtpSummary.h"
+
+namespace vortala::sim {
+
+namespace {
+
+std::string Format(const char* format, double a, double b = 0.0, double c = 0.0) {
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, format, a, b, c);
+    return buffer;
+}
+
+std::string Percent(double share) {
+    return Format("%.3f%%", 100.0 * share);
+}
+
+// The name and spaces up to `width`, for the tables' first column.
+std::string Padded(const std::string& name, std::size_t width) {
+    return "  " + name + std::string(name.size() < width ? width - name.size() : 1, ' ');
+}
+
+std::string OneIn(double n) {
+    return n > 0.0 ? Format("1 in %.1f", n) : std::string("never");
+}
+
+double GamesPerSecond(const RtpRunResult& run) {
+    return run.seconds > 0.0 ? static_cast<double>(run.tally.games) / run.seconds : 0.0;
+}
+
+}  // namespace
+
+void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& run) {
+    const RtpTally& t = run.tally;
+    const RtpSummary s = Summarise(t);
+    out << "games " << t.games << ", seed " << o.seed << ", threads " << run.threads << ", bet "
+        << o.betPerLine << " x 15 lines, fortune " << o.fortuneSpin << ',' << o.fortuneRisk << ','
+        << o.fortuneBonus << ", gamble " << o.gamble << "\n\n";
+    out << "return to player  " << Percent(s.rtp) << " +- " << Percent(s.halfWidth)
+        << " (95% confidence; sigma " << Format("%.2f", s.sigma) << " stakes per game)\n";
+    out << "hit frequency     " << Percent(s.hitFrequency) << " of games win anything; "
+        << Percent(s.payFrequency) << " return money\n";
+    out << "free spins        " << Percent(s.freeSpinShare) << " of games\n";
+    out << "staked            " << t.staked << "\nreturned          " << t.returned << "\ninserted          "
+        << t.inserted << '\n';
+    out << "largest win       " << t.largestReturn << Format(" (%.1f x the mean stake)", s.largestInStakes)
+        << '\n';
+    out << "speed             "
+        << Format("%.0f games/s (%.0f per thread), %.2f s", GamesPerSecond(run),
+                  GamesPerSecond(run) / run.threads, run.seconds)
+        << '\n';
+    if (t.stuckGames) out << "STUCK GAMES       " << t.stuckGames << " (a screen never ended)\n";
+
+    out << "\nreturn by source           money   share of return   points of RTP\n";
+    for (int i = 0; i < kSourceCount; ++i) {
+        if (i == static_cast<int>(Source::Unbooked) && t.bySource[i] == 0) continue;
+        out << Padded(SourceName(static_cast<Source>(i)), 16)
+            << Format("%14.0f   %14.3f%%   %12.3f%%", static_cast<double>(t.bySource[i]),
+                      100.0 * s.shareOfReturn[i], 100.0 * s.shareOfStake[i])
+            << '\n';
+    }
+
+    out << "\nmoney kept for later               fed        paid out    lost to powder\n";
+    for (int i = 0; i < kStoreCount; ++i) {
+        out << Padded(StoreName(static_cast<Store>(i)), 27)
+            << Format("%12.0f   %12.0f", static_cast<double>(t.fed[i]), static_cast<double>(t.paidOut[i]));
+        if (i < 3) out << Format("   %12.0f", static_cast<double>(t.blownUp[i]));
+        out << '\n';
+    }
+
+    out << "\nbonus frequency\n";
+    for (int i = 0; i < kBonusCount; ++i) {
+        out << Padded(BonusName(static_cast<Bonus>(i)), 22) << OneIn(s.oneIn[i]) << "  (" << t.bonuses[i]
+            << ")\n";
+    }
+}
+
+void PrintRtpJson(std::ostream& out, const RtpOptions& o, const RtpRunResult& run) {
+    const RtpTally& t = run.tally;
+    const RtpSummary s = Summarise(t);
+    auto key = [&](const char* name) -> std::ostream& { return out << "  \"" << name << "\": "; };
+    auto number = [](double v) { return Format("%.9g", v); };
+    out << "{\n";
+    key("games") << t.games << ",\n";
+    key("seed") << o.seed << ",\n";
+    key("threads") << run.threads << ",\n";
+    key("bet_per_line") << o.betPerLine << ",\n";
+    key("fortune") << '[' << o.fortuneSpin << ", " << o.fortuneRisk << ", " << o.fortuneBonus << "],\n";
+    key("gamble") << o.gamble << ",\n";
+    key("rtp") << number(s.rtp) << ",\n";
+    key("rtp_ci95") << '[' << number(s.rtp - s.halfWidth) << ", " << number(s.rtp + s.halfWidth) << "],\n";
+    key("sigma_per_game") << number(s.sigma) << ",\n";
+    key("hit_frequency") << number(s.hitFrequency) << ",\n";
+    key("pay_frequency") << number(s.payFrequency) << ",\n";
+    key("free_spin_share") << number(s.freeSpinShare) << ",\n";
+    key("staked") << t.staked << ",\n";
+    key("returned") << t.returned << ",\n";
+    key("inserted") << t.inserted << ",\n";
+    key("largest_win") << t.largestReturn << ",\n";
+    key("stuck_games") << t.stuckGames << ",\n";
+    key("seconds") << number(run.seconds) << ",\n";
+    key("games_per_second") << number(GamesPerSecond(run)) << ",\n";
+    key("sources") << "{";
+    for (int i = 0; i < kSourceCount; ++i)
+        out << (i ? ", " : "") << "\"" << SourceName(static_cast<Source>(i))
+            << "\": {\"money\": " << t.bySource[i] << ", \"share_of_return\": " << number(s.shareOfReturn[i])
+            << ", \"share_of_stake\": " << number(s.shareOfStake[i]) << "}";
+    out << "},\n";
+    key("kept") << "{";
+    for (int i = 0; i < kStoreCount; ++i) {
+        out << (i ? ", " : "") << "\"" << StoreName(static_cast<Store>(i)) << "\": {\"fed\": " << t.fed[i]
+            << ", \"paid_out\": " << t.paidOut[i];
+        if (i < 3) out << ", \"lost_to_powder\": " << t.blownUp[i];
+        out << "}";
+    }
+    out << "},\n";
+    key("bonuses") << "{";
+    for (int i = 0; i < kBonusCount; ++i)
+        out << (i ? ", " : "") << "\"" << BonusName(static_cast<Bonus>(i))
+            << "\": {\"count\": " << t.bonuses[i] << ", \"one_in\": " << number(s.oneIn[i]) << "}";
+    out << "}\n}\n";
+}
+
+}  // namespace vortala::sim

@@ -1,0 +1,25 @@
+#pragma once
+// The report's arithmetic: return to player, its confidence interval and the derived shares.
+#include <array>
+
+#include "RtpTally.h"
+
+namespace vortala::sim {
+
+struct RtpSummary {
+    double rtp = 0.0;        // returned / staked
+    double sigma = 0.0;      // spread of one game's return, in mean stakes per game
+    double halfWidth = 0.0;  // of the 95% interval: 1.96 sigma / sqrt(games)
+    double hitFrequency = 0.0;
+    double payFrequency = 0.0;
+    double freeSpinShare = 0.0;
+    double largestInStakes = 0.0;  // largest return of a game over the mean stake per game
+    std::array<double, kSourceCount> shareOfReturn{};
+    std::array<double, kSourceCount> shareOfStake{};  // each source's points of the RTP
+    std::array<double, kBonusCount> oneIn{};          // games per trigger; 0 when it never came
+};
+
+// All ratios are 0 where their denominator is 0.
+RtpSummary Summarise(const RtpTally& t);
+
+}  // namespace vortala::sim

@@ -1,0 +1,73 @@
+#pragma once
+// RtpTally: what a run of games has staked, returned and triggered, summed per thread and merged
+// in thread order so that a seed and a thread count always give the same figures.
+//
+// The money model (docs/SIMULATOR.md): a game's stake is what StartSpin debits (0 on a free spin);
+// its return is what reaches the credit during the game (taken wins and voyage pay-outs, jackpot
+// included). Inserted notes are neither.
+#include <array>
+#include <cstdint>
+
+#include "game/Money.h"
+
+namespace vortala::sim {
+
+// Where the money a game returns was created. Every rule step the player runs books the money
+// it adds to Win (or pays straight into the credit) to one source; a loss books a negative amount.
+enum class Source : std::uint8_t {
+    LinePays,   // paying lines at collection, five wilds' own 101x included
+    Jackpot,    // the jackpot added by five wilds
+    Barrels,    // helm banks paid by a full barrel
+    Chests,     // chest multipliers of the total bet
+    CoinGame,   // coin pile times the coin's multiplier
+    RiskGame,   // taken (or sent on the voyage) minus put at risk
+    Voyage,     // paid minus the win that set sail
+    FreeGames,  // everything a free spin's game returned, whatever its source
+    Unbooked,   // returned but booked by no step: always 0 unless the accounting misses a path
+};
+constexpr int kSourceCount = 9;
+const char* SourceName(Source s);
+
+// Money that stays in the machine for later: helm banks, the coin pile and the jackpot.
+enum class Store : std::uint8_t { ScatterBank, WildLineBank, LadderBank, CoinPile, Jackpot };
+constexpr int kStoreCount = 5;
+const char* StoreName(Store s);
+
+enum class Bonus : std::uint8_t {
+    Barrels,
+    Chests,
+    FreeGames,
+    CoinGame,
+    RiskGame,
+    RiskLadder,
+    Voyage,
+    JackpotLine
+};
+constexpr int kBonusCount = 8;
+const char* BonusName(Bonus b);
+
+struct RtpTally {
+    std::uint64_t games = 0;
+    std::uint64_t freeSpins = 0;
+    std::uint64_t hits = 0;        // games whose arrangement won anything
+    std::uint64_t paidGames = 0;   // games that returned money to the credit
+    std::uint64_t stuckGames = 0;  // games the player could not finish (a rules fault)
+    Money staked = 0;
+    Money returned = 0;
+    Money inserted = 0;
+    Money largestReturn = 0;
+    // For the spread of the return per game: sums of R^2, R*S and S^2 over games.
+    double sumReturnSquared = 0.0;
+    double sumReturnStake = 0.0;
+    double sumStakeSquared = 0.0;
+    std::array<Money, kSourceCount> bySource{};
+    std::array<Money, kStoreCount> fed{};
+    std::array<Money, kStoreCount> paidOut{};  // banks: by full barrels; pile: as the coin game's stake
+    std::array<Money, 3> blownUp{};            // helm banks emptied by powder
+    std::array<std::uint64_t, kBonusCount> bonuses{};
+
+    void AddGame(Money stake, Money gameReturn, bool hit);
+    void Merge(const RtpTally& other);
+};
+
+}  // namespace vortala::sim
