@@ -38,10 +38,6 @@ void MachinePlayer::Press(int key) {
 bool MachinePlayer::PlayGame(RtpTally& t) {
     GameState& g = machine().State();
     t.inserted += ReadyStake(g, machine(), options_.betPerLine);
-    // Known fault: a win collected by BonusHandled alone (scatters or wild lines, nothing to
-    // take) leaves HasWin set, and the next Space press then locks the spin key for good. The
-    // finished result is closed here as the fast path's StopSpin closes it.
-    if (g.HasWin && !CollectionPending(g) && host_.Settle(0)) g.HasWin = 0;
     const Money before = g.Credit;
     Press(vk::Space);
     const Money stake = before - g.Credit;
