@@ -32,6 +32,7 @@ public:
     std::vector<std::string> TakeSounds() override { return window_.TakeSounds(); }
     bool Extra(const std::vector<std::string>& words, std::string& error) override {
         if (words[0] == "expectregion") return ExpectRegion(words, error);
+        if (words[0] == "stats" && words.size() == 1) return std::cout << window_.StatsJson() << std::endl, true;
         if (words[0] != "screenshot" || words.size() != 2) return false;
         window_.RequestScreenshot(words[1]);
         for (int waited = 0; window_.ScreenshotPending() && waited < 3000; waited += 10) window_.RunFor(10);
