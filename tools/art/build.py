@@ -225,7 +225,8 @@ def build_fire():
 
 
 def build_flare():
-    """27 frames: a glint sweeps over the maker's plate in the corner, then the caption alone stays."""
+    """27 frames: a glint sweeps over the maker's plate in the corner, then the caption alone stays.
+    The quad's top left is at screen (640, 516): the caption sits centred on the plate, under its ship."""
     W, H = 200, 96   # on screen; only the left 80 % and the top 87 % of the quad are visible
     for i in range(27):
         t = i / 26
@@ -233,7 +234,7 @@ def build_flare():
         k = math.sin(math.pi * min(1, t / 0.75)) if t < 0.75 else 0
         cap = min(1, t / 0.35)
         body = ('<rect width="200" height="96" fill="#000"/>'
-                f'<text x="80" y="66" font-family="Pirata One" font-size="26" text-anchor="middle" fill="#ffcf4a" '
+                f'<text x="101" y="70" font-family="Pirata One" font-size="21" text-anchor="middle" fill="#ffcf4a" '
                 f'opacity="{0.35 + 0.65 * cap:.2f}" letter-spacing="2">Orvexa</text>'
                 f'<ellipse cx="{cx:.1f}" cy="{cy}" rx="{90 * k:.1f}" ry="{2 + 3 * k:.1f}" fill="url(#fstreak)" opacity="{k:.2f}"/>'
                 f'<circle cx="{cx:.1f}" cy="{cy}" r="{4 + 26 * k:.1f}" fill="url(#fcore)" opacity="{k:.2f}"/>'
