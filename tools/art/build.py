@@ -98,7 +98,7 @@ def symbol_svg(name):
     bg, content = SYMBOLS[name]
     d, b = BG[bg]()
     tint = TINT.get(name[:4] if name.startswith('cher') else name)
-    glow = (f'<circle cx="128" cy="128" r="112" fill="{tint}" opacity=".22" filter="url(#soft)"/>' if tint else '')
+    glow = (f'<circle cx="128" cy="128" r="112" fill="{tint}" opacity=".4" filter="url(#soft)"/>' if tint else '')
     inner = b + glow + content() + rim()
     sx, sy = FACE_W / 256, FACE_H / 256
     # background and rim fill the face; the picture inside keeps its own proportions

@@ -12,7 +12,8 @@ CELL_W, CELL_H, COLS = 200, 150, 8
 
 
 def main():
-    names = sorted(f[:-4] for f in os.listdir(PREVIEW) if f.endswith('.png'))
+    names = sorted((f[:-4] for f in os.listdir(PREVIEW) if f.endswith('.png')),
+                   key=lambda n: (n.rstrip('0123456789'), int('0' + n[len(n.rstrip('0123456789')):])))
     # the reel pictures first, so they can be compared side by side
     syms = ['ostr', 'crab', 'del', 'shark', 'tuk', 'rul', 'coin', 'gal', 'bar', 'sun', 'cher', 'cher1', 'cher2', 'cher3']
     names = [n for n in syms if n in names] + [n for n in names if n not in syms]
