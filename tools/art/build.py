@@ -98,7 +98,7 @@ def symbol_svg(name):
     bg, content = SYMBOLS[name]
     d, b = BG[bg]()
     tint = TINT.get(name[:4] if name.startswith('cher') else name)
-    glow = (f'<circle cx="128" cy="128" r="112" fill="{tint}" opacity=".22" filter="url(#soft)"/>' if tint else '')
+    glow = (f'<circle cx="128" cy="128" r="112" fill="{tint}" opacity=".4" filter="url(#soft)"/>' if tint else '')
     inner = b + glow + content() + rim()
     sx, sy = FACE_W / 256, FACE_H / 256
     # background and rim fill the face; the picture inside keeps its own proportions
@@ -154,9 +154,8 @@ def build_props():
                      'fill="#ffe9a8" stroke="#2a0000" stroke-width="2" paint-order="stroke">RED ? BLACK</text>')
         prop(name + '.tga', body, (128, 128), (87, 117), (128, 128))
     prop('attack.tga', target(), (128, 128), (100, 90), (64, 64))
-    # needle 11 x 7 units, tilted on the chart: drawn pointing right
-    needle = f'<g transform="rotate(90 64 64)">{compass_needle()}</g>'
-    prop('arrow.tga', needle, (128, 128), (88, 56), (128, 64))
+    # needle quad 11 x 7 units (88 x 42 px before the tilt): drawn pointing right, filling the picture
+    emit('arrow.tga', compass_needle(88, 42), 88, 42, 128, 64, ALL_DEFS)
     prop('pipka.tga', compass_pin(), (32, 32), (24, 18), (32, 32))
     prop('br_right.tga', galleon(0, 0, 64, waves=False), (64, 64), (64, 60), (64, 64))
     prop('br_left.tga', galleon(0, 0, 64, waves=False, flip=True), (64, 64), (64, 60), (64, 64))
@@ -226,7 +225,8 @@ def build_fire():
 
 
 def build_flare():
-    """27 frames: a glint sweeps over the maker's plate in the corner, then the caption alone stays."""
+    """27 frames: a glint sweeps over the maker's plate in the corner, then the caption alone stays.
+    The quad's top left is at screen (640, 516): the caption sits centred on the plate, under its ship."""
     W, H = 200, 96   # on screen; only the left 80 % and the top 87 % of the quad are visible
     for i in range(27):
         t = i / 26
@@ -234,7 +234,7 @@ def build_flare():
         k = math.sin(math.pi * min(1, t / 0.75)) if t < 0.75 else 0
         cap = min(1, t / 0.35)
         body = ('<rect width="200" height="96" fill="#000"/>'
-                f'<text x="80" y="66" font-family="Pirata One" font-size="26" text-anchor="middle" fill="#ffcf4a" '
+                f'<text x="101" y="70" font-family="Pirata One" font-size="21" text-anchor="middle" fill="#ffcf4a" '
                 f'opacity="{0.35 + 0.65 * cap:.2f}" letter-spacing="2">Orvexa</text>'
                 f'<ellipse cx="{cx:.1f}" cy="{cy}" rx="{90 * k:.1f}" ry="{2 + 3 * k:.1f}" fill="url(#fstreak)" opacity="{k:.2f}"/>'
                 f'<circle cx="{cx:.1f}" cy="{cy}" r="{4 + 26 * k:.1f}" fill="url(#fcore)" opacity="{k:.2f}"/>'
@@ -303,11 +303,14 @@ SCENE_FILTERS = ('<filter id="rock" x="0" y="0" width="100%" height="100%"><feTu
                  '<feComposite in2="SourceAlpha" operator="in"/></filter>')
 
 
-def title_banner(text, w, y=8):
-    return (f'<path d="M{w / 2 - 150},{y} L{w / 2 + 150},{y} L{w / 2 + 138},{y + 17} L{w / 2 + 150},{y + 34} L{w / 2 - 150},{y + 34} '
-            f'L{w / 2 - 138},{y + 17}Z" fill="#8e1212" stroke="#2a0000" stroke-width="3"/>'
-            f'<text x="{w / 2}" y="{y + 27}" font-family="Pirata One" font-size="26" text-anchor="middle" fill="url(#gold)" '
-            f'stroke="#2a0000" stroke-width="3" paint-order="stroke">{text}</text>')
+def title_banner(text, w, y=8, cx=None, half=150, tall=34, size=26):
+    """A red ribbon with a gold caption; cx defaults to the middle of a picture w wide."""
+    cx = w / 2 if cx is None else cx
+    notch = tall / 2
+    return (f'<path d="M{cx - half},{y} L{cx + half},{y} L{cx + half - 12},{y + notch} L{cx + half},{y + tall} '
+            f'L{cx - half},{y + tall} L{cx - half + 12},{y + notch}Z" fill="#8e1212" stroke="#2a0000" stroke-width="3"/>'
+            f'<text x="{cx}" y="{y + notch + size * 0.36:.1f}" font-family="Pirata One" font-size="{size}" text-anchor="middle" '
+            f'fill="url(#gold)" stroke="#2a0000" stroke-width="3" paint-order="stroke">{text}</text>')
 
 
 def zone_px(z):
@@ -352,10 +355,12 @@ def build_backdrops():
 
     # risk: a card table with three buttons
     d, b = scene_bg('felt')
-    body = b + torch_posts() + title_banner('Double or nothing', w)
+    # a slimmer ribbon at the very top, and the card-row frame kept below it so the caption stays whole
+    body = b + torch_posts() + title_banner('Double or nothing', w, y=4, half=130, tall=28, size=22)
     cards_l, cards_t = scene_window_px(50 + 10 * (46.88 - 50), 50 + 10 * (51.95 - 50))
     cards_r, cards_b = scene_window_px(50 + 10 * (52.97 - 50), 50 + 10 * (50 - 50))
-    body += (f'<rect x="{cards_l - 14:.1f}" y="{cards_t - 14:.1f}" width="{cards_r - cards_l + 28:.1f}" height="{cards_b - cards_t + 28:.1f}" '
+    top = max(cards_t - 14, 4 + 28 + 8)
+    body += (f'<rect x="{cards_l - 14:.1f}" y="{top:.1f}" width="{cards_r - cards_l + 28:.1f}" height="{cards_b + 14 - top:.1f}" '
              f'rx="14" fill="#0a2a14" stroke="url(#gold)" stroke-width="3"/>')
     for key, lab, col in (('red', 'RED', '#b0141c'), ('take', 'TAKE', '#8a6a10'), ('black', 'BLACK', '#161616')):
         x, y, bw, bh = zone_px(RISK_BUTTONS[key])

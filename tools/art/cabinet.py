@@ -100,8 +100,9 @@ def cabinet_body():
     # --- jackpot
     jx, jy, jw, jh = padded(text_box(*PANEL_VALUES['jackpot'][:4]), 8, 4)
     g.append(display(jx, jy, jw, jh))
-    g.append(text(jx + jw / 2, jy - 5, 'JACKPOT', 14, fill='#ffd34a'))
-    g.append(f'<g filter="url(#dsSmall)">{doubloon(jx - 2, jy - 12, 10)}</g>')
+    # the coin badge follows the label, well right of the minimise button in the corner
+    g.append(text(jx + jw / 2 + 2, jy - 5, 'JACKPOT', 14, fill='#ffd34a'))
+    g.append(f'<g filter="url(#dsSmall)">{doubloon(jx + jw / 2 + 54, jy - 10, 8)}</g>')
     # --- credit = coin slot zone
     cx, cy, cw, ch = field_rect(*ZONES['coin slot'])
     tx, ty, tw, th = padded(text_box(*PANEL_VALUES['credit'][:4]), 8, 4)
@@ -112,7 +113,7 @@ def cabinet_body():
     # the coin slot itself
     g.append(rect(cx + cw - 62, cy + 5, 46, 11, 5, fill='#050505', stroke='url(#gold)', stroke_width=2))
     g.append(rect(cx + cw - 56, cy + 9.5, 34, 2, 1, fill='#6b5a2a'))
-    g.append(text(cx + cw - 39, cy + 27, 'INSERT', 7, fill='#e8d49a', sw=0, extra='letter-spacing="1"'))
+    g.append(text(cx + cw - 39, cy + 24, 'INSERT', 7, fill='#e8d49a', sw=0, extra='letter-spacing="1"'))
     # --- total bet = stake zone
     sx, sy, sw_, sh_ = field_rect(*ZONES['stake'])
     sy, sh_ = 28, 62
@@ -121,15 +122,17 @@ def cabinet_body():
     g.append(gold_frame(sx, sy, sw_, sh_, 10, 2))
     g.append(display(tx, ty, tw, th))
     g.append(text(sx + 12, sy + 16, 'TOTAL BET', 14, anchor='start', fill='#ffd34a'))
+    # +/- raised a little so their mouse-button hints fit inside the plate
     for i, (lab, sub) in enumerate((('+', 'LEFT'), ('\u2212', 'RIGHT'))):
         bx = tx + tw + 10 + i * 28
-        g.append(f'<circle cx="{bx + 10}" cy="{ty + th / 2}" r="10" fill="url(#btn)" stroke="url(#gold)" stroke-width="1.5"/>')
-        g.append(text(bx + 10, ty + th / 2 + 6, lab, 17, font='DejaVu Sans', fill='#ffe9a8', sw=0))
-        g.append(text(bx + 10, ty + th + 9, sub, 6, fill='#e8d49a', sw=0))
+        by = ty + th / 2 - 4
+        g.append(f'<circle cx="{bx + 10}" cy="{by}" r="10" fill="url(#btn)" stroke="url(#gold)" stroke-width="1.5"/>')
+        g.append(text(bx + 10, by + 6, lab, 17, font='DejaVu Sans', fill='#ffe9a8', sw=0))
+        g.append(text(bx + 10, sy + sh_ - 5, sub, 6.5, fill='#e8d49a', sw=0))
     # --- win and free games
     wx, wy, ww, wh = padded(text_box(*PANEL_VALUES['win'][:4]), 8, 4)
     fx, fy, fw, fh = padded(text_box(*PANEL_VALUES['free'][:4]), 3, 4)
-    g.append(display(wx, wy, ww - 8, wh))
+    g.append(display(wx, wy, fx - 2 - wx, wh))   # ends where the free-games window starts
     g.append(text(wx + 30, wy - 5, 'WIN', 14, fill='#ffd34a'))
     g.append(display(fx + 2, fy, fw, fh))
     g.append(text(fx + 2 + fw / 2, fy - 5, 'FREE', 10, fill='#7dff8a', stroke='#002a08'))
@@ -141,7 +144,8 @@ def cabinet_body():
         x, y, w, h = coin_slot_rect(m)
         g.append(f'<circle cx="{x + w / 2:.1f}" cy="{y + h / 2:.1f}" r="{w / 2 + 0.5:.1f}" fill="#020202" stroke="url(#gold)" stroke-width="1.6"/>')
         g.append(f'<circle cx="{x + w / 2:.1f}" cy="{y + h / 2:.1f}" r="{w / 2 - 3:.1f}" fill="none" stroke="#5a4a1a" stroke-width="1" stroke-dasharray="2 2"/>')
-    g.append(text(px_ - 6, py_ + 14, 'COINS', 9, anchor='end', fill='#ffd34a'))
+    # named underneath, like LINES and BETS, away from the stake plate's hints
+    g.append(text(px_ + 6, py_ + ph_ + 13, 'COIN PILE', 9, anchor='start', fill='#ffd34a'))
     # --- status line
     sx, sy, sw_, sh_ = padded(text_box(*STATUS[:4]), 8, 3)
     g.append(rect(sx, sy, sw_, sh_, sh_ / 2, fill='#030303', stroke='url(#gold)', stroke_width=1.5))
@@ -193,8 +197,8 @@ def cabinet_body():
     # maker emblem in the options zone (the flare sweeps over it)
     x, y, w, h = field_rect(*ZONES['options zone'])
     g.append(rect(x, y + 4, w, h - 10, 10, fill='#0a0604', stroke='url(#gold)', stroke_width=2))
-    g.append(f'<g filter="url(#dsSmall)">{galleon(x + w / 2 - 17, y + 7, 34, waves=False)}</g>')
-    g.append(text(x + w / 2, y + h - 12, 'ORVEXA', 12, fill='#ffd34a', extra='letter-spacing="1.5"'))
+    # the flare prints the maker's caption under the ship (bn*.jpg), so no painted name here
+    g.append(f'<g filter="url(#dsSmall)">{galleon(x + w / 2 - 13, y + 5, 26, waves=False)}</g>')
     return ''.join(g)
 
 
@@ -222,10 +226,11 @@ def helpcard_body():
         for j, v in enumerate((a, b, c)):
             g.append(text(x0 + 260 + j * 58, y + 26, v, 17, fill='#7a0c06', stroke='none', sw=0))
         g.append(f'<line x1="{x0}" y1="{y + 37}" x2="{x0 + 400}" y2="{y + 37}" stroke="{ink}" stroke-opacity=".25"/>')
-    g.append(text(x0 + 200, y0 + 34 + 7 * 38 + 14, 'Three equal symbols in a row through the middle reel win;',
-                  11, fill=ink, stroke='none', sw=0, weight='400'))
-    g.append(text(x0 + 200, y0 + 34 + 7 * 38 + 28, 'the longest run pays. 15 lines, bet 0 to 99 on each.',
-                  11, fill=ink, stroke='none', sw=0, weight='400'))
+    # set from the left margin: centred, the first line ran off the page
+    g.append(text(x0, y0 + 34 + 7 * 38 + 14, 'Three equal symbols in a row through the middle reel win;',
+                  10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
+    g.append(text(x0, y0 + 34 + 7 * 38 + 28, 'the longest run pays. 15 lines, bet 0 to 99 on each.',
+                  10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
     # special symbols, right column
     sx, sy = 450, 78
     specials = [('cher', 'Skull \u2014 WILD', 'stands in for ordinary symbols; 5 skulls on a', 'line with a bet win 101 \u00d7 bet plus the JACKPOT'),
@@ -247,16 +252,16 @@ def helpcard_body():
              'Risk: guess red or black up to seven times to double the win, or take it.',
              'Voyage: spin the compass and sail the chart; reefs sink the ship, the far harbour doubles the win.']
     for i, s in enumerate(lines):
-        g.append(text(34, by + 22 + i * 17, s, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
+        g.append(text(34, by + 18 + i * 15, s, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
     # keys
-    ky = 520
+    ky = 510   # the last key line has to end above the frame at 580
     g.append(text(220, ky, 'KEYS', 15, fill=ink, stroke='none', sw=0))
     keys = ['Space  start / stop reels        Insert  add 100 credit      F1  this page (again: web help)',
             'Num 1\u20139  bet +1 (Alt: \u22121)   Num +/\u2212  all lines     PgUp / PgDn  max / min bet',
             'F5  show all lines    Left / Right  red / black    Down  take win    F2 options  F3 about  F4 stats',
             'F10  full screen / window          Esc  minimise']
     for i, s in enumerate(keys):
-        g.append(text(34, ky + 20 + i * 16, s, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400',
+        g.append(text(34, ky + 16 + i * 15, s, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400',
                       extra='xml:space="preserve"'))
     # web help link
     x, y, w, h = field_rect(*HELP_LINK)

@@ -10,6 +10,7 @@ ADVANCE = SAMPLE * 18 / 26
 SQUEEZE = 30 / 26 * 3 / 4
 FACES = [('Cinzel', '900', 12.6, '#1a0c00'), ('DejaVu Sans', 'bold', 11.2, '#000')]
 WIDE = set('MWmw@%&')
+TAILED = set('Qq')
 
 
 def glyph(g):
@@ -21,9 +22,14 @@ def glyph(g):
     esc = {'&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;'}.get(ch, ch)
     c, r = g % 16, g // 16          # r from the top here; the whole sheet is stored flipped
     x, y = c * 16 + ADVANCE / 2, r * 16 + SAMPLE * 0.84
-    sq = SQUEEZE * (0.78 if ch in WIDE else 1.0)
-    return (f'<text transform="translate({x:.2f} {y:.2f}) scale({sq:.3f} 1)" font-family="{face}" font-weight="{weight}" '
-            f'font-size="{size}" text-anchor="middle" fill="#fff">{esc}</text>')
+    sq = SQUEEZE * (0.74 if ch in WIDE else 1.0)
+    anchor, sy = 'middle', 1.0
+    if ch in WIDE:      # centred, their left stroke fell off the cell: start them just inside its edge
+        x, anchor = c * 16 + 0.6, 'start'
+    if ch in TAILED and g < 128:   # the serif face's long tails ran out under the sampled square
+        sy = 0.86
+    return (f'<text transform="translate({x:.2f} {y:.2f}) scale({sq:.3f} {sy})" font-family="{face}" font-weight="{weight}" '
+            f'font-size="{size}" text-anchor="{anchor}" fill="#fff">{esc}</text>')
 
 
 def build():

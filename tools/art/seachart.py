@@ -20,23 +20,54 @@ def defs():
             '<stop offset="1" stop-color="#3a1a04" stop-opacity=".85"/></radialGradient>')
 
 
-def compass_rose(cx, cy, r):
-    g = [f'<circle cx="{cx}" cy="{cy}" r="{r * 1.08:.1f}" fill="#f3e2b8" stroke="#5a3410" stroke-width="2.5"/>',
-         f'<circle cx="{cx}" cy="{cy}" r="{r * 0.96:.1f}" fill="none" stroke="#5a3410" stroke-width="1" stroke-dasharray="2 3"/>']
-    for i in range(16):
-        a = math.radians(i * 22.5 - 90)
-        L = r if i % 4 == 0 else r * 0.72 if i % 2 == 0 else r * 0.5
-        wd = r * (0.14 if i % 4 == 0 else 0.09)
-        tip = (cx + L * math.cos(a), cy + L * math.sin(a))
-        le = (cx + wd * math.cos(a - math.pi / 2), cy + wd * math.sin(a - math.pi / 2))
-        ri = (cx + wd * math.cos(a + math.pi / 2), cy + wd * math.sin(a + math.pi / 2))
-        c1, c2 = ('#c89b3c', '#6b4512') if i % 4 == 0 else ('#e8d2a0', '#8a6a3a')
-        g.append(f'<path d="M{cx:.1f},{cy:.1f} L{le[0]:.1f},{le[1]:.1f} L{tip[0]:.1f},{tip[1]:.1f}Z" fill="{c1}" stroke="#3a2006" stroke-width=".8"/>'
-                 f'<path d="M{cx:.1f},{cy:.1f} L{ri[0]:.1f},{ri[1]:.1f} L{tip[0]:.1f},{tip[1]:.1f}Z" fill="{c2}" stroke="#3a2006" stroke-width=".8"/>')
-    for lab, a in (('N', -90), ('E', 0), ('S', 90), ('W', 180)):
-        x, y = cx + r * 1.22 * math.cos(math.radians(a)), cy + r * 1.22 * math.sin(math.radians(a)) + 5
-        g.append(f'<text x="{x:.1f}" y="{y:.1f}" font-family="IM FELL English SC" font-size="15" text-anchor="middle" fill="#4a2406">{lab}</text>')
+# the needle turns in the chart's plane, which lies tilted by 30 degrees: one needle unit is 8 px across and
+# 8 cos 30 / (8 / 6) = 5.2 px up the picture, so the dial is an ellipse of those proportions
+UX, UY = 8.0, 6.0 * math.cos(math.radians(30))
+# final needle angle (counter-clockwise from east, as the game turns it) -> squares moved
+SECTORS = [(0, 40, 2), (40, 123, 1), (123, 221, 3), (221, 301, 4), (301, 360, 2)]
+
+
+def dial_xy(cx, cy, R, deg):
+    a = math.radians(deg)
+    return cx + R * UX * math.cos(a), cy - R * UY * math.sin(a)
+
+
+def compass_rose(cx, cy):
+    """A plain dial: the centre stays empty parchment so the spun needle reads; the ring carries the
+    sector numbers (how many squares the ship sails), the cardinal letters sit outside it."""
+    r_in, r_out = 5.7, 7.7       # needle units; the needle itself reaches 5.5
+    g = [f'<ellipse cx="{cx:.1f}" cy="{cy + 4:.1f}" rx="{r_out * UX + 6:.1f}" ry="{r_out * UY + 6:.1f}" fill="#3a1a04" opacity=".25"/>',
+         f'<ellipse cx="{cx:.1f}" cy="{cy:.1f}" rx="{r_out * UX:.1f}" ry="{r_out * UY:.1f}" fill="#6b4512" stroke="#2a1404" stroke-width="2.5"/>']
+    for i, (a0, a1, steps) in enumerate(SECTORS):
+        pts = [dial_xy(cx, cy, r_out - 0.15, a) for a in range(a0, a1 + 1, 3)] + [dial_xy(cx, cy, r_out - 0.15, a1)]
+        pts += [dial_xy(cx, cy, r_in, a) for a in range(a1, a0 - 1, -3)] + [dial_xy(cx, cy, r_in, a0)]
+        fill = {1: '#d9b679', 2: '#f1dcaa', 3: '#c99a55', 4: '#e8c98a'}[steps]
+        g.append(f'<path d="M' + ' L'.join(f'{x:.1f},{y:.1f}' for x, y in pts) + f'Z" fill="{fill}"/>')
+        x0, y0 = dial_xy(cx, cy, r_in, a0)
+        x1, y1 = dial_xy(cx, cy, r_out, a0)
+        if a0:   # east splits one sector of 2 in two halves: no boundary there
+            g.append(f'<line x1="{x0:.1f}" y1="{y0:.1f}" x2="{x1:.1f}" y2="{y1:.1f}" stroke="#2a1404" stroke-width="2"/>')
+        # where the ring is widest inside each sector (the flattened ring is thin at north and south)
+        mid = {(0, 40): 20, (40, 123): 68, (123, 221): 172, (221, 301): 252, (301, 360): 332}[(a0, a1)]
+        x, y = dial_xy(cx, cy, (r_in + r_out) / 2, mid)
+        g.append(f'<text x="{x:.1f}" y="{y + 4.5:.1f}" font-family="Cinzel" font-weight="900" font-size="12" '
+                 f'text-anchor="middle" fill="#5a0e08">{steps}</text>')
+    # plain centre: parchment with one faint cross so the needle is the only strong shape inside
+    g.append(f'<ellipse cx="{cx:.1f}" cy="{cy:.1f}" rx="{r_in * UX:.1f}" ry="{r_in * UY:.1f}" fill="#f6ead0" stroke="#2a1404" stroke-width="2"/>')
+    g.append(f'<line x1="{cx - r_in * UX + 6:.1f}" y1="{cy:.1f}" x2="{cx + r_in * UX - 6:.1f}" y2="{cy:.1f}" stroke="#8a6a3a" stroke-opacity=".35"/>'
+             f'<line x1="{cx:.1f}" y1="{cy - r_in * UY + 5:.1f}" x2="{cx:.1f}" y2="{cy + r_in * UY - 5:.1f}" stroke="#8a6a3a" stroke-opacity=".35"/>')
+    for lab, a in (('N', 90), ('E', 0), ('S', 270), ('W', 180)):
+        x, y = dial_xy(cx, cy, r_out + 1.2, a)
+        g.append(f'<text x="{x:.1f}" y="{y + 5:.1f}" font-family="IM FELL English SC" font-size="15" text-anchor="middle" '
+                 f'fill="#4a2406">{lab}</text>')
     return ''.join(g)
+
+
+def banner(text, cx, y, half=118, tall=30, size=22):
+    return (f'<path d="M{cx - half},{y} L{cx + half},{y} L{cx + half - 11},{y + tall / 2} L{cx + half},{y + tall} '
+            f'L{cx - half},{y + tall} L{cx - half + 11},{y + tall / 2}Z" fill="#8e1212" stroke="#2a0000" stroke-width="3"/>'
+            f'<text x="{cx}" y="{y + tall / 2 + size * 0.36:.1f}" font-family="Pirata One" font-size="{size}" '
+            f'text-anchor="middle" fill="url(#gold)" stroke="#2a0000" stroke-width="2.5" paint-order="stroke">{text}</text>')
 
 
 def body():
@@ -45,16 +76,17 @@ def body():
     b = [f'<rect width="{w}" height="{h}" fill="url(#pbg)"/><rect width="{w}" height="{h}" fill="#fff" filter="url(#pgrain)" opacity=".6"/>']
     b += [f'<line x1="{x}" y1="0" x2="{x}" y2="{h}" stroke="#6b4512" stroke-opacity=".18"/>' for x in range(40, int(w), 80)]
     b += [f'<line x1="0" y1="{y}" x2="{w}" y2="{y}" stroke="#6b4512" stroke-opacity=".18"/>' for y in range(40, int(h), 80)]
-    b.append(embed('noto', 'desert-island', 8, 190, 60) + embed('noto', 'spouting-whale', 520, 250, 56)
-             + embed('noto', 'octopus', 560, 40, 46, flip=True))
+    # sea creatures and the island keep to the corners, clear of squares, ships, torches and the dial
+    b.append(embed('noto', 'desert-island', 6, 6, 54) + embed('noto', 'spouting-whale', 586, 232, 50)
+             + embed('noto', 'octopus', 566, 40, 46, flip=True))
     cx, cy = scene_window_px(66.9, 36)
-    b.append(compass_rose(cx, cy, 52))
+    b.append(compass_rose(cx, cy))
     trail = 'M' + ' L'.join(f'{x:.1f},{y:.1f}' for x, y in pts)
     b.append(f'<path d="{trail}" fill="none" stroke="#7a1010" stroke-width="3" stroke-dasharray="8 6" stroke-linecap="round"/>')
     for i, (x, y) in enumerate(pts):
         if i == 0:
             b.append(f'<circle cx="{x:.1f}" cy="{y:.1f}" r="13" fill="#f6e3b0" stroke="#5a3410" stroke-width="2.5"/>'
-                     f'<text x="{x:.1f}" y="{y + 4:.1f}" font-family="Cinzel" font-weight="900" font-size="10" text-anchor="middle" fill="#5a3410">START</text>')
+                     f'<text x="{x:.1f}" y="{y + 4:.1f}" font-family="Cinzel" font-weight="900" font-size="7.5" text-anchor="middle" fill="#5a3410">START</text>')
             continue
         if i == 16:
             b.append(f'<g transform="translate({x - 22:.1f} {y - 24:.1f}) scale(0.36)" filter="url(#ds)">{chest("full")}</g>')
@@ -66,8 +98,7 @@ def body():
         if sink:   # jagged reef rocks beside the square
             b.append(f'<path d="M{x + 9:.1f},{y + 15:.1f} l4,-9 l3,5 l4,-8 l4,12Z" fill="#5a5048" stroke="#222" stroke-width="1"/>'
                      f'<path d="M{x + 7:.1f},{y + 16:.1f} q6,-3 12,0 q6,3 12,0" stroke="#1f8fbf" stroke-width="1.5" fill="none"/>')
-    b.append(f'<path d="M{w / 2 - 140},6 L{w / 2 + 140},6 L{w / 2 + 128},22 L{w / 2 + 140},38 L{w / 2 - 140},38 L{w / 2 - 128},22Z" '
-             f'fill="#8e1212" stroke="#2a0000" stroke-width="3"/><text x="{w / 2}" y="31" font-family="Pirata One" font-size="24" '
-             f'text-anchor="middle" fill="url(#gold)">The Treasure Chart</text>')
+    # the title sits in the open water below the lowest squares (10 to 12), left of the dial
     b.append(f'<rect width="{w}" height="{h}" fill="url(#pburn)"/>')
+    b.append(banner('The Treasure Chart', 196, h - 50))
     return ''.join(b)
