@@ -12,8 +12,10 @@
 
 #include "app/Machine.h"
 #include "platform/AsyncTimer.h"
+#include "platform/SettingsStore.h"
 #include "render/GlRenderer.h"
 #include "sound/SoundPlayer.h"
+#include "ui/GameDialogs.h"
 
 namespace vortala {
 
@@ -59,6 +61,10 @@ public:
     void ToggleMaximise() override;
     void OpenUrl(std::string_view url) override;
     void ShowDialog(Dialog dialog) override;
+    int StoredAutoStop() override;
+
+    // The dialogs around the game; null before Create.
+    GameDialogs* Dialogs() { return dialogs_.get(); }
 
 private:
     void HandleEvent(const SDL_Event& e);
@@ -66,11 +72,14 @@ private:
     void Paint();
     void KeepAspect();
     void WriteScreenshot();
+    void CreateDialogs(Machine* machine);
 
     SDL_Window* window_ = nullptr;
     SDL_GLContext context_ = nullptr;
     std::unique_ptr<GlRenderer> renderer_;
     std::unique_ptr<Machine> machine_;
+    SettingsStore store_{SettingsStore::DefaultPath()};
+    std::unique_ptr<GameDialogs> dialogs_;
     std::unique_ptr<AsyncTimer> timers_[kTimerCount];
     SoundPlayer sound_;
     std::deque<InputEvent> synthetic_;
