@@ -34,6 +34,7 @@ public:
     void RequestQuit() { quit_ = true; }
 
     Machine& machine() { return *machine_; }
+    Uint32 WindowId() const { return SDL_GetWindowID(window_); }
     bool PhaseTimersIdle() const;
     bool OneShotsPending() const { return pendingOneShots_ > 0; }
     bool InputPending() const { return !synthetic_.empty(); }
