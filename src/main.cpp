@@ -34,7 +34,8 @@ public:
     std::vector<std::string> TakeSounds() override { return window_.TakeSounds(); }
     bool Extra(const std::vector<std::string>& words, std::string& error) override {
         if (words[0] == "expectregion") return ExpectRegion(words, error);
-        if (words[0] == "sdlkey" || words[0] == "sdlclick" || words[0] == "close") return PushEvents(words, error);
+        if (words[0] == "sdlkey" || words[0] == "sdlclick" || words[0] == "close")
+            return PushEvents(words, error);
         if (words[0] == "expectdialog" && words.size() == 2) return ExpectDialog(words[1], error);
         if (words[0] != "screenshot" || words.size() != 2) return false;
         window_.RequestScreenshot(words[1]);
