@@ -44,6 +44,11 @@ void LogWindow::CloseSection() {
         std::fprintf(stderr, "vortala: could not save %s\n", path_.c_str());
 }
 
+// "OK" is the default button, and Escape cancels, as in any dialog.
+void LogWindow::KeyDown(SDL_Keycode key, Uint16 /*modifiers*/) {
+    if (key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_ESCAPE) Close();
+}
+
 void LogWindow::Draw() {
     const ImGuiViewport* view = ImGui::GetMainViewport();
     ImGui::SetNextWindowPos(view->GetCenter(), ImGuiCond_Always, ImVec2(0.5f, 0.5f));
@@ -56,8 +61,7 @@ void LogWindow::Draw() {
     ImGui::InputTextMultiline("##Memo1", memo_.data(), memo_.size() + 1, ImVec2(297, 201),
                               ImGuiInputTextFlags_ReadOnly);
     ImGui::SetCursorPosX(119);
-    if (ImGui::Button("OK", ImVec2(75, 25)) || ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Enter)))
-        Close();
+    if (ImGui::Button("OK", ImVec2(75, 25))) Close();
     ImGui::End();
 }
 

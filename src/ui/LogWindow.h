@@ -19,6 +19,7 @@ public:
 
     std::string_view Name() const override { return "LogFile"; }
     void Draw() override;
+    void KeyDown(SDL_Keycode key, Uint16 modifiers) override;
 
     void OpenSection(int gameNumber);
     void CloseSection();
