@@ -42,6 +42,7 @@ ImGuiLayer::ImGuiLayer(SDL_Window* window, SDL_GLContext context, DialogStack& s
     io.IniFilename = nullptr;  // dialogs are placed by the game, nothing to remember
     ImGui::StyleColorsDark();
     ImGuiStyle& style = ImGui::GetStyle();
+    style.DisabledAlpha = 1.0f;  // a dialog beneath another stays as it was, only inert
     style.WindowRounding = 4;
     style.FrameRounding = 3;
     style.Colors[ImGuiCol_WindowBg] = ImVec4(0.16f, 0.10f, 0.07f, 0.97f);
