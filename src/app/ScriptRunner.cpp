@@ -186,6 +186,8 @@ public:
                 f = {ScriptResult::ExpectationFailed, "the machine never settled"};
                 return false;
             }
+        } else if (c == "until" && w.size() >= 3) {
+            return Until(w, f);
         } else if (c == "dump") {
             return Dump(w, f);
         } else if (c == "expect" && w.size() >= 3) {
@@ -287,6 +289,25 @@ private:
         out_ << json << '\n';
         sounds_.clear();
         return true;
+    }
+
+    // until FIELD VALUE [MS]: advances time until the field reads VALUE (default limit 60 s), so
+    // scripts in the real window do not depend on how fast frames come.
+    bool Until(const Words& w, Failure& f) {
+        long long limit = 60000;
+        std::string value = w[2];
+        if (w.size() == 4 && !ToInt(w[3], limit)) return f = {ScriptResult::Malformed, "bad time " + w[3]}, false;
+        if (w.size() > 4) return f = {ScriptResult::Malformed, "expected: until FIELD VALUE [MS]"}, false;
+        for (long long waited = 0;; waited += 10) {
+            const auto v = GetField(d_.machine().State(), w[1]);
+            if (!v) return f = {ScriptResult::Malformed, "unknown field " + w[1]}, false;
+            if (Strip(*v) == Strip(value)) return true;
+            if (waited >= limit) {
+                f = {ScriptResult::ExpectationFailed, w[1] + " never became " + value + " (it is " + *v + ")"};
+                return false;
+            }
+            d_.Advance(10);
+        }
     }
 
     bool Expect(const Words& w, Failure& f) {

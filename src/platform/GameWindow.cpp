@@ -92,6 +92,7 @@ GameWindow::~GameWindow() {
 }
 
 bool GameWindow::Create() {
+    createdAt_ = SDL_GetPerformanceCounter();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         ShowMessage("Vortala", std::string("Cannot start the display: ") + SDL_GetError());
         return false;
@@ -157,10 +158,12 @@ bool GameWindow::Create() {
                 SDL_PushEvent(&e);
             },
             [this, id] {
-                if (id == TimerId::TiPaint)
+                if (id == TimerId::TiPaint) {
                     paintRequested_ = true;  // painted once the queue is empty
-                else
+                    ++paintTicks_;
+                } else {
                     machine_->OnTimer(id);
+                }
             });
         timers_[i]->SetInterval(static_cast<std::uint16_t>(DefaultInterval(id)));
     }
@@ -337,8 +340,34 @@ void GameWindow::HandleEvent(const SDL_Event& e) {
 
 void GameWindow::Paint() {
     paintRequested_ = false;
+    const std::uint64_t start = SDL_GetPerformanceCounter();
     machine_->PaintFrame(renderer_.get());
+    const double freq = static_cast<double>(SDL_GetPerformanceFrequency());
+    const std::uint64_t end = SDL_GetPerformanceCounter();
+    if (firstFrameMs_ < 0) firstFrameMs_ = 1000.0 * static_cast<double>(end - createdAt_) / freq;
+    if (frameMs_.size() < 100000) frameMs_.push_back(static_cast<float>(1000.0 * static_cast<double>(end - start) / freq));
+    ++framesPainted_;
     DrainSynthetic();
+}
+
+std::string GameWindow::StatsJson() const {
+    std::vector<float> sorted = frameMs_;
+    std::sort(sorted.begin(), sorted.end());
+    const float median = sorted.empty() ? 0 : sorted[sorted.size() / 2];
+    const float p95 = sorted.empty() ? 0 : sorted[sorted.size() * 95 / 100];
+    long rssKb = 0;
+    if (FILE* f = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, f))
+            if (std::sscanf(line, "VmRSS: %ld kB", &rssKb) == 1) break;
+        std::fclose(f);
+    }
+    char out[512];
+    std::snprintf(out, sizeof out,
+                  "{\"startupToFirstFrameMs\":%.1f,\"frames\":%ld,\"paintTicks\":%ld,\"medianFrameMs\":%.2f,"
+                  "\"p95FrameMs\":%.2f,\"residentMB\":%.1f}",
+                  firstFrameMs_, framesPainted_, paintTicks_, median, p95, static_cast<double>(rssKb) / 1024.0);
+    return out;
 }
 
 void GameWindow::RunFor(std::uint32_t ms) {

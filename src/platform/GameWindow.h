@@ -47,6 +47,8 @@ public:
         return shot_;
     }
     std::vector<std::string> TakeSounds();
+    // Measured figures: start-up to first frame, frame times, paint ticks and frames, memory.
+    std::string StatsJson() const;
     // Delivers one player's input event now, then what it queued.
     void Deliver(const InputEvent& event);
 
@@ -94,6 +96,10 @@ private:
     bool quit_ = false;
     std::string screenshotPath_;
     std::vector<unsigned char> shot_;
+    std::uint64_t createdAt_ = 0;  // performance counter at the start of Create
+    double firstFrameMs_ = -1;
+    std::vector<float> frameMs_;
+    long paintTicks_ = 0, framesPainted_ = 0;
     int shotWidth_ = 0, shotHeight_ = 0;
 };
 

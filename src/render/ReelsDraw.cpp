@@ -225,6 +225,8 @@ void GlRenderer::DrawPaylines(const GameState& g, const Settings& settings) {
         glDisable(GL_BLEND);
     }
     gluQuadricTexture(quadric_, GL_FALSE);
+    // Unlit, so each line shows its marker's colour instead of washing out to the white light.
+    glDisable(GL_LIGHTING);
     for (int line : kPaylineOrder) {
         if (!g.LineHighlight[line]) continue;
         const Payline& p = kPaylinesDrawn[line];
@@ -251,6 +253,7 @@ void GlRenderer::DrawPaylines(const GameState& g, const Settings& settings) {
         glPopAttrib();
         glEnable(GL_TEXTURE_2D);
     }
+    glEnable(GL_LIGHTING);
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
