@@ -2,7 +2,7 @@
 # Each installs any missing Debian package first, then configures, builds and runs.
 
 DEBIAN_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
-    libsdl2-dev libglu1-mesa-dev libjpeg62-turbo-dev libstb-dev libgl1-mesa-dri libegl1 libegl-mesa0 \
+    libsdl2-dev libimgui-dev fonts-dejavu-core libglu1-mesa-dev libjpeg62-turbo-dev libstb-dev libgl1-mesa-dri libegl1 libegl-mesa0 \
     xvfb xauth xdotool clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)

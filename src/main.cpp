@@ -1,7 +1,9 @@
 // Vortala: the game in its window.
 //   vortala                 play
 //   vortala --script FILE   run a script in the real window with real timers; the extra command
-//                           "screenshot PATH" writes the next drawn frame as a PNG
+//                           "screenshot PATH" writes the next drawn frame as a PNG; "sdlkey",
+//                           "sdlclick", "close" and "expectdialog" drive the dialogs through SDL's
+//                           own event queue (see docs/SCRIPTING.md)
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -32,6 +34,9 @@ public:
     std::vector<std::string> TakeSounds() override { return window_.TakeSounds(); }
     bool Extra(const std::vector<std::string>& words, std::string& error) override {
         if (words[0] == "expectregion") return ExpectRegion(words, error);
+        if (words[0] == "sdlkey" || words[0] == "sdlclick" || words[0] == "close")
+            return PushEvents(words, error);
+        if (words[0] == "expectdialog" && words.size() == 2) return ExpectDialog(words[1], error);
         if (words[0] == "stats" && words.size() == 1) return std::cout << window_.StatsJson() << std::endl, true;
         if (words[0] != "screenshot" || words.size() != 2) return false;
         window_.RequestScreenshot(words[1]);
@@ -41,6 +46,61 @@ public:
     }
 
 private:
+    // Events through the window's real queue, as a player's would arrive; then 150 ms of play.
+    bool PushEvents(const std::vector<std::string>& w, std::string& error) {
+        auto flag = [&w](const char* name) { return std::find(w.begin() + 1, w.end(), name) != w.end(); };
+        SDL_Event e{};
+        if (w[0] == "close") {
+            e.type = SDL_QUIT;
+            SDL_PushEvent(&e);
+        } else if (w[0] == "sdlkey" && w.size() >= 2) {
+            const SDL_Keycode key = SDL_GetKeyFromName(w[1].c_str());
+            if (key == SDLK_UNKNOWN) return error = "unknown key " + w[1], false;
+            const int mod = (flag("ctrl") ? KMOD_LCTRL : 0) | (flag("shift") ? KMOD_LSHIFT : 0) |
+                            (flag("alt") ? KMOD_LALT : 0);
+            SDL_SetModState(static_cast<SDL_Keymod>(mod));
+            for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+                e = SDL_Event{};
+                e.type = type;
+                e.key.windowID = window_.WindowId();
+                e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+                e.key.keysym.sym = key;
+                e.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+                e.key.keysym.mod = static_cast<Uint16>(mod);
+                SDL_PushEvent(&e);
+            }
+        } else if (w[0] == "sdlclick" && w.size() >= 3) {
+            const int x = std::atoi(w[1].c_str()), y = std::atoi(w[2].c_str());
+            e.type = SDL_MOUSEMOTION;
+            e.motion.windowID = window_.WindowId();
+            e.motion.x = x, e.motion.y = y;
+            SDL_PushEvent(&e);
+            for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+                e = SDL_Event{};
+                e.type = type;
+                e.button.windowID = window_.WindowId();
+                e.button.button = flag("right") ? SDL_BUTTON_RIGHT : SDL_BUTTON_LEFT;
+                e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+                e.button.clicks = 1;
+                e.button.x = x, e.button.y = y;
+                SDL_PushEvent(&e);
+            }
+        } else {
+            return false;
+        }
+        window_.RunFor(150);
+        SDL_SetModState(KMOD_NONE);
+        return true;
+    }
+
+    // expectdialog NAME: the topmost dialog's form name, or "none".
+    bool ExpectDialog(const std::string& name, std::string& error) {
+        const vortala::ModalDialog* top = window_.Dialogs() ? window_.Dialogs()->Stack().Top() : nullptr;
+        const std::string shown = top ? std::string(top->Name()) : "none";
+        if (shown != name) error = "the dialog up is " + shown;
+        return error.empty();
+    }
+
     // expectregion X0 Y0 X1 Y1 R G B TOL: the mean colour of a region of the last screenshot, in
     // field percent (0..100, origin bottom left), is within TOL of R G B on every channel.
     bool ExpectRegion(const std::vector<std::string>& w, std::string& error) {
@@ -97,6 +157,6 @@ int main(int argc, char** argv) {
     }
     WindowDriver driver(window);
     const auto result = vortala::RunScript(file, driver, std::cout, std::cerr);
-    window.RequestQuit();  // the script ends the game as the exit button does
+    window.RequestQuit();  // a script that did not close the window ends as a crash would: no save
     return static_cast<int>(result);
 }

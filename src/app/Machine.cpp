@@ -27,6 +27,10 @@ void Machine::ApplyOptions() {
     game_.FortuneSpin = settings_.RzTrackBar1;
     game_.FortuneRisk = settings_.RzTrackBar2;
     game_.FortuneBonus = settings_.RzTrackBar3;
+    ApplySpeed();
+}
+
+void Machine::ApplySpeed() {
     platform_.SetTimerInterval(TimerId::TiPaint, settings_.RzTrackBar4);
 }
 

@@ -28,6 +28,8 @@ public:
     const Settings& Options() const { return settings_; }
     // Copies the fortune bars into the rules and the speed bar into the paint timer.
     void ApplyOptions();
+    // Copies the speed bar into the paint timer.
+    void ApplySpeed();
 
     // ---- Input handlers (field coordinates for the mouse) ----
     void FormKeyDown(int key, Shift shift);

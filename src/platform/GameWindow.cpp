@@ -9,7 +9,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/Persistence.h"
 #include "platform/Shell.h"
+#include "platform/UserFolders.h"
+#include "ui/NetworkState.h"
 
 namespace vortala {
 
@@ -71,6 +74,9 @@ Shift Modifiers() {
 GameWindow::GameWindow() = default;
 
 GameWindow::~GameWindow() {
+    // The dialogs go first, in their own order, while the context and the game still exist.
+    if (window_ && context_) SDL_GL_MakeCurrent(window_, context_);
+    dialogs_.reset();
     for (auto& t : timers_) t.reset();  // joins the worker threads before anything they touch goes
     for (SDL_TimerID id : oneShotIds_) SDL_RemoveTimer(id);
     if (renderer_ && context_) {
@@ -103,7 +109,10 @@ bool GameWindow::Create() {
             displayOk = false;
         }
     }
-    if (!displayOk) return false;
+    if (!displayOk) {
+        CreateDialogs(nullptr);  // the log and the game number still record this start
+        return false;
+    }
 
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
@@ -127,6 +136,7 @@ bool GameWindow::Create() {
 
     renderer_ = std::make_unique<GlRenderer>([this] { return SDL_GL_MakeCurrent(window_, context_) == 0; },
                                              [this] {
+                                                 if (dialogs_) dialogs_->Render();
                                                  if (!screenshotPath_.empty()) WriteScreenshot();
                                                  SDL_GL_SwapWindow(window_);
                                              });
@@ -161,8 +171,26 @@ bool GameWindow::Create() {
     arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
     sound_.Open();
     machine_ = std::make_unique<Machine>(*this);
+    if (const auto size = StoredWindowSize(store_)) {
+        SDL_SetWindowSize(window_, size->width, size->height);
+        KeepAspect();
+    }
+    RestoreMoney(machine_->State(), store_);
+    CreateDialogs(machine_.get());
+    dialogs_->AttachWindow(window_, context_);
     SDL_StartTextInput();
     return true;
+}
+
+void GameWindow::CreateDialogs(Machine* machine) {
+    GameDialogs::Services services{[this] { quit_ = true; },
+                                   [this] {
+                                       WindowSize size;
+                                       if (window_) SDL_GetWindowSize(window_, &size.width, &size.height);
+                                       return size;
+                                   },
+                                   [](std::string_view url) { vortala::OpenUrl(url); }, InternetConnected};
+    dialogs_ = std::make_unique<GameDialogs>(store_, SaveFolder() + "stat.log", machine, std::move(services));
 }
 
 void GameWindow::SetTimerEnabled(TimerId timer, bool enabled) {
@@ -215,8 +243,11 @@ void GameWindow::OpenUrl(std::string_view url) {
 }
 
 void GameWindow::ShowDialog(Dialog dialog) {
-    // The exit button closes the game unless the player asked to be offered a new game.
-    if (dialog == Dialog::Exit && !machine_->Options().glCheckBox1) quit_ = true;
+    dialogs_->Show(dialog);
+}
+
+int GameWindow::StoredAutoStop() {
+    return vortala::StoredAutoStop(store_);
 }
 
 void GameWindow::Deliver(const InputEvent& event) {
@@ -245,11 +276,15 @@ void GameWindow::KeepAspect() {
 
 void GameWindow::HandleEvent(const SDL_Event& e) {
     Machine& m = *machine_;
+    if (dialogs_->HandleEvent(e)) {  // a dialog is up: it has the keyboard and the mouse
+        DrainSynthetic();
+        return;
+    }
     int w = 1, h = 1;
     SDL_GetWindowSize(window_, &w, &h);
     switch (e.type) {
         case SDL_QUIT:
-            quit_ = true;
+            dialogs_->RequestClose();
             break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) KeepAspect();

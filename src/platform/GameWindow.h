@@ -12,8 +12,10 @@
 
 #include "app/Machine.h"
 #include "platform/AsyncTimer.h"
+#include "platform/SettingsStore.h"
 #include "render/GlRenderer.h"
 #include "sound/SoundPlayer.h"
+#include "ui/GameDialogs.h"
 
 namespace vortala {
 
@@ -32,6 +34,7 @@ public:
     void RequestQuit() { quit_ = true; }
 
     Machine& machine() { return *machine_; }
+    Uint32 WindowId() const { return SDL_GetWindowID(window_); }
     bool PhaseTimersIdle() const;
     bool OneShotsPending() const { return pendingOneShots_ > 0; }
     bool InputPending() const { return !synthetic_.empty(); }
@@ -61,6 +64,10 @@ public:
     void ToggleMaximise() override;
     void OpenUrl(std::string_view url) override;
     void ShowDialog(Dialog dialog) override;
+    int StoredAutoStop() override;
+
+    // The dialogs around the game; null before Create.
+    GameDialogs* Dialogs() { return dialogs_.get(); }
 
 private:
     void HandleEvent(const SDL_Event& e);
@@ -68,11 +75,14 @@ private:
     void Paint();
     void KeepAspect();
     void WriteScreenshot();
+    void CreateDialogs(Machine* machine);
 
     SDL_Window* window_ = nullptr;
     SDL_GLContext context_ = nullptr;
     std::unique_ptr<GlRenderer> renderer_;
     std::unique_ptr<Machine> machine_;
+    SettingsStore store_{SettingsStore::DefaultPath()};
+    std::unique_ptr<GameDialogs> dialogs_;
     std::unique_ptr<AsyncTimer> timers_[kTimerCount];
     SoundPlayer sound_;
     std::deque<InputEvent> synthetic_;

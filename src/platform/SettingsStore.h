@@ -8,27 +8,32 @@
 #include <string>
 #include <string_view>
 
+#include "app/SettingsAccess.h"
 #include "platform/IniText.h"
 
 namespace vortala {
 
-class SettingsStore {
+class SettingsStore : public SettingsAccess {
 public:
     explicit SettingsStore(std::string filePath);
     // $XDG_CONFIG_HOME/orvexa/vortala.ini, else ~/.config/orvexa/vortala.ini.
     static std::string DefaultPath();
 
     std::string ReadString(std::string_view key, std::string_view section, std::string_view value,
-                           std::string_view def) const;
+                           std::string_view def) const override;
     // The default also when the stored text is not a decimal integer in range.
-    int ReadInteger(std::string_view key, std::string_view section, std::string_view value, int def) const;
+    int ReadInteger(std::string_view key, std::string_view section, std::string_view value,
+                    int def) const override;
     // True when the stored integer is not 0.
-    bool ReadBool(std::string_view key, std::string_view section, std::string_view value, bool def) const;
+    bool ReadBool(std::string_view key, std::string_view section, std::string_view value,
+                  bool def) const override;
 
     void WriteString(std::string_view key, std::string_view section, std::string_view value,
-                     std::string_view text);
-    void WriteInteger(std::string_view key, std::string_view section, std::string_view value, int number);
-    void WriteBool(std::string_view key, std::string_view section, std::string_view value, bool flag);
+                     std::string_view text) override;
+    void WriteInteger(std::string_view key, std::string_view section, std::string_view value,
+                      int number) override;
+    void WriteBool(std::string_view key, std::string_view section, std::string_view value,
+                   bool flag) override;
 
     // False when the file could not be written; the writes are kept for another try.
     bool Save();

@@ -1,0 +1,173 @@
+#include "app/Persistence.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstdint>
+
+#include "game/Rules.h"
+
+namespace vortala {
+
+namespace {
+
+constexpr int kMinWindow = 320;
+constexpr int kMaxWindow = 16384;
+constexpr int kMaxCoinRounds = 4;
+
+std::string Scramble(std::string_view in, int key, int multiplier, int increment, bool scrambling) {
+    std::string out(in.size(), '\0');
+    std::uint16_t k = static_cast<std::uint16_t>(key);
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        const auto source = static_cast<unsigned char>(in[i]);
+        const auto result = static_cast<unsigned char>(source ^ (k >> 8));
+        out[i] = static_cast<char>(result);
+        const unsigned chained = scrambling ? result : source;
+        k = static_cast<std::uint16_t>((k + chained) * static_cast<unsigned>(multiplier) +
+                                       static_cast<unsigned>(increment));
+    }
+    return out;
+}
+
+// The whole text as a decimal integer, or nothing.
+std::optional<std::int64_t> ParseWhole(std::string_view text) {
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// Money as loaded: negative or unreadable is 0, and nothing beyond the money cap.
+Money LoadedMoney(std::string_view text) {
+    return ClampMoney(ParseWhole(text).value_or(0));
+}
+
+void RestoreHelms(GameState& g, std::string_view record) {
+    for (int field = 0; field < 6; ++field) {
+        const std::size_t semicolon = field < 5 ? record.find(';') : std::string_view::npos;
+        const std::string_view text = record.substr(0, semicolon);
+        const auto value = ParseWhole(text);
+        if (!value) return;  // this field and the rest keep their starting values
+        const int helm = field / 2;
+        if (field % 2 == 0) {
+            g.HelmBank[helm] = ClampMoney(*value);
+        } else {
+            g.HelmPosition[helm] = *value >= 1 && *value <= 10 ? static_cast<std::int32_t>(*value) : 1;
+        }
+        if (semicolon == std::string_view::npos) return;
+        record.remove_prefix(semicolon + 1);
+    }
+}
+
+std::string ScrambledDecimal(Money m) {
+    return ScrambleText(std::to_string(m), kScrambleConstant, kScrambleConstant, kScrambleConstant);
+}
+
+void Write01(SettingsAccess& store, std::string_view value, bool flag) {
+    store.WriteInteger(kSettingsKey, kSettingsSection, value, flag ? 1 : 0);
+}
+
+void SaveOptions(const Settings& o, SettingsAccess& store) {
+    if (!o.glCheckBox5) {
+        Write01(store, "save", false);
+        return;
+    }
+    Write01(store, "save", true);
+    Write01(store, "sound", o.glCheckBox3);
+    Write01(store, "exit1", o.glCheckBox1);
+    Write01(store, "lintr", o.glCheckBox6);
+    Write01(store, "stopped", o.CB1);
+    store.WriteInteger(kSettingsKey, kSettingsSection, "stop", o.RzSpinEdit1);
+    store.WriteInteger(kSettingsKey, kSettingsSection, "speed", o.RzTrackBar4);
+}
+
+}  // namespace
+
+std::string ScrambleText(std::string_view plain, int key, int multiplier, int increment) {
+    return Scramble(plain, key, multiplier, increment, true);
+}
+
+std::string UnscrambleText(std::string_view scrambled, int key, int multiplier, int increment) {
+    return Scramble(scrambled, key, multiplier, increment, false);
+}
+
+void RestoreMoney(GameState& g, const SettingsAccess& store) {
+    const auto unscramble = [](const std::string& s) {
+        return UnscrambleText(s, kScrambleConstant, kScrambleConstant, kScrambleConstant);
+    };
+    g.Jackpot = LoadedMoney(unscramble(store.ReadString(kSettingsKey, kSettingsSection, "val", "0")));
+    const std::string helms = store.ReadString(kSettingsKey, kSettingsSection, "valb", "0");
+    if (helms != "0") RestoreHelms(g, unscramble(helms));
+    for (int h = 0; h < 3; ++h) g.HelmAngle[h] = HelmAngleOfPosition(g.HelmPosition[h]);
+    g.CoinPile = LoadedMoney(store.ReadString(kSettingsKey, kSettingsSection, "coins", "0"));
+    const int rounds = store.ReadInteger(kSettingsKey, kSettingsSection, "coinvol", 0);
+    g.CoinRounds = static_cast<Byte>(std::clamp(rounds, 0, kMaxCoinRounds));
+}
+
+std::optional<WindowSize> StoredWindowSize(const SettingsAccess& store) {
+    if (!store.ReadBool(kSettingsKey, kSettingsSection, "cb2", false)) return std::nullopt;
+    WindowSize size;
+    size.height =
+        std::clamp(store.ReadInteger(kSettingsKey, kSettingsSection, "sizeH", 480), kMinWindow, kMaxWindow);
+    size.width =
+        std::clamp(store.ReadInteger(kSettingsKey, kSettingsSection, "sizeW", 640), kMinWindow, kMaxWindow);
+    return size;
+}
+
+void RestoreOptions(Settings& o, const SettingsAccess& store) {
+    const auto integer = [&store](std::string_view value, int def) {
+        return store.ReadInteger(kSettingsKey, kSettingsSection, value, def);
+    };
+    if (integer("save", 0) == 1) o.glCheckBox5 = true;
+    if (!o.glCheckBox5) return;
+    o.CB2 = store.ReadBool(kSettingsKey, kSettingsSection, "cb2", false);
+    o.glCheckBox3 = integer("sound", 1) == 1;
+    o.glCheckBox1 = integer("exit1", 1) == 1;
+    o.glCheckBox6 = integer("lintr", 1) == 1;
+    // The controls' own ranges bound what a damaged store can set.
+    o.RzSpinEdit1 = std::clamp(integer("stop", 1), 1, 9);
+    o.RzTrackBar4 = std::clamp(integer("speed", 30), 1, 50);
+}
+
+int StoredAutoStop(const SettingsAccess& store) {
+    if (store.ReadInteger(kSettingsKey, kSettingsSection, "save", 0) != 1) return -1;
+    return store.ReadInteger(kSettingsKey, kSettingsSection, "stopped", 0) != 0 ? 1 : 0;
+}
+
+void SaveAtClose(const GameState& g, const Settings& o, WindowSize size, SettingsAccess& store) {
+    store.WriteBool(kSettingsKey, kSettingsSection, "cb2", o.CB2);
+    if (o.CB2) {
+        store.WriteInteger(kSettingsKey, kSettingsSection, "sizeH", size.height);
+        store.WriteInteger(kSettingsKey, kSettingsSection, "sizeW", size.width);
+    }
+    SaveOptions(o, store);
+    store.WriteString(kSettingsKey, kSettingsSection, "coins", std::to_string(g.CoinPile));
+    store.WriteInteger(kSettingsKey, kSettingsSection, "coinvol", g.CoinRounds);
+    store.WriteString(kSettingsKey, kSettingsSection, "val", ScrambledDecimal(g.Jackpot));
+    std::string helms;
+    for (int h = 0; h < 3; ++h) {
+        if (h > 0) helms += ';';
+        helms += std::to_string(g.HelmBank[h]) + ';' + std::to_string(g.HelmPosition[h]);
+    }
+    store.WriteString(kSettingsKey, kSettingsSection, "valb",
+                      ScrambleText(helms, kScrambleConstant, kScrambleConstant, kScrambleConstant));
+}
+
+void SaveAtNewGame(const GameState& g, const Settings& o, SettingsAccess& store) {
+    SaveOptions(o, store);
+    store.WriteString(kSettingsKey, kSettingsSection, "val", ScrambledDecimal(g.Jackpot));
+}
+
+int NextGameNumber(int number) {
+    return number >= 0 && number < INT_MAX ? number + 1 : 1;
+}
+
+int StartingGameNumber(const SettingsAccess& store) {
+    return NextGameNumber(store.ReadInteger(kCounterKey, kSettingsSection, "num", 0));
+}
+
+void StoreGameNumber(int number, SettingsAccess& store) {
+    store.WriteInteger(kCounterKey, kSettingsSection, "num", number);
+}
+
+}  // namespace vortala

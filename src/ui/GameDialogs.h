@@ -1,0 +1,74 @@
+#pragma once
+// GameDialogs: the five windows around the game and the flows between them. Created in the
+// game's fixed order (about window, options, statistics box, log window) and destroyed in the
+// reverse one, so the log's closing block is written and the game number stored even when the
+// display checks failed and the game never ran. It also runs the window's close (statistics box,
+// then the save) and the exit dialog with its new-game path.
+#include <SDL2/SDL.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/Machine.h"
+#include "app/Persistence.h"
+#include "platform/SettingsStore.h"
+#include "ui/AboutBox.h"
+#include "ui/DialogStack.h"
+#include "ui/ExitQuestion.h"
+#include "ui/LogWindow.h"
+#include "ui/OptionsDialog.h"
+#include "ui/StatisticsBox.h"
+
+namespace vortala {
+
+class ImGuiLayer;
+
+class GameDialogs {
+public:
+    struct Services {
+        std::function<void()> quit;
+        std::function<WindowSize()> outerSize;
+        std::function<void(std::string_view)> openUrl;
+        std::function<bool()> connected;
+    };
+    // machine is null when the game could not start: only the records are kept then.
+    GameDialogs(SettingsStore& store, std::string logPath, Machine* machine, Services services);
+    ~GameDialogs();
+
+    // Draws the dialogs in this window from now on; its GL context must be current.
+    void AttachWindow(SDL_Window* window, SDL_GLContext context);
+    // True when a dialog is up and takes the event.
+    bool HandleEvent(const SDL_Event& e);
+    // Draws the dialogs that are up over the frame.
+    void Render();
+
+    void Show(Dialog dialog);
+    // Closing the main window: the statistics box, then the save, then the end.
+    void RequestClose();
+
+    DialogStack& Stack() { return stack_; }
+    AboutBox& About() { return *about_; }
+    OptionsDialog& Options() { return *options_; }
+    StatisticsBox& Statistics() { return *statistics_; }
+    LogWindow& Log() { return *log_; }
+    ExitQuestion& Exit() { return exit_; }
+
+private:
+    void ExitAnswered();
+    void StartNewGame();
+
+    SettingsStore& store_;
+    Machine* machine_;
+    Services services_;
+    DialogStack stack_;
+    ExitQuestion exit_;
+    std::unique_ptr<AboutBox> about_;
+    std::unique_ptr<OptionsDialog> options_;
+    std::unique_ptr<StatisticsBox> statistics_;
+    std::unique_ptr<LogWindow> log_;
+    std::unique_ptr<ImGuiLayer> layer_;
+    bool closing_ = false;
+};
+
+}  // namespace vortala

@@ -1,0 +1,114 @@
+// The options dialog's behaviour; its layout is in OptionsLayout.cpp.
+#include "ui/OptionsDialog.h"
+
+#include <algorithm>
+
+#include "app/Persistence.h"
+#include "platform/Resources.h"
+#include "ui/AboutBox.h"
+
+namespace vortala {
+
+namespace {
+
+// The built-in page as plain text: the table cell's lines.
+std::string BuiltInPageText() {
+    const auto page = FindResource("myhtml", ResourceType::Html);
+    if (!page) return {};
+    const std::string html(reinterpret_cast<const char*>(page->data), page->size);
+    const std::size_t cell = html.find("<td>");
+    std::string text, lineBreak = "<br>";
+    bool inTag = false;
+    for (std::size_t i = cell == std::string::npos ? 0 : cell + 4; i < html.size(); ++i) {
+        if (html.compare(i, 5, "</td>") == 0) break;
+        if (html.compare(i, lineBreak.size(), lineBreak) == 0) text += '\n';
+        if (html[i] == '<') inTag = true;
+        if (!inTag && html[i] != '\n') text += html[i];
+        if (html[i] == '>') inTag = false;
+    }
+    return text;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(Machine& machine, const SettingsAccess& store, Services services)
+    : machine_(machine), services_(std::move(services)) {
+    RestoreOptions(machine_.Options(), store);
+    machine_.ApplySpeed();
+    GameState& g = machine_.State();
+    g.FortuneSpin = g.FortuneRisk = g.FortuneBonus = 0;  // the bars keep their own positions
+    pageIndex_ = services_.connected() ? 1 : 0;
+    builtInPage_ = BuiltInPageText();
+}
+
+std::string OptionsDialog::PageUrl(int index) const {
+    if (index == 0) return "res://vortala/myhtml";
+    return std::string(kMakerSite) + "/en/updweb/web/index" + std::to_string(index) + ".htm";
+}
+
+void OptionsDialog::Activate() {
+    creditShown_ = false;
+    ApplyDelayMinimum();
+    refreshCaption_ = "Refresh";
+}
+
+void OptionsDialog::ApplyDelayMinimum() {
+    delayMinimum_ = 2;
+    int& delay = machine_.Options().RzSpinEdit1;
+    if (delay == 1) delay = 2;
+}
+
+void OptionsDialog::SetFortuneBar(int bar, int position) {
+    position = std::clamp(position, -100, 100);
+    Settings& o = machine_.Options();
+    GameState& g = machine_.State();
+    int* const bars[3] = {&o.RzTrackBar1, &o.RzTrackBar2, &o.RzTrackBar3};
+    std::int32_t* const fortunes[3] = {&g.FortuneSpin, &g.FortuneRisk, &g.FortuneBonus};
+    *bars[bar - 1] = position;
+    *fortunes[bar - 1] = position;
+    valueLabel_[bar - 1] = std::to_string(position) + " %";
+}
+
+void OptionsDialog::AllZero() {
+    for (int bar = 3; bar >= 1; --bar) SetFortuneBar(bar, 0);
+}
+
+void OptionsDialog::SetSpeed(int position) {
+    machine_.Options().RzTrackBar4 = std::clamp(position, 1, 50);
+    machine_.ApplySpeed();
+}
+
+void OptionsDialog::SetDelay(int seconds) {
+    machine_.Options().RzSpinEdit1 = std::clamp(seconds, delayMinimum_, 9);
+}
+
+void OptionsDialog::Ok() {
+    ApplyDelayMinimum();
+    const Settings& o = machine_.Options();
+    GameState& g = machine_.State();
+    g.FortuneSpin = o.RzTrackBar1;
+    g.FortuneRisk = o.RzTrackBar2;
+    g.FortuneBonus = o.RzTrackBar3;
+    g.HelmLastBeforeBonus = o.CBBon ? 0 : 9;
+    Close();
+}
+
+void OptionsDialog::Refresh() {
+    pageIndex_ = services_.connected() ? pageIndex_ + 1 : 0;
+    if (pageIndex_ > 9) pageIndex_ = 1;
+    externalLinks_ = false;
+}
+
+void OptionsDialog::KeyDown(SDL_Keycode key, Uint16 modifiers) {
+    const bool chord = (modifiers & KMOD_CTRL) && (modifiers & KMOD_SHIFT) && (modifiers & KMOD_ALT);
+    if (key != SDLK_j || !chord) return;
+    // Kept as indices into a letter table so the line is not a plain string in the program.
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ.!-";
+    static constexpr int kPicks[32] = {2,  17, 0,  5, 19, 4, 3,  -1, 1, 24, -1, 19, 7,  4, -1, 21,
+                                       14, 17, 19, 0, 11, 0, -1, 18, 4, 0,  -1, 2,  17, 4, 22, 27};
+    creditLine_.clear();
+    for (int pick : kPicks) creditLine_ += pick < 0 ? ' ' : kLetters[pick];
+    creditShown_ = true;
+}
+
+}  // namespace vortala

@@ -1,0 +1,85 @@
+#include "ui/StatisticsBox.h"
+
+#include <imgui.h>
+
+#include <string>
+
+#include "app/Persistence.h"
+#include "ui/UiFonts.h"
+
+namespace vortala {
+
+namespace {
+
+struct LabelBox {
+    float x, y, w, h;
+};
+// Where the bill's blanks are on the 380 x 320 picture.
+constexpr LabelBox kNumber{192, 64, 73, 22};
+constexpr LabelBox kMoney[4] = {
+    {168, 116, 169, 22}, {168, 152, 169, 22}, {168, 188, 169, 22}, {176, 224, 153, 22}};
+const ImVec2 kSize{380, 320};
+const ImU32 kNavy = IM_COL32(0, 0, 128, 255);
+
+void CentredLabel(ImDrawList* draw, ImVec2 origin, const LabelBox& box, const std::string& text) {
+    ImFont* font = UiFonts::Label();
+    const float size = font ? font->FontSize : ImGui::GetFontSize();
+    const ImVec2 extent =
+        font ? font->CalcTextSizeA(size, 1e9f, 0, text.c_str()) : ImGui::CalcTextSize(text.c_str());
+    const ImVec2 at{origin.x + box.x + (box.w - extent.x) / 2, origin.y + box.y + (box.h - extent.y) / 2};
+    draw->AddText(font ? font : ImGui::GetFont(), size, at, kNavy, text.c_str());
+}
+
+}  // namespace
+
+StatisticsBox::StatisticsBox(SettingsAccess& store, const GameState* game)
+    : store_(store), game_(game), gameNumber_(StartingGameNumber(store)) {}
+
+StatisticsBox::~StatisticsBox() {
+    StoreGameNumber(gameNumber_, store_);
+}
+
+void StatisticsBox::RaiseGameNumber() {
+    gameNumber_ = NextGameNumber(gameNumber_);
+}
+
+void StatisticsBox::Activate() {
+    const Money inserted = game_ ? game_->CreditInserted : 0;
+    const Money credit = game_ ? game_->Credit : 0;
+    shown_ = StatementOf(inserted, credit, taken_);
+}
+
+void StatisticsBox::KeyDown(SDL_Keycode key, Uint16 /*modifiers*/) {
+    if (key != SDLK_F12) Close();
+}
+
+void StatisticsBox::Draw() {
+    const ImGuiViewport* view = ImGui::GetMainViewport();
+    ImGui::SetNextWindowPos(view->GetCenter(), ImGuiCond_Always, ImVec2(0.5f, 0.5f));
+    ImGui::SetNextWindowSize(kSize);
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(0, 0));
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowBorderSize, 0);
+    ImGui::Begin("About##statistics", nullptr,
+                 ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
+    const ImVec2 origin = ImGui::GetCursorScreenPos();
+    if (picture_)
+        ImGui::GetWindowDrawList()->AddImage(
+            reinterpret_cast<ImTextureID>(static_cast<std::uintptr_t>(picture_)), origin,
+            ImVec2(origin.x + kSize.x, origin.y + kSize.y));
+    // The whole bill is one hot area apart from the game number.
+    ImGui::InvisibleButton("bill", kSize);
+    const bool clicked = ImGui::IsItemClicked(ImGuiMouseButton_Left);
+    const ImVec2 mouse = ImGui::GetIO().MousePos;
+    const bool onNumber = mouse.x >= origin.x + kNumber.x && mouse.x < origin.x + kNumber.x + kNumber.w &&
+                          mouse.y >= origin.y + kNumber.y && mouse.y < origin.y + kNumber.y + kNumber.h;
+    if (ImGui::IsItemHovered() && !onNumber) ImGui::SetMouseCursor(ImGuiMouseCursor_Hand);
+    ImDrawList* draw = ImGui::GetWindowDrawList();
+    CentredLabel(draw, origin, kNumber, std::to_string(gameNumber_));
+    const Money figures[4] = {shown_.put, shown_.taken, shown_.won, shown_.lost};
+    for (int i = 0; i < 4; ++i) CentredLabel(draw, origin, kMoney[i], std::to_string(figures[i]));
+    ImGui::End();
+    ImGui::PopStyleVar(2);
+    if (clicked && !onNumber) Close();
+}
+
+}  // namespace vortala

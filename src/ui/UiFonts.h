@@ -1,0 +1,16 @@
+#pragma once
+// The dialogs' fonts: the system's DejaVu faces with Cyrillic (the built-in page is Russian),
+// and ImGui's own font where they are missing.
+#include <imgui.h>
+
+namespace vortala {
+
+class UiFonts {
+public:
+    // Adds the fonts to the current ImGui context's atlas.
+    static void Load();
+    // The bill's labels: bold, 21 pixels; null when only ImGui's font is there.
+    static ImFont* Label();
+};
+
+}  // namespace vortala

@@ -1,0 +1,162 @@
+// The statistics box, the exit dialog and the close, driven through their controls without a
+// window.
+#include "UiTestSupport.h"
+#include "app/Persistence.h"
+#include "ui/GameDialogs.h"
+
+namespace vortala {
+namespace {
+
+class Dialogs : public testing::TempHome {
+protected:
+    void SetUp() override {
+        TempHome::SetUp();
+        machine_ = std::make_unique<Machine>(platform_);
+        store_ = std::make_unique<SettingsStore>(SettingsStore::DefaultPath());
+        Open();
+    }
+    void TearDown() override {
+        dialogs_.reset();
+        TempHome::TearDown();
+    }
+    void Open() {
+        dialogs_ = std::make_unique<GameDialogs>(
+            *store_, LogPath(), machine_.get(),
+            GameDialogs::Services{[this] { quit_ = true; },
+                                  [] {
+                                      return WindowSize{800, 600};
+                                  },
+                                  [this](std::string_view url) { urls_.emplace_back(url); },
+                                  [] { return false; }});
+    }
+    std::string_view Top() {
+        dialogs_->Stack().Collect();
+        const ModalDialog* top = dialogs_->Stack().Top();
+        return top ? top->Name() : "none";
+    }
+    void Key(SDL_Keycode key) {
+        dialogs_->Stack().Collect();
+        dialogs_->Stack().Top()->KeyDown(key, 0);
+        dialogs_->Stack().Collect();
+    }
+
+    testing::RecordingPlatform platform_;
+    std::unique_ptr<Machine> machine_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<GameDialogs> dialogs_;
+    std::vector<std::string> urls_;
+    bool quit_ = false;
+};
+
+TEST_F(Dialogs, StatisticsBoxShowsWonAndLost) {
+    GameState& g = machine_->State();
+    const struct {
+        Money inserted, credit, won, lost;
+    } cases[] = {{500, 800, 300, 0}, {500, 200, 0, 300}, {500, 500, 0, 0}, {0, 0, 0, 0}};
+    for (const auto& c : cases) {
+        g.CreditInserted = c.inserted, g.Credit = c.credit;
+        dialogs_->Show(Dialog::Statistics);
+        const Statement& shown = dialogs_->Statistics().Shown();
+        EXPECT_EQ(shown.put, c.inserted);
+        EXPECT_EQ(shown.taken, 0);  // merely looking: nothing is taken off
+        EXPECT_EQ(shown.won, c.won);
+        EXPECT_EQ(shown.lost, c.lost);
+        Key(SDLK_F12);
+        EXPECT_EQ(Top(), "AboutBox1");
+        Key(SDLK_a);
+        EXPECT_EQ(Top(), "none");
+    }
+}
+
+TEST_F(Dialogs, NewGameFromTheExitDialogKeepsEverythingButTheMoneyInPlay) {
+    GameState& g = machine_->State();
+    machine_->Options().glCheckBox1 = true;
+    g.Credit = 700, g.CreditInserted = 300, g.LineBet.fill(2), g.TotalBet = 30;
+    g.Jackpot = 5000, g.HelmBank = {10, 20, 30}, g.HelmPosition = {2, 3, 4}, g.CoinPile = 900,
+    g.FreeGames = 7;
+    g.Win = 250, g.ChestTrigger = 4;
+    const int number = dialogs_->Statistics().GameNumber();
+
+    dialogs_->Show(Dialog::Exit);
+    EXPECT_EQ(platform_.sounds.back(), "exit");
+    ASSERT_EQ(Top(), "Warning");
+    dialogs_->Exit().Choose(ExitQuestion::Answer::No);
+    ASSERT_EQ(Top(), "AboutBox1");
+    EXPECT_EQ(dialogs_->Statistics().Shown().taken, 700);
+    EXPECT_EQ(dialogs_->Statistics().Shown().won, 400);
+    EXPECT_EQ(g.Credit, 700);  // nothing changes until the box is dismissed
+    Key(SDLK_RETURN);
+    EXPECT_EQ(Top(), "none");
+    EXPECT_FALSE(quit_);
+
+    EXPECT_EQ(g.Credit, 0);
+    EXPECT_EQ(g.CreditInserted, 0);
+    EXPECT_EQ(g.TotalBet, 0);
+    EXPECT_EQ(g.LineBet[14], 0);
+    EXPECT_EQ(g.Jackpot, 5000);
+    EXPECT_EQ(g.HelmBank, (std::array<Money, 3>{10, 20, 30}));
+    EXPECT_EQ(g.HelmPosition, (std::array<std::int32_t, 3>{2, 3, 4}));
+    EXPECT_EQ(g.CoinPile, 900);
+    EXPECT_EQ(g.FreeGames, 7);
+    EXPECT_EQ(g.Win, 250);
+    EXPECT_EQ(g.ChestTrigger, 4);
+    EXPECT_EQ(dialogs_->Statistics().GameNumber(), number + 1);
+
+    // The jackpot is saved at once; the log on disk holds the finished game.
+    const SettingsStore disk = Store();
+    GameState next;
+    RestoreMoney(next, disk);
+    EXPECT_EQ(next.Jackpot, 5000);
+    EXPECT_NE(ReadText(LogPath()).find("Taken off 700"), std::string::npos);
+    EXPECT_EQ(dialogs_->Log().Log().Lines().back(), "game's number  " + std::to_string(number + 1));
+
+    // A second new game, then the end: the stored number is the start's plus two (the stored
+    // one plus three).
+    dialogs_->Show(Dialog::Exit);
+    dialogs_->Exit().Choose(ExitQuestion::Answer::No);
+    Key(SDLK_ESCAPE);
+    dialogs_.reset();
+    EXPECT_EQ(Store().ReadInteger(kCounterKey, kSettingsSection, "num", 0), number + 2);
+}
+
+TEST_F(Dialogs, CancelStaysAndYesClosesThroughTheStatisticsBox) {
+    GameState& g = machine_->State();
+    machine_->Options().glCheckBox1 = true;
+    g.Credit = 400, g.Jackpot = 77;
+    dialogs_->Show(Dialog::Exit);
+    dialogs_->Exit().Choose(ExitQuestion::Answer::Cancel);
+    EXPECT_EQ(Top(), "none");
+    EXPECT_EQ(g.Credit, 400);
+
+    dialogs_->Show(Dialog::Exit);
+    dialogs_->Exit().Choose(ExitQuestion::Answer::Yes);
+    ASSERT_EQ(Top(), "AboutBox1");
+    EXPECT_EQ(dialogs_->Statistics().Shown().taken, 400);
+    EXPECT_FALSE(quit_);
+    dialogs_->RequestClose();  // closing the window meanwhile shows no second box
+    EXPECT_EQ(dialogs_->Stack().Shown().size(), 1u);
+    Key(SDLK_SPACE);
+    EXPECT_TRUE(quit_);
+    GameState next;
+    RestoreMoney(next, Store());
+    EXPECT_EQ(next.Jackpot, 77);
+}
+
+TEST_F(Dialogs, WithoutTheOfferTheExitButtonCloses) {
+    machine_->Options().glCheckBox1 = false;
+    dialogs_->Show(Dialog::Exit);
+    EXPECT_EQ(Top(), "AboutBox1");
+    Key(SDLK_ESCAPE);
+    EXPECT_TRUE(quit_);
+}
+
+TEST_F(Dialogs, AboutWindowOpensTheSiteFromItsAddress) {
+    dialogs_->Show(Dialog::About);
+    ASSERT_EQ(Top(), "AboutBox");
+    dialogs_->About().ClickAddress();
+    EXPECT_EQ(urls_, (std::vector<std::string>{std::string(kMakerSite)}));
+    EXPECT_EQ(Top(), "AboutBox");
+}
+
+}  // namespace
+}  // namespace vortala

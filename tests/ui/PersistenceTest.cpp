@@ -1,0 +1,167 @@
+#include <climits>
+
+#include "UiTestSupport.h"
+#include "app/Persistence.h"
+
+namespace vortala {
+namespace {
+
+using testing::TempHome;
+
+std::string Scrambled(std::string_view text) {
+    return ScrambleText(text, kScrambleConstant, kScrambleConstant, kScrambleConstant);
+}
+
+TEST(Scrambler, RoundTripsEveryByteValueAtEveryLength) {
+    for (int length = 0; length <= 255; ++length) {
+        std::string plain(length, '\0');
+        for (int i = 0; i < length; ++i) plain[i] = static_cast<char>((i * 37 + length) & 0xFF);
+        const std::string scrambled = Scrambled(plain);
+        ASSERT_EQ(scrambled.size(), plain.size());
+        EXPECT_EQ(UnscrambleText(scrambled, kScrambleConstant, kScrambleConstant, kScrambleConstant), plain);
+    }
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string one(1, static_cast<char>(byte));
+        EXPECT_EQ(UnscrambleText(Scrambled(one), kScrambleConstant, kScrambleConstant, kScrambleConstant),
+                  one);
+    }
+    EXPECT_EQ(Scrambled(""), "");
+    EXPECT_NE(Scrambled("12345"), "12345");
+    // Another constant does not read back.
+    EXPECT_NE(UnscrambleText(Scrambled("123456"), 17, 17, 17), "123456");
+}
+
+TEST_F(TempHome, FirstRunGivesTheStartingValues) {
+    GameState g;
+    Settings o;
+    SettingsStore store = Store();
+    RestoreMoney(g, store);
+    RestoreOptions(o, store);
+    EXPECT_EQ(g.Jackpot, 0);
+    EXPECT_EQ(g.HelmPosition, (std::array<std::int32_t, 3>{1, 1, 1}));
+    EXPECT_EQ(g.CoinPile, 0);
+    EXPECT_EQ(g.CoinRounds, 0);
+    EXPECT_FALSE(StoredWindowSize(store));
+    EXPECT_EQ(StoredAutoStop(store), -1);
+    EXPECT_TRUE(o.glCheckBox1);  // "On exit offer to play again" reads as on when nothing is stored
+    EXPECT_EQ(o.RzSpinEdit1, 1);
+    EXPECT_EQ(o.RzTrackBar4, 30);
+}
+
+TEST_F(TempHome, SaveAtCloseRestoresOnTheNextRun) {
+    GameState g;
+    g.Jackpot = 123456789012LL;
+    g.HelmBank = {150, 0, 9999};
+    g.HelmPosition = {3, 10, 7};
+    g.CoinPile = 4200;
+    g.CoinRounds = 3;
+    Settings o;
+    o.CB2 = true;
+    o.CB1 = true;
+    o.glCheckBox3 = false;
+    o.glCheckBox6 = false;
+    o.RzSpinEdit1 = 6;
+    o.RzTrackBar4 = 12;
+    o.RzTrackBar1 = 55;
+    {
+        SettingsStore store = Store();
+        SaveAtClose(g, o, {900, 675}, store);
+        ASSERT_TRUE(store.Save());
+    }
+    GameState next;
+    Settings read;
+    const SettingsStore store = Store();
+    RestoreMoney(next, store);
+    RestoreOptions(read, store);
+    EXPECT_EQ(next.Jackpot, g.Jackpot);
+    EXPECT_EQ(next.HelmBank, g.HelmBank);
+    EXPECT_EQ(next.HelmPosition, g.HelmPosition);
+    EXPECT_EQ(next.HelmAngle[1], HelmAngleOfPosition(10));
+    EXPECT_EQ(next.CoinPile, 4200);
+    EXPECT_EQ(next.CoinRounds, 3);
+    ASSERT_TRUE(StoredWindowSize(store));
+    EXPECT_EQ(StoredWindowSize(store)->width, 900);
+    EXPECT_EQ(StoredAutoStop(store), 1);
+    EXPECT_FALSE(read.glCheckBox3);
+    EXPECT_FALSE(read.glCheckBox6);
+    EXPECT_EQ(read.RzSpinEdit1, 6);
+    EXPECT_EQ(read.RzTrackBar4, 12);
+    EXPECT_EQ(read.RzTrackBar1, -1);  // fortunes are never stored
+    // The money values are not stored as plain text.
+    EXPECT_EQ(ReadText(SettingsStore::DefaultPath()).find("123456789012"), std::string::npos);
+}
+
+TEST_F(TempHome, StoreOptionsOffWritesOnlyTheSwitch) {
+    Settings o;
+    o.RzTrackBar4 = 7;
+    {
+        SettingsStore store = Store();
+        SaveAtClose(GameState{}, o, {}, store);
+        ASSERT_TRUE(store.Save());
+    }
+    o.glCheckBox5 = false;
+    o.RzTrackBar4 = 44;
+    {
+        SettingsStore store = Store();
+        SaveAtClose(GameState{}, o, {}, store);
+        ASSERT_TRUE(store.Save());
+    }
+    const SettingsStore store = Store();
+    EXPECT_EQ(store.ReadInteger(kSettingsKey, kSettingsSection, "save", -1), 0);
+    EXPECT_EQ(store.ReadInteger(kSettingsKey, kSettingsSection, "speed", -1), 7);
+    EXPECT_EQ(StoredAutoStop(store), -1);
+}
+
+TEST_F(TempHome, DamagedValuesGiveSafeDefaults) {
+    SettingsStore store = Store();
+    const auto put = [&store](std::string_view value, std::string_view text) {
+        store.WriteString(kSettingsKey, kSettingsSection, value, text);
+    };
+    put("val", Scrambled("-500"));
+    put("coins", "lots");
+    put("coinvol", "9");
+    put("speed", "5000");
+    put("stop", "-3");
+    GameState g;
+    RestoreMoney(g, store);
+    EXPECT_EQ(g.Jackpot, 0);
+    EXPECT_EQ(g.CoinPile, 0);
+    EXPECT_EQ(g.CoinRounds, 4);
+
+    // Third field not a number: helm 1 restored, the rest keep their starting values.
+    put("valb", Scrambled("300;4;x;5;7;8"));
+    GameState partial;
+    RestoreMoney(partial, store);
+    EXPECT_EQ(partial.HelmBank, (std::array<Money, 3>{300, 0, 0}));
+    EXPECT_EQ(partial.HelmPosition, (std::array<std::int32_t, 3>{4, 1, 1}));
+
+    // Positions outside 1..10 reset to 1 with the bank kept; a negative bank becomes 0.
+    put("valb", Scrambled("10;0;-20;11;30;10"));
+    GameState clamped;
+    RestoreMoney(clamped, store);
+    EXPECT_EQ(clamped.HelmBank, (std::array<Money, 3>{10, 0, 30}));
+    EXPECT_EQ(clamped.HelmPosition, (std::array<std::int32_t, 3>{1, 1, 10}));
+    EXPECT_EQ(clamped.HelmAngle[0], HelmAngleOfPosition(1));
+
+    Settings o;
+    RestoreOptions(o, store);
+    EXPECT_EQ(o.RzTrackBar4, 50);
+    EXPECT_EQ(o.RzSpinEdit1, 1);
+}
+
+TEST_F(TempHome, GameNumberCountsRunsAndRestartsWhereItWouldOverflow) {
+    SettingsStore store = Store();
+    EXPECT_EQ(StartingGameNumber(store), 1);
+    StoreGameNumber(41, store);
+    EXPECT_EQ(StartingGameNumber(store), 42);
+    StoreGameNumber(INT_MAX, store);
+    EXPECT_EQ(StartingGameNumber(store), 1);
+    store.WriteString(kCounterKey, kSettingsSection, "num", "-4");
+    EXPECT_EQ(StartingGameNumber(store), 1);
+    store.WriteString(kCounterKey, kSettingsSection, "num", "garbage");
+    EXPECT_EQ(StartingGameNumber(store), 1);
+    EXPECT_EQ(NextGameNumber(INT_MAX), 1);
+}
+
+}  // namespace
+}  // namespace vortala
