@@ -1,4 +1,5 @@
 #include "ui/StatisticsBox.h"
+#include "ui/PictureWindow.h"
 
 #include <imgui.h>
 
@@ -54,18 +55,7 @@ void StatisticsBox::KeyDown(SDL_Keycode key, Uint16 /*modifiers*/) {
 }
 
 void StatisticsBox::Draw() {
-    const ImGuiViewport* view = ImGui::GetMainViewport();
-    ImGui::SetNextWindowPos(view->GetCenter(), ImGuiCond_Always, ImVec2(0.5f, 0.5f));
-    ImGui::SetNextWindowSize(kSize);
-    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(0, 0));
-    ImGui::PushStyleVar(ImGuiStyleVar_WindowBorderSize, 0);
-    ImGui::Begin("About##statistics", nullptr,
-                 ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
-    const ImVec2 origin = ImGui::GetCursorScreenPos();
-    if (picture_)
-        ImGui::GetWindowDrawList()->AddImage(
-            reinterpret_cast<ImTextureID>(static_cast<std::uintptr_t>(picture_)), origin,
-            ImVec2(origin.x + kSize.x, origin.y + kSize.y));
+    const ImVec2 origin = BeginPictureWindow("About##statistics", kSize, picture_);
     // The whole bill is one hot area apart from the game number.
     ImGui::InvisibleButton("bill", kSize);
     const bool clicked = ImGui::IsItemClicked(ImGuiMouseButton_Left);
@@ -77,8 +67,7 @@ void StatisticsBox::Draw() {
     CentredLabel(draw, origin, kNumber, std::to_string(gameNumber_));
     const Money figures[4] = {shown_.put, shown_.taken, shown_.won, shown_.lost};
     for (int i = 0; i < 4; ++i) CentredLabel(draw, origin, kMoney[i], std::to_string(figures[i]));
-    ImGui::End();
-    ImGui::PopStyleVar(2);
+    EndPictureWindow();
     if (clicked && !onNumber) Close();
 }
 

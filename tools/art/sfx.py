@@ -11,8 +11,8 @@ P = '-c 1 -p'
 O = ['-r', '44100', '-c', '1', '-b', '16', '-e', 'signed-integer']
 
 
-def src(spec):
-    return f'|sox -R -r 44100 -n {P} {spec} vol 0.5'
+def src(recipe):
+    return f'|sox -R -r 44100 -n {P} {recipe} vol 0.5'
 
 
 def note(semi, length=0.6, delay=0.0, wave='sine', vol=1.0):
@@ -27,8 +27,8 @@ def mix(name, parts, post='', level=-3):
     subprocess.run(args, check=True)
 
 
-def one(name, spec, level=-3):
-    subprocess.run(SOX + ['-r', '44100', '-n'] + O + [os.path.join(OUT, name + '.wav')] + spec.replace(' fade', ' gain -8 fade', 1).split() + ['gain', '-n', str(level)], check=True)
+def one(name, recipe, level=-3):
+    subprocess.run(SOX + ['-r', '44100', '-n'] + O + [os.path.join(OUT, name + '.wav')] + recipe.replace(' fade', ' gain -8 fade', 1).split() + ['gain', '-n', str(level)], check=True)
 
 
 def arp(notes, step=0.09, length=0.6, wave='sine'):
