@@ -172,7 +172,10 @@ bool GameWindow::Create() {
     sound_.Open();
     machine_ = std::make_unique<Machine>(*this);
     if (const auto size = StoredWindowSize(store_)) {
-        SDL_SetWindowSize(window_, size->width, size->height);
+        // A stored size larger than this screen (another monitor, a damaged file) is fitted to it.
+        SDL_Rect usable{0, 0, size->width, size->height};
+        SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable);
+        SDL_SetWindowSize(window_, std::min(size->width, usable.w), std::min(size->height, usable.h));
         KeepAspect();
     }
     RestoreMoney(machine_->State(), store_);
