@@ -175,7 +175,8 @@ bool GameWindow::Create() {
         // A stored size larger than this screen (another monitor, a damaged file) is fitted to it.
         SDL_Rect usable{0, 0, size->width, size->height};
         SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable);
-        SDL_SetWindowSize(window_, std::min(size->width, usable.w), std::min(size->height, usable.h));
+        const int width = std::min({size->width, usable.w, static_cast<int>(usable.h * kFieldAspect)});
+        SDL_SetWindowSize(window_, width, std::min(size->height, usable.h));
         KeepAspect();
     }
     RestoreMoney(machine_->State(), store_);
