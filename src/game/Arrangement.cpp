@@ -8,16 +8,23 @@ namespace {
 
 constexpr std::array<int, 3> kRowPositions{4, 3, 2};  // top, middle, bottom
 
+// Rejection-sampled permutation: each position takes the first draw not used yet on this reel.
+// The body is branch-free (a rejected draw is written and then overwritten), because whether a
+// draw is rejected is random and a mispredicted branch would cost more than the draw itself.
 void ShuffleReel(GameState& g, int reel) {
+    std::int32_t* strip = g.ReelStrip[reel].data();
+    std::uint32_t seed = g.Seed;
     unsigned used = 0;
-    for (int pos = 0; pos < kDrumPositions; ++pos) {
-        std::uint32_t v;
-        do {
-            v = Random(g, kDrumPositions);
-        } while (used & (1u << v));
-        used |= 1u << v;
-        g.ReelStrip[reel][pos] = static_cast<std::int32_t>(v);
+    int pos = 0;
+    while (pos < kDrumPositions) {
+        seed = seed * 134775813u + 1u;
+        const auto v = static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed) * kDrumPositions) >> 32);
+        const unsigned fresh = ((used >> v) & 1u) ^ 1u;
+        strip[pos] = static_cast<std::int32_t>(v);
+        used |= fresh << v;
+        pos += static_cast<int>(fresh);
     }
+    g.Seed = seed;
 }
 
 void InsertWilds(GameState& g) {
@@ -103,8 +110,11 @@ void EvaluateLine(GameState& g, int line, bool wildsVisible) {
 }  // namespace
 
 bool IsCandidateLine(const std::array<Byte, kReels>& s) {
+    // Bitwise rather than short-circuit: which comparison fails is random, so branches would
+    // mispredict on most lines.
     const Byte m = s[2];
-    return (s[0] == m && s[1] == m) || (s[1] == m && s[3] == m) || (s[3] == m && s[4] == m);
+    const bool a = s[0] == m, b = s[1] == m, c = s[3] == m, d = s[4] == m;
+    return (a & b) | (b & c) | (c & d);
 }
 
 void ClearLineResults(GameState& g) {

@@ -26,8 +26,12 @@
 namespace vortala {
 
 // ---- Generator --------------------------------------------------------------------------
-// seed = seed * 134775813 + 1 (mod 2^32); the draw is the high half of seed * n.
-std::uint32_t Random(GameState& g, std::uint32_t n);
+// seed = seed * 134775813 + 1 (mod 2^32); the draw is the high half of seed * n. Inline: the
+// shuffle and the fortune's re-draws call it hundreds of times per stop key.
+inline std::uint32_t Random(GameState& g, std::uint32_t n) {
+    g.Seed = g.Seed * 134775813u + 1u;  // wraps modulo 2^32 by unsigned arithmetic
+    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(g.Seed) * n) >> 32);
+}
 void Randomize(GameState& g, GameHost& host);
 
 // ---- Money and bets ---------------------------------------------------------------------
