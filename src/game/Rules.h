@@ -68,6 +68,10 @@ void ResetAfterBetChange(GameState& g, GameHost& host);
 void StepReelStart(GameState& g, GameHost& host);
 void StepReelMotion(GameState& g, std::uint32_t nowMs);
 void StepStopSequence(GameState& g, GameHost& host);
+// The start and the stop sequence run to their ends in one go: their frame steps with no time
+// between them, for players that skip the animation (the simulator's fast path).
+void RunReelStart(GameState& g, GameHost& host);
+void RunStopSequence(GameState& g, GameHost& host);
 bool CollectionDue(const GameState& g);  // the frame's condition for CollectIfSettled
 void CollectIfSettled(GameState& g, GameHost& host);
 void Collect(GameState& g, GameHost& host);

@@ -159,6 +159,14 @@ void StepStopSequence(GameState& g, GameHost& host) {
     }
 }
 
+void RunReelStart(GameState& g, GameHost& host) {
+    while (g.ReelsStarting) StepReelStart(g, host);
+}
+
+void RunStopSequence(GameState& g, GameHost& host) {
+    while (g.ReelsStopping[0]) StepStopSequence(g, host);
+}
+
 void StepPanel(GameState& g) {
     if (g.ReelsInView) {
         if (g.PanelY >= 100.0f) {

@@ -73,10 +73,10 @@ void FastPlayer::PlayGame(RtpTally& tally) {
     StartSpin(g_, host_);
     const Money stake = before - g_.Credit;
     const Money afterStake = g_.Credit;
-    while (g_.ReelsStarting) StepReelStart(g_, host_);
+    RunReelStart(g_, host_);
     StopSpin(g_, host_);
     const bool hit = g_.HasWin;
-    while (g_.ReelsStopping[0]) StepStopSequence(g_, host_);
+    RunStopSequence(g_, host_);
 
     if (g_.HasWin) {
         CollectResult();
