@@ -8,6 +8,17 @@ namespace {
 
 constexpr std::array<int, 3> kRowPositions{4, 3, 2};  // top, middle, bottom
 
+// The visible cell (row * 5 + reel, row 0 on top) under each line on each reel.
+constexpr std::array<std::array<std::uint8_t, kReels>, kLines> LineCells() {
+    std::array<std::array<std::uint8_t, kReels>, kLines> cells{};
+    for (int line = 0; line < kLines; ++line)
+        for (int reel = 0; reel < kReels; ++reel)
+            cells[line][reel] =
+                static_cast<std::uint8_t>((kTopRowPosition - kPaylines[line][reel]) * kReels + reel);
+    return cells;
+}
+constexpr auto kLineCells = LineCells();
+
 // Rejection-sampled permutation: each position takes the first draw not used yet on this reel.
 // The body is branch-free (a rejected draw is written and then overwritten), because whether a
 // draw is rejected is random and a mispredicted branch would cost more than the draw itself.
@@ -161,24 +172,23 @@ void EvaluateArrangement(GameState& g, GameHost& host) {
     g.LineResult.fill(LineResultRecord{});
     g.ScatterMark.fill(0);  // cells of a thrown-away arrangement must not keep their frames
 
-    // The visible rows once, then every line reads from them.
-    Byte rows[3][kReels];
+    // The visible cells once (row 0 on top), then every line reads from them.
+    Byte cells[kVisibleCells];
     bool wildsVisible = false;
-    for (int row = 0; row < 3; ++row)
-        for (int reel = 0; reel < kReels; ++reel) {
-            const Byte s = static_cast<Byte>(g.ReelStrip[reel][kRowPositions[row]]);
-            rows[row][reel] = s;
-            wildsVisible |= s == kSkull;
-            g.ScatterCount += s == kIsland;
-        }
+    int scatters = 0;
+    for (int cell = 0; cell < kVisibleCells; ++cell) {
+        const Byte s = static_cast<Byte>(g.ReelStrip[cell % kReels][kRowPositions[cell / kReels]]);
+        cells[cell] = s;
+        wildsVisible |= s == kSkull;
+        scatters += s == kIsland;
+    }
     for (int line = 0; line < kLines; ++line)
-        for (int reel = 0; reel < kReels; ++reel)
-            g.LineSymbols[line][reel] = rows[kTopRowPosition - kPaylines[line][reel]][reel];
+        for (int reel = 0; reel < kReels; ++reel) g.LineSymbols[line][reel] = cells[kLineCells[line][reel]];
 
-    if (g.ScatterCount >= 3) {
+    g.ScatterCount = scatters;
+    if (scatters >= 3) {
         g.ScatterWon = 1;
-        for (int cell = 0; cell < kVisibleCells; ++cell)
-            g.ScatterMark[cell] = rows[cell / kReels][cell % kReels] == kIsland;
+        for (int cell = 0; cell < kVisibleCells; ++cell) g.ScatterMark[cell] = cells[cell] == kIsland;
     }
 
     for (int line = 0; line < kLines; ++line) EvaluateLine(g, line, wildsVisible);
