@@ -2,11 +2,10 @@
 """docs/contact-sheet.png: every picture the pipeline made, the way up the player sees it, each labelled with
 its file name; transparent pictures over a checker so their cut-outs show."""
 import os
-import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from pipeline import WORK, PREVIEW, ROOT, CONVERT, size_of  # noqa: E402
+from pipeline import PREVIEW, size_of, write_doc_picture  # noqa: E402
 
 CELL_W, CELL_H, COLS = 200, 150, 8
 
@@ -36,14 +35,7 @@ def main():
                      f'text-anchor="middle" fill="#e8e8e8">{label}</text>')
     svg = ('<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" '
            f'width="{COLS * CELL_W}" height="{rows * CELL_H}">{"".join(parts)}</svg>')
-    path = os.path.join(WORK, 'contact.svg')
-    with open(path, 'w') as f:
-        f.write(svg)
-    png = os.path.join(WORK, 'contact.png')
-    subprocess.run(['rsvg-convert', '-o', png, path], check=True)
-    subprocess.run([CONVERT, png, '-strip', '-define', 'png:exclude-chunks=date,time', '-quality', '95',
-                    os.path.join(ROOT, 'docs', 'contact-sheet.png')], check=True)
-
+    write_doc_picture(svg, 'contact-sheet', ('-quality', '95'))
 
 if __name__ == '__main__':
     main()

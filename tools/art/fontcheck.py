@@ -8,7 +8,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from pipeline import WORK, ROOT, ASSETS, CONVERT  # noqa: E402
+from pipeline import WORK, ASSETS, CONVERT, write_doc_picture  # noqa: E402
 
 K = 1.6   # screen pixels per glyph unit in the check picture
 LINES = [(0, ' 0123456789  123456'), (0, 'JACKPOT 1280 CREDIT'), (1, 'RATE YOUR BETS, GENTLEMEN!'),
@@ -39,13 +39,7 @@ def main():
         parts.append('<g>' + ''.join(glyph(ord(ch) - 32 + 128 * st, 20 + j * 18 * K, y) for j, ch in enumerate(s)) + '</g>')
     svg = ('<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" '
            f'width="{w}" height="{h}"><g style="isolation:isolate">{"".join(parts)}</g></svg>')
-    path = os.path.join(WORK, 'fontcheck.svg')
-    with open(path, 'w') as f:
-        f.write(svg)
-    png = os.path.join(WORK, 'fontcheck.png')
-    subprocess.run(['rsvg-convert', '-o', png, path], check=True)
-    subprocess.run([CONVERT, png, '-strip', '-define', 'png:exclude-chunks=date,time',
-                    os.path.join(ROOT, 'docs', 'font-check.png')], check=True)
+    write_doc_picture(svg, 'font-check')
 
 
 if __name__ == '__main__':

@@ -42,6 +42,17 @@ def render_png(svg_text, name, w, h):
     return png_path
 
 
+def write_doc_picture(svg_text, name, extra=()):
+    """Renders an SVG to docs/NAME.png, stripped of dates so rebuilding gives the same bytes."""
+    path = os.path.join(WORK, name + '.svg')
+    with open(path, 'w') as f:
+        f.write(svg_text)
+    png = os.path.join(WORK, name + '.png')
+    subprocess.run(['rsvg-convert', '-o', png, path], check=True)
+    subprocess.run([CONVERT, png, '-strip', '-define', 'png:exclude-chunks=date,time', *extra,
+                    os.path.join(ROOT, 'docs', name + '.png')], check=True)
+
+
 def preview(png_path, name, sw, sh):
     """Keep a copy at its on-screen size (screen way up) for sheets and overlays."""
     out = os.path.join(PREVIEW, name + '.png')
