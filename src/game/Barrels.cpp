@@ -10,9 +10,6 @@ constexpr int kVkLeft = 37;
 constexpr int kVkRight = 39;
 constexpr int kVkDown = 40;
 
-constexpr int kPowder = 0;
-constexpr int kFull = 2;
-constexpr int kExploded = 3;
 constexpr int kExplosionFrames = 64;
 constexpr int kExplosionCoversBarrels = 16;
 
@@ -32,7 +29,7 @@ void Explode(GameState& g, GameHost& host, int c) {
     g.BarrelExploded = 1;
     g.ExplosionX = kExplosionX[c - 1];
     g.ExplosionY = kExplosionY[c - 1];
-    g.BarrelContent[c - 1] = kExploded;
+    g.BarrelContent[c - 1] = kExplodedBarrel;
     // The other two barrels turn out to be one empty and one full, in random order.
     const bool b = Random(g, 2) == 1;
     g.OtherBarrelA = b ? 2 : 1;
@@ -66,9 +63,9 @@ void OpenBarrel(GameState& g, GameHost& host) {
     g.BarrelOpened = 1;
     const int content = DrawBarrelContent(g);
     g.BarrelContent[c - 1] = static_cast<Byte>(content);
-    if (content == kPowder)
+    if (content == kPowderBarrel)
         Explode(g, host, c);
-    else if (content == kFull)
+    else if (content == kFullBarrel)
         PayCompletedBanks(g, host);
     else
         host.PlaySound("barroff", false);

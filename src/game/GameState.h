@@ -20,6 +20,9 @@ namespace vortala {
 using Flag = std::uint8_t;
 using Byte = std::uint8_t;
 
+// What a barrel of the barrel bonus holds (BarrelContent).
+enum BarrelContents : Byte { kPowderBarrel = 0, kEmptyBarrel = 1, kFullBarrel = 2, kExplodedBarrel = 3 };
+
 struct LineResultRecord {
     std::int32_t FreeGameMark = 0;  // 0, 3, 33 or 333
     std::int32_t Multiplier = 0;
@@ -171,7 +174,7 @@ struct GameState {
     std::array<Flag, 6> ReelStopSoundDue{};
     float PanelY = 150.0f;
     float PanelStep = 0.05f;
-    Flag AutoStopThisSpin = 0;  // the auto-stop box as it stood when this spin started
+    Flag AutoStopThisSpin = 0;    // the auto-stop box as it stood when this spin started
     Flag AwaitingCollection = 0;  // a winning result stands but has not been collected yet
 
     // ---- Reel animation -------------------------------------------------------------------

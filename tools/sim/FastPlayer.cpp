@@ -15,9 +15,6 @@ constexpr int kMaxShipSteps = 20;
 constexpr int kMaxVoyageMoves = 32;
 constexpr int kMaxScreens = 64;
 
-constexpr int kFullBarrel = 2;
-constexpr int kExplodedBarrel = 3;
-
 void Count(RtpTally& t, Bonus b) {
     ++t.bonuses[static_cast<int>(b)];
 }
