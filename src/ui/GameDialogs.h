@@ -12,7 +12,7 @@
 
 #include "app/Machine.h"
 #include "app/Persistence.h"
-#include "platform/SettingsStore.h"
+#include "ui/SettingsStore.h"
 #include "ui/AboutBox.h"
 #include "ui/DialogStack.h"
 #include "ui/ExitQuestion.h"

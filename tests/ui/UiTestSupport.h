@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/Machine.h"
-#include "platform/SettingsStore.h"
+#include "ui/SettingsStore.h"
 #include "platform/UserFolders.h"
 
 namespace vortala::testing {

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "platform/IniText.h"
-#include "platform/SettingsStore.h"
+#include "platform/SettingsFile.h"
 #include "platform/UserFolders.h"
 
 namespace vortala {
@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 constexpr const char* kKey = "Software\\Orvexa\\Vortala";
 constexpr const char* kSection = "vortala3";
 
-class SettingsStoreTest : public ::testing::Test {
+class SettingsFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder_ =
@@ -47,21 +47,21 @@ protected:
     std::string path_;
 };
 
-TEST_F(SettingsStoreTest, MissingFileGivesDefaults) {
-    const SettingsStore store(path_);
+TEST_F(SettingsFileTest, MissingFileGivesDefaults) {
+    const SettingsFile store(path_);
     EXPECT_EQ(store.ReadString(kKey, kSection, "val", "0"), "0");
     EXPECT_EQ(store.ReadInteger(kKey, kSection, "sizeH", 480), 480);
     EXPECT_TRUE(store.ReadBool(kKey, kSection, "sound", true));
 }
 
-TEST_F(SettingsStoreTest, ValuesSurviveASaveAndAreReadableText) {
-    SettingsStore store(path_);
+TEST_F(SettingsFileTest, ValuesSurviveASaveAndAreReadableText) {
+    SettingsFile store(path_);
     store.WriteInteger(kKey, kSection, "speed", -30);
     store.WriteBool(kKey, kSection, "sound", false);
     store.WriteString("Software\\Orvex", kSection, "num", "17");
     ASSERT_TRUE(store.Save());
 
-    const SettingsStore again(path_);
+    const SettingsFile again(path_);
     EXPECT_EQ(again.ReadInteger(kKey, kSection, "speed", 0), -30);
     EXPECT_FALSE(again.ReadBool(kKey, kSection, "sound", true));
     EXPECT_EQ(again.ReadString("software\\orvex", "VORTALA3", "NUM", ""), "17");  // any letter case
@@ -70,24 +70,24 @@ TEST_F(SettingsStoreTest, ValuesSurviveASaveAndAreReadableText) {
     EXPECT_NE(FileText().find("speed=-30\n"), std::string::npos);
 }
 
-TEST_F(SettingsStoreTest, EveryByteValueRoundTrips) {
+TEST_F(SettingsFileTest, EveryByteValueRoundTrips) {
     std::string all;
     for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
     const std::string edges = " =[x]; #%41 ";
-    SettingsStore store(path_);
+    SettingsFile store(path_);
     store.WriteString(kKey, kSection, "val", all);
     store.WriteString(kKey, kSection, "edges", edges);
     ASSERT_TRUE(store.Save());
 
-    const SettingsStore again(path_);
+    const SettingsFile again(path_);
     EXPECT_EQ(again.ReadString(kKey, kSection, "val", ""), all);
     EXPECT_EQ(again.ReadString(kKey, kSection, "edges", ""), edges);
     for (unsigned char c : FileText()) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << int{c};
 }
 
-TEST_F(SettingsStoreTest, IntegersThatDoNotParseGiveTheDefault) {
+TEST_F(SettingsFileTest, IntegersThatDoNotParseGiveTheDefault) {
     WriteFile("[Software\\Orvexa\\Vortala\\vortala3]\na=12x\nb=\nc=99999999999\nd= 7 \ne=+8\nf=2\ng=0\n");
-    const SettingsStore store(path_);
+    const SettingsFile store(path_);
     EXPECT_EQ(store.ReadInteger(kKey, kSection, "a", 5), 5);
     EXPECT_EQ(store.ReadInteger(kKey, kSection, "b", 5), 5);
     EXPECT_EQ(store.ReadInteger(kKey, kSection, "c", 5), 5);
@@ -98,30 +98,30 @@ TEST_F(SettingsStoreTest, IntegersThatDoNotParseGiveTheDefault) {
     EXPECT_TRUE(store.ReadBool(kKey, kSection, "a", true));
 }
 
-TEST_F(SettingsStoreTest, NonsenseOrUnreadableFileGivesDefaults) {
+TEST_F(SettingsFileTest, NonsenseOrUnreadableFileGivesDefaults) {
     std::string garbage = "=x\n[unclosed\nnoequals\n\xff\xfe[]]]\r\n";
     for (int i = 0; i < 2000; ++i) garbage += static_cast<char>((i * 7919) % 256);
     WriteFile(garbage);
-    EXPECT_EQ(SettingsStore(path_).ReadInteger(kKey, kSection, "speed", 30), 30);
+    EXPECT_EQ(SettingsFile(path_).ReadInteger(kKey, kSection, "speed", 30), 30);
 
     fs::remove(path_);
     fs::create_directories(path_);  // a folder where the file should be
-    SettingsStore store(path_);
+    SettingsFile store(path_);
     EXPECT_EQ(store.ReadInteger(kKey, kSection, "speed", 30), 30);
     store.WriteInteger(kKey, kSection, "speed", 10);
     EXPECT_FALSE(store.Save());
     EXPECT_EQ(store.ReadInteger(kKey, kSection, "speed", 30), 10);
 }
 
-TEST_F(SettingsStoreTest, SaveMergesWithWhatAnotherStoreSaved) {
-    SettingsStore first(path_);
-    SettingsStore second(path_);
+TEST_F(SettingsFileTest, SaveMergesWithWhatAnotherStoreSaved) {
+    SettingsFile first(path_);
+    SettingsFile second(path_);
     first.WriteInteger(kKey, kSection, "coins", 5);
     ASSERT_TRUE(first.Save());
     second.WriteString("Software\\Orvex", kSection, "num", "3");
     ASSERT_TRUE(second.Save());
 
-    const SettingsStore after(path_);
+    const SettingsFile after(path_);
     EXPECT_EQ(after.ReadInteger(kKey, kSection, "coins", 0), 5);
     EXPECT_EQ(after.ReadString("Software\\Orvex", kSection, "num", ""), "3");
     for (const auto& entry : fs::directory_iterator(fs::path(path_).parent_path())) {
@@ -139,10 +139,10 @@ TEST(IniText, FormattingWhatWasParsedParsesTheSame) {
     EXPECT_EQ(data.at("").at("q"), "=");
 }
 
-class UserFoldersTest : public SettingsStoreTest {
+class UserFoldersTest : public SettingsFileTest {
 protected:
     void SetUp() override {
-        SettingsStoreTest::SetUp();
+        SettingsFileTest::SetUp();
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "HOME"}) {
             const char* value = std::getenv(name);
             saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
@@ -155,7 +155,7 @@ protected:
             else
                 ::unsetenv(name.c_str());
         }
-        SettingsStoreTest::TearDown();
+        SettingsFileTest::TearDown();
     }
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
@@ -164,14 +164,14 @@ TEST_F(UserFoldersTest, FollowTheBaseDirectoryVariablesElseHome) {
     const std::string base = folder_.string();
     ::setenv("XDG_CONFIG_HOME", (base + "/cfg").c_str(), 1);
     ::setenv("XDG_DATA_HOME", (base + "/data/").c_str(), 1);
-    EXPECT_EQ(SettingsStore::DefaultPath(), base + "/cfg/orvexa/vortala.ini");
+    EXPECT_EQ(SettingsFile::DefaultPath(), base + "/cfg/orvexa/vortala.ini");
     EXPECT_EQ(SaveFolder(), base + "/data/Orvexa/Vortala/");
     EXPECT_TRUE(fs::is_directory(base + "/data/Orvexa/Vortala"));
 
     ::setenv("XDG_CONFIG_HOME", "relative/cfg", 1);  // relative values do not count
     ::unsetenv("XDG_DATA_HOME");
     ::setenv("HOME", (base + "/home").c_str(), 1);
-    EXPECT_EQ(SettingsStore::DefaultPath(), base + "/home/.config/orvexa/vortala.ini");
+    EXPECT_EQ(SettingsFile::DefaultPath(), base + "/home/.config/orvexa/vortala.ini");
     EXPECT_EQ(SaveFolder(), base + "/home/.local/share/Orvexa/Vortala/");
     EXPECT_TRUE(fs::is_directory(base + "/home/.local/share/Orvexa/Vortala"));
 

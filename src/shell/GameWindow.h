@@ -12,7 +12,7 @@
 
 #include "app/Machine.h"
 #include "platform/AsyncTimer.h"
-#include "platform/SettingsStore.h"
+#include "ui/SettingsStore.h"
 #include "render/GlRenderer.h"
 #include "sound/SoundPlayer.h"
 #include "ui/GameDialogs.h"

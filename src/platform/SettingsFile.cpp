@@ -1,4 +1,4 @@
-#include "platform/SettingsStore.h"
+#include "platform/SettingsFile.h"
 
 #include <charconv>
 #include <filesystem>
@@ -43,13 +43,13 @@ IniData LoadFile(const std::string& path) {
 
 }  // namespace
 
-SettingsStore::SettingsStore(std::string filePath) : path_(std::move(filePath)), data_(LoadFile(path_)) {}
+SettingsFile::SettingsFile(std::string filePath) : path_(std::move(filePath)), data_(LoadFile(path_)) {}
 
-std::string SettingsStore::DefaultPath() {
+std::string SettingsFile::DefaultPath() {
     return UserConfigFolder() + "/orvexa/vortala.ini";
 }
 
-std::string SettingsStore::ReadString(std::string_view key, std::string_view section, std::string_view value,
+std::string SettingsFile::ReadString(std::string_view key, std::string_view section, std::string_view value,
                                       std::string_view def) const {
     const auto found = data_.find(SectionPath(key, section));
     if (found == data_.end()) return std::string(def);
@@ -57,7 +57,7 @@ std::string SettingsStore::ReadString(std::string_view key, std::string_view sec
     return text == found->second.end() ? std::string(def) : text->second;
 }
 
-int SettingsStore::ReadInteger(std::string_view key, std::string_view section, std::string_view value,
+int SettingsFile::ReadInteger(std::string_view key, std::string_view section, std::string_view value,
                                int def) const {
     const std::string text = ReadString(key, section, value, "");
     const auto first = text.find_first_not_of(' ');
@@ -71,29 +71,29 @@ int SettingsStore::ReadInteger(std::string_view key, std::string_view section, s
     return error == std::errc() && stop == end ? number : def;
 }
 
-bool SettingsStore::ReadBool(std::string_view key, std::string_view section, std::string_view value,
+bool SettingsFile::ReadBool(std::string_view key, std::string_view section, std::string_view value,
                              bool def) const {
     return ReadInteger(key, section, value, def ? 1 : 0) != 0;
 }
 
-void SettingsStore::WriteString(std::string_view key, std::string_view section, std::string_view value,
+void SettingsFile::WriteString(std::string_view key, std::string_view section, std::string_view value,
                                 std::string_view text) {
     const std::string path = SectionPath(key, section);
     data_[path][std::string(value)] = text;
     pending_[path][std::string(value)] = text;
 }
 
-void SettingsStore::WriteInteger(std::string_view key, std::string_view section, std::string_view value,
+void SettingsFile::WriteInteger(std::string_view key, std::string_view section, std::string_view value,
                                  int number) {
     WriteString(key, section, value, std::to_string(number));
 }
 
-void SettingsStore::WriteBool(std::string_view key, std::string_view section, std::string_view value,
+void SettingsFile::WriteBool(std::string_view key, std::string_view section, std::string_view value,
                               bool flag) {
     WriteString(key, section, value, flag ? "1" : "0");
 }
 
-bool SettingsStore::Save() {
+bool SettingsFile::Save() {
     IniData merged = LoadFile(path_);
     for (const auto& [path, values] : pending_) {
         for (const auto& [name, text] : values) merged[path][name] = text;

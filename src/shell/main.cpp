@@ -12,7 +12,8 @@
 #include <iostream>
 
 #include "app/ScriptRunner.h"
-#include "platform/GameWindow.h"
+
+#include "GameWindow.h"
 
 namespace {
 
