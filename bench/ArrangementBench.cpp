@@ -10,7 +10,7 @@ namespace {
 
 class QuietHost : public GameHost {
 public:
-    void PlaySound(std::string_view, bool) override {}
+    void PlaySound(Cue, bool) override {}
     void StartTimer(PhaseTimer) override {}
     void StopTimer(PhaseTimer) override {}
     void StartOneShot(OneShotTimer, int) override {}

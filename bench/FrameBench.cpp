@@ -20,7 +20,7 @@ void Tap(HeadlessHost& host, int key) {
 void BM_HeadlessFrameWhileSpinning(benchmark::State& state) {
     HeadlessHost host;
     Machine& m = host.machine();
-    m.Options().glCheckBox3 = false;  // no sound cues, as the simulator plays
+    m.Options().sounds = false;  // no sound cues, as the simulator plays
     InputEvent up;
     up.kind = InputEvent::Kind::KeyUp;
     up.key = vk::F12;

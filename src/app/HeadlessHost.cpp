@@ -84,7 +84,7 @@ void HeadlessHost::FireTimer(TimerId id) {
     VirtualTimer& t = timers_[static_cast<int>(id)];
     t.lastTick = now_;
     t.inHandler = true;
-    if (id == TimerId::TiPaint)
+    if (id == TimerId::Paint)
         machine_->PaintFrame(renderer_);
     else
         machine_->OnTimer(id);
@@ -120,7 +120,7 @@ void HeadlessHost::Advance(std::uint32_t ms) {
 }
 
 bool HeadlessHost::AnyPhaseTimerRunning() const {
-    for (int i = static_cast<int>(TimerId::Tilinviev); i < kTimerCount; ++i)
+    for (int i = static_cast<int>(TimerId::LineShow); i < kTimerCount; ++i)
         if (timers_[i].enabled) return true;
     return false;
 }

@@ -10,28 +10,21 @@ namespace {
 constexpr float kFieldAspect = 1.333f;
 }
 
-const char* TimerName(TimerId t) {
-    static const char* const kNames[kTimerCount] = {"TiPaint",    "Tijoker",    "Tilinviev",  "TiRBsbros",
-                                                    "TiADDsbros", "TiSUNpause", "TiSUNsbros", "TiArrCheck",
-                                                    "TiSBonStep", "TiBrigDead", "TiCoinRB",   "TiBarrSbros"};
-    return kNames[static_cast<int>(t)];
-}
-
 Machine::Machine(MachinePlatform& platform) : platform_(platform) {
     game_.LastTick = platform_.NowMs();
-    platform_.SetTimerInterval(TimerId::TiPaint, settings_.RzTrackBar4 > 0 ? settings_.RzTrackBar4 : 30);
-    platform_.SetTimerEnabled(TimerId::TiPaint, true);
+    platform_.SetTimerInterval(TimerId::Paint, settings_.paintIntervalMs > 0 ? settings_.paintIntervalMs : 30);
+    platform_.SetTimerEnabled(TimerId::Paint, true);
 }
 
 void Machine::ApplyOptions() {
-    game_.FortuneSpin = settings_.RzTrackBar1;
-    game_.FortuneRisk = settings_.RzTrackBar2;
-    game_.FortuneBonus = settings_.RzTrackBar3;
+    game_.FortuneSpin = settings_.fortuneSpin;
+    game_.FortuneRisk = settings_.fortuneRisk;
+    game_.FortuneBonus = settings_.fortuneBonus;
     ApplySpeed();
 }
 
 void Machine::ApplySpeed() {
-    platform_.SetTimerInterval(TimerId::TiPaint, settings_.RzTrackBar4);
+    platform_.SetTimerInterval(TimerId::Paint, settings_.paintIntervalMs);
 }
 
 FieldPoint Machine::MapToField(int x, int y, int clientWidth, int clientHeight) {
@@ -44,8 +37,8 @@ FieldPoint Machine::MapToField(int x, int y, int clientWidth, int clientHeight) 
 
 // ---- GameHost ---------------------------------------------------------------------------
 
-void Machine::PlaySound(std::string_view name, bool loop) {
-    if (settings_.glCheckBox3) platform_.PlaySound(name, loop);
+void Machine::PlaySound(Cue cue, bool loop) {
+    if (settings_.sounds) platform_.PlaySound(CueName(cue), loop);
 }
 void Machine::StartTimer(PhaseTimer t) {
     platform_.SetTimerEnabled(TimerOf(t), true);
@@ -57,10 +50,10 @@ void Machine::StartOneShot(OneShotTimer t, int delayMs) {
     platform_.StartOneShot(t, delayMs);
 }
 bool Machine::AutoStopEnabled() const {
-    return settings_.CB1 && !game_.IntroRunning;
+    return settings_.autoStop && !game_.IntroRunning;
 }
 int Machine::AutoStopDelaySeconds() const {
-    return settings_.RzSpinEdit1;
+    return settings_.autoStopSeconds;
 }
 std::uint32_t Machine::Entropy() {
     return platform_.Entropy();
@@ -77,41 +70,41 @@ void Machine::OnTimer(TimerId timer) {
         end(g, *this);
     };
     switch (timer) {
-        case TimerId::TiPaint:
+        case TimerId::Paint:
             break;  // the platform paints a frame on this tick
-        case TimerId::Tijoker:
+        case TimerId::WildAnimation:
             StepWildAnimation(g);
             break;
-        case TimerId::Tilinviev:
+        case TimerId::LineShow:
             platform_.SetTimerEnabled(timer, false);
             g.LinesShowing = 0;
             g.ScatterMark.fill(0);
             break;
-        case TimerId::TiRBsbros:
+        case TimerId::RiskEnd:
             once(EndRisk);
             break;
-        case TimerId::TiADDsbros:
+        case TimerId::FreeGamesEnd:
             once(EndFreeGames);
             break;
-        case TimerId::TiSUNpause:
+        case TimerId::ChestsPause:
             once(RevealChests);
             break;
-        case TimerId::TiSUNsbros:
+        case TimerId::ChestsEnd:
             once(EndChests);
             break;
-        case TimerId::TiArrCheck:
+        case TimerId::ArrowCheck:
             CheckArrow(g, *this);
             break;  // periodic until the arrow stands
-        case TimerId::TiSBonStep:
+        case TimerId::ShipStep:
             StepShip(g, *this);
             break;  // periodic until the ship arrives
-        case TimerId::TiBrigDead:
+        case TimerId::VoyageEnd:
             once(EndVoyage);
             break;
-        case TimerId::TiCoinRB:
+        case TimerId::CoinGameEnd:
             once(EndCoinGame);
             break;
-        case TimerId::TiBarrSbros:
+        case TimerId::BarrelsEnd:
             once(EndBarrels);
             break;
     }
@@ -179,7 +172,7 @@ void Machine::PaintFrame(FrameRenderer* renderer) {
         g.IntroRunning = 0;
         ResetAfterBetChange(g, *this);
         const int stored = platform_.StoredAutoStop();
-        if (stored >= 0) settings_.CB1 = stored == 1;
+        if (stored >= 0) settings_.autoStop = stored == 1;
         g.LineHighlight.fill(0);
     }
     ArmBonusChooser(g, *this);
@@ -193,7 +186,7 @@ void Machine::PaintFrame(FrameRenderer* renderer) {
 bool Machine::Idle() const {
     const GameState& g = game_;
     return !g.ReelsSpinning && !g.ReelsStarting && !g.ReelsStopping[0] && !AnyBonusScreen(g) &&
-           !g.SuperBonusScreen && !g.InputLocked && g.PanelY == 150.0f && !CollectionPending(g);
+           !g.SuperBonusScreen && !g.InputLocked && PanelInPlace(g) && !CollectionPending(g);
 }
 
 }  // namespace vortala

@@ -56,7 +56,7 @@ public:
     const std::string& TypedBuffer() const { return typed_; }
 
     // ---- GameHost ----
-    void PlaySound(std::string_view name, bool loop) override;
+    void PlaySound(Cue cue, bool loop) override;
     void StartTimer(PhaseTimer timer) override;
     void StopTimer(PhaseTimer timer) override;
     void StartOneShot(OneShotTimer timer, int delayMs) override;

@@ -58,17 +58,17 @@ void Machine::FormKeyDown(int key, Shift shift) {
         if (key == vk::Space)
             PressBarrelSpace(g, *this);
         else if (key == vk::Left || key == vk::Right || key == vk::Down)
-            MoveBarrelChoice(g, key);
+            MoveBarrelChoice(g, key == vk::Left ? BarrelMove::Left : key == vk::Right ? BarrelMove::Right : BarrelMove::Down);
     }
 }
 
 void Machine::FormKeyUp(int key, Shift shift) {
     GameState& g = game_;
     g.LineHighlight.fill(0);
-    platform_.SetTimerEnabled(TimerId::Tijoker, true);
+    platform_.SetTimerEnabled(TimerId::WildAnimation, true);
 
     if (key == vk::PageUp && g.TotalBet < 891 && g.Credit > 0 && !g.InputLocked && !StakeLocked()) {
-        PlaySound("bet", false);
+        PlaySound(Cue::Bet, false);
         g.LineBet.fill(kMaxLineBet);
         RecomputeTotalBet(g);
         g.FreeGames = 0;
@@ -145,7 +145,7 @@ void Machine::KeypadBet(int key, Shift shift) {
         ++bet;
     }
     g.FreeGames = 0;
-    PlaySound("bet", false);
+    PlaySound(Cue::Bet, false);
     RecomputeTotalBet(g);
 }
 
@@ -153,7 +153,7 @@ void Machine::StakeAllUp() {
     GameState& g = game_;
     if (g.TotalBet > 890 || g.Credit < 1 || g.ReelsSpinning) return;
     g.FreeGames = 0;
-    PlaySound("bet", false);
+    PlaySound(Cue::Bet, false);
     for (int& bet : g.LineBet)
         if (bet < kMaxLineBet) ++bet;
     RecomputeTotalBet(g);
@@ -163,7 +163,7 @@ void Machine::StakeAllDown() {
     GameState& g = game_;
     if (g.TotalBet < 9) return;
     g.FreeGames = 0;
-    PlaySound("bet", false);
+    PlaySound(Cue::Bet, false);
     for (int& bet : g.LineBet)
         if (bet > 0) --bet;
     RecomputeTotalBet(g);
@@ -181,10 +181,10 @@ void Machine::AlwaysKeysOnKeyUp(int key) {
     GameState& g = game_;
     switch (key) {
         case vk::Insert:
-            if (InsertCredit(g)) PlaySound("credit", false);
+            if (InsertCredit(g)) PlaySound(Cue::Credit, false);
             break;
         case vk::F1:
-            PlaySound("butt_click", false);
+            PlaySound(Cue::ButtonClick, false);
             if (g.HelpArmed)
                 platform_.OpenUrl(
                     "https://www.orvexa.example/en/index.php?option=com_content&view=article&id=8");
@@ -192,13 +192,13 @@ void Machine::AlwaysKeysOnKeyUp(int key) {
                 g.HelpArmed = 1;
             break;
         case vk::F2:
-            PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Options);
+            PlaySound(Cue::ButtonClick, false), platform_.ShowDialog(Dialog::Options);
             break;
         case vk::F3:
-            PlaySound("butt_click", false), platform_.ShowDialog(Dialog::About);
+            PlaySound(Cue::ButtonClick, false), platform_.ShowDialog(Dialog::About);
             break;
         case vk::F4:
-            PlaySound("butt_click", false), platform_.ShowDialog(Dialog::Statistics);
+            PlaySound(Cue::ButtonClick, false), platform_.ShowDialog(Dialog::Statistics);
             break;
         default:
             break;
@@ -222,24 +222,24 @@ void Machine::TypedCodes() {
         g.CoinPile = 1000;
         g.CoinRounds = 4;
         typed_.clear();
-        PlaySound("credit", false);
+        PlaySound(Cue::Credit, false);
     }
     if (typed_ == "lanterns") {
         g.FreeGames = 25;
         typed_.clear();
-        PlaySound("addgam", false);
+        PlaySound(Cue::FreeGamesAwarded, false);
     }
     if (tail(4) == "wisk") {
         g.HelmLastBeforeBonus = g.HelmLastBeforeBonus == 9 ? 0 : 9;
-        PlaySound("komb3", false);
+        PlaySound(Cue::BigWin, false);
     }
     g.CreditsShown = 0;
     if (tail(2) == "mizzen") {
         g.CreditsShown = 1;
-        PlaySound("addgam", false);
+        PlaySound(Cue::FreeGamesAwarded, false);
     }
     if (typed_ == "doubloon") {
-        PlaySound("credit", false);
+        PlaySound(Cue::Credit, false);
         g.Credit = AddMoney(g.Credit, 20000);
         g.CreditInserted = AddMoney(g.CreditInserted, 20000);
         typed_.clear();

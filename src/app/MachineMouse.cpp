@@ -54,7 +54,7 @@ void Machine::ClickBetButton(int line, int delta) {
     GameState& g = game_;
     int& bet = g.LineBet[line];
     if ((delta > 0 && bet >= 99) || (delta < 0 && bet <= 0)) return;
-    PlaySound("bet", false);
+    PlaySound(Cue::Bet, false);
     bet += delta;
     g.FreeGames = 0;
     RecomputeTotalBet(g);
@@ -102,7 +102,7 @@ void Machine::FormContextPopup() {
     if (g.IntroShown || g.InputLocked || StakeLocked()) return;
     if (kMaximum.Contains(x, y) && g.TotalBet > 9) Post(InputEvent::Kind::KeyUp, vk::PageDown);
     if (kStakeLower.Contains(x, y) && g.TotalBet > 14) {
-        PlaySound("bet", false);
+        PlaySound(Cue::Bet, false);
         for (int& bet : g.LineBet)
             if (bet > 0) --bet;
         g.FreeGames = 0;

@@ -68,17 +68,17 @@ void Write01(SettingsAccess& store, std::string_view value, bool flag) {
 }
 
 void SaveOptions(const Settings& o, SettingsAccess& store) {
-    if (!o.glCheckBox5) {
+    if (!o.storeOptions) {
         Write01(store, "save", false);
         return;
     }
     Write01(store, "save", true);
-    Write01(store, "sound", o.glCheckBox3);
-    Write01(store, "exit1", o.glCheckBox1);
-    Write01(store, "lintr", o.glCheckBox6);
-    Write01(store, "stopped", o.CB1);
-    store.WriteInteger(kSettingsKey, kSettingsSection, "stop", o.RzSpinEdit1);
-    store.WriteInteger(kSettingsKey, kSettingsSection, "speed", o.RzTrackBar4);
+    Write01(store, "sound", o.sounds);
+    Write01(store, "exit1", o.offerNewGameOnExit);
+    Write01(store, "lintr", o.transparentLines);
+    Write01(store, "stopped", o.autoStop);
+    store.WriteInteger(kSettingsKey, kSettingsSection, "stop", o.autoStopSeconds);
+    store.WriteInteger(kSettingsKey, kSettingsSection, "speed", o.paintIntervalMs);
 }
 
 }  // namespace
@@ -118,15 +118,15 @@ void RestoreOptions(Settings& o, const SettingsAccess& store) {
     const auto integer = [&store](std::string_view value, int def) {
         return store.ReadInteger(kSettingsKey, kSettingsSection, value, def);
     };
-    if (integer("save", 0) == 1) o.glCheckBox5 = true;
-    if (!o.glCheckBox5) return;
-    o.CB2 = store.ReadBool(kSettingsKey, kSettingsSection, "cb2", false);
-    o.glCheckBox3 = integer("sound", 1) == 1;
-    o.glCheckBox1 = integer("exit1", 1) == 1;
-    o.glCheckBox6 = integer("lintr", 1) == 1;
+    if (integer("save", 0) == 1) o.storeOptions = true;
+    if (!o.storeOptions) return;
+    o.storeWindowSize = store.ReadBool(kSettingsKey, kSettingsSection, "cb2", false);
+    o.sounds = integer("sound", 1) == 1;
+    o.offerNewGameOnExit = integer("exit1", 1) == 1;
+    o.transparentLines = integer("lintr", 1) == 1;
     // The controls' own ranges bound what a damaged store can set.
-    o.RzSpinEdit1 = std::clamp(integer("stop", 1), 1, 9);
-    o.RzTrackBar4 = std::clamp(integer("speed", 30), 1, 50);
+    o.autoStopSeconds = std::clamp(integer("stop", 1), 1, 9);
+    o.paintIntervalMs = std::clamp(integer("speed", 30), 1, 50);
 }
 
 int StoredAutoStop(const SettingsAccess& store) {
@@ -135,8 +135,8 @@ int StoredAutoStop(const SettingsAccess& store) {
 }
 
 void SaveAtClose(const GameState& g, const Settings& o, WindowSize size, SettingsAccess& store) {
-    store.WriteBool(kSettingsKey, kSettingsSection, "cb2", o.CB2);
-    if (o.CB2) {
+    store.WriteBool(kSettingsKey, kSettingsSection, "cb2", o.storeWindowSize);
+    if (o.storeWindowSize) {
         store.WriteInteger(kSettingsKey, kSettingsSection, "sizeH", size.height);
         store.WriteInteger(kSettingsKey, kSettingsSection, "sizeW", size.width);
     }

@@ -48,18 +48,18 @@ std::string SoundsJson(const std::vector<std::string>& sounds) {
 // Options by their control names; the fortune and speed bars take effect as "Ok" would apply them.
 bool SetOption(Machine& m, const std::string& name, long long v) {
     Settings& s = m.Options();
-    const std::map<std::string, int*> ints{{"RzSpinEdit1", &s.RzSpinEdit1},
-                                           {"RzTrackBar1", &s.RzTrackBar1},
-                                           {"RzTrackBar2", &s.RzTrackBar2},
-                                           {"RzTrackBar3", &s.RzTrackBar3},
-                                           {"RzTrackBar4", &s.RzTrackBar4}};
-    const std::map<std::string, bool*> flags{{"CB1", &s.CB1},
-                                             {"CB2", &s.CB2},
-                                             {"CBBon", &s.CBBon},
-                                             {"glCheckBox1", &s.glCheckBox1},
-                                             {"glCheckBox3", &s.glCheckBox3},
-                                             {"glCheckBox5", &s.glCheckBox5},
-                                             {"glCheckBox6", &s.glCheckBox6}};
+    const std::map<std::string, int*> ints{{"autoStopSeconds", &s.autoStopSeconds},
+                                           {"fortuneSpin", &s.fortuneSpin},
+                                           {"fortuneRisk", &s.fortuneRisk},
+                                           {"fortuneBonus", &s.fortuneBonus},
+                                           {"paintIntervalMs", &s.paintIntervalMs}};
+    const std::map<std::string, bool*> flags{{"autoStop", &s.autoStop},
+                                             {"storeWindowSize", &s.storeWindowSize},
+                                             {"bonusOncePerGame", &s.bonusOncePerGame},
+                                             {"offerNewGameOnExit", &s.offerNewGameOnExit},
+                                             {"sounds", &s.sounds},
+                                             {"storeOptions", &s.storeOptions},
+                                             {"transparentLines", &s.transparentLines}};
     if (auto it = ints.find(name); it != ints.end()) {
         *it->second = static_cast<int>(v);
         m.ApplyOptions();
@@ -177,7 +177,7 @@ public:
         } else if (IsMouse(c)) {
             return Mouse(c, w, f);
         } else if (c == "frames" && w.size() == 2 && ToInt(w[1], n) && n >= 0) {
-            d_.Advance(static_cast<std::uint32_t>(n * std::max(1, m.Options().RzTrackBar4)));
+            d_.Advance(static_cast<std::uint32_t>(n * std::max(1, m.Options().paintIntervalMs)));
         } else if (c == "wait" && w.size() == 2 && ToInt(w[1], n) && n >= 0) {
             d_.Advance(static_cast<std::uint32_t>(n));
         } else if (c == "settle" && w.size() <= 2) {

@@ -84,7 +84,7 @@ int PayMultiplier(int symbol, int run) {
         case kBar:
             return std::array{20, 200, 1000}[i];
         case kSkull:
-            return run == 5 ? 101 : 0;
+            return run == 5 ? kFiveWildsMultiplier : 0;
         default:
             return 0;
     }

@@ -6,10 +6,6 @@ namespace vortala {
 
 namespace {
 
-constexpr int kVkLeft = 37;
-constexpr int kVkRight = 39;
-constexpr int kVkDown = 40;
-
 constexpr int kExplosionFrames = 64;
 constexpr int kExplosionCoversBarrels = 16;
 
@@ -18,14 +14,14 @@ constexpr float kExplosionX[3] = {43.3f, 45.3f, 47.0f};
 constexpr float kExplosionY[3] = {45.5f, 46.0f, 45.5f};
 
 // A helm fed in this game that has just come round to position 1 (any position in test mode).
-bool HelmCompleted(const GameState& g, int h) {
+bool HelmCameRoundThisGame(const GameState& g, int h) {
     const Flag fed[3] = {g.ScatterWon, g.WildLineWon, g.RiskLadderWon};
     if (!fed[h]) return false;
     return g.HelmLastBeforeBonus == 0 ? g.HelmPosition[h] > 0 : g.HelmPosition[h] == 1;
 }
 
 void Explode(GameState& g, GameHost& host, int c) {
-    host.PlaySound("barrcr", false);
+    host.PlaySound(Cue::PowderBarrel, false);
     g.BarrelExploded = 1;
     g.ExplosionX = kExplosionX[c - 1];
     g.ExplosionY = kExplosionY[c - 1];
@@ -35,13 +31,13 @@ void Explode(GameState& g, GameHost& host, int c) {
     g.OtherBarrelA = b ? 2 : 1;
     g.OtherBarrelB = b ? 1 : 2;
     for (int h = 0; h < 3; ++h)
-        if (HelmCompleted(g, h)) g.HelmBank[h] = 0;
+        if (HelmCameRoundThisGame(g, h)) g.HelmBank[h] = 0;
 }
 
 void PayCompletedBanks(GameState& g, GameHost& host) {
-    host.PlaySound("barron", false);
+    host.PlaySound(Cue::FullBarrel, false);
     for (int h = 0; h < 3; ++h) {
-        if (!HelmCompleted(g, h)) continue;
+        if (!HelmCameRoundThisGame(g, h)) continue;
         g.Win = AddMoney(g.Win, g.HelmBank[h]);
         g.HelmBank[h] = 0;
         g.LineWinPending = 1;  // the risk game follows
@@ -61,27 +57,27 @@ void OpenBarrel(GameState& g, GameHost& host) {
     if (!CanOpenBarrel(g)) return;
     const int c = g.BarrelChoice;
     g.BarrelOpened = 1;
-    const int content = DrawBarrelContent(g);
-    g.BarrelContent[c - 1] = static_cast<Byte>(content);
+    const BarrelContents content = DrawBarrelContent(g);
+    g.BarrelContent[c - 1] = content;
     if (content == kPowderBarrel)
         Explode(g, host, c);
     else if (content == kFullBarrel)
         PayCompletedBanks(g, host);
     else
-        host.PlaySound("barroff", false);
-    host.StartTimer(PhaseTimer::TiBarrSbros);
+        host.PlaySound(Cue::EmptyBarrel, false);
+    host.StartTimer(PhaseTimer::BarrelsEnd);
 }
 
-void MoveBarrelChoice(GameState& g, int virtualKey) {
+void MoveBarrelChoice(GameState& g, BarrelMove move) {
     if (!g.BarrelScreen || g.BarrelOpened || g.BarrelChoice > 5) return;
     // Indexed by the current choice 0..5.
     static constexpr Byte kLeft[6] = {1, 3, 1, 2, 3, 4};
     static constexpr Byte kRight[6] = {1, 2, 3, 1, 1, 1};
-    if (virtualKey == kVkLeft)
+    if (move == BarrelMove::Left)
         g.BarrelChoice = kLeft[g.BarrelChoice];
-    else if (virtualKey == kVkRight)
+    else if (move == BarrelMove::Right)
         g.BarrelChoice = kRight[g.BarrelChoice];
-    else if (virtualKey == kVkDown && g.BarrelChoice == 0)
+    else if (move == BarrelMove::Down && g.BarrelChoice == 0)
         g.BarrelChoice = 2;
 }
 
@@ -104,7 +100,7 @@ void PressBarrelSpace(GameState& g, GameHost& host) {
         default:
             return;
     }
-    host.PlaySound("blast", false);
+    host.PlaySound(Cue::Blast, false);
 }
 
 void EndBarrels(GameState& g, GameHost& host) {

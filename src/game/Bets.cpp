@@ -17,7 +17,7 @@ void ChangeBets(GameState& g, GameHost& host) {
 
 void FitBetsToCredit(GameState& g, GameHost& host) {
     if (g.FreeGameTrigger > 0 || g.FreeGames > 0 || g.SuperBonusDue) return;
-    if (g.Credit < g.TotalBet) host.PlaySound("nocred", false);
+    if (g.Credit < g.TotalBet) host.PlaySound(Cue::BetsCut, false);
     // Ends when the stake fits or every bet is 0, so a negative credit cannot hang it.
     while (g.Credit < g.TotalBet) {
         for (int& bet : g.LineBet)
@@ -28,7 +28,7 @@ void FitBetsToCredit(GameState& g, GameHost& host) {
 }
 
 void TakeWin(GameState& g, GameHost& host) {
-    host.PlaySound("take_win", false);
+    host.PlaySound(Cue::TakeWin, false);
     g.Credit = AddMoney(g.Credit, g.Win);
     g.Win = 0;
     EndRisk(g, host);

@@ -47,13 +47,15 @@ void ApplyRiskFortune(GameState& g, int step, int guess) {
     if (f < 0 && -f > r) g.RiskCard[step] = static_cast<Byte>(3 - guess);
 }
 
-int DrawBarrelContent(GameState& g) {
+BarrelContents DrawBarrelContent(GameState& g) {
+    // Draw(3) is 0 powder, 1 empty, 2 full, in the order of BarrelContents.
+    auto content = [](int drawn) { return static_cast<BarrelContents>(drawn); };
     const int b = g.FortuneBonus;
-    if (b == 0) return Draw(g, 3);
+    if (b == 0) return content(Draw(g, 3));
     const int r = Draw(g, 100);
-    if (r > std::abs(b)) return Draw(g, 3);
-    if (b > 0) return std::min(Draw(g, 3) + 1, 2);  // never powder; full two times in three
-    return Draw(g, 2);                              // powder or empty, never full
+    if (r > std::abs(b)) return content(Draw(g, 3));
+    if (b > 0) return content(std::min(Draw(g, 3) + 1, 2));  // never powder; full two times in three
+    return content(Draw(g, 2));                              // powder or empty, never full
 }
 
 void FillChestValues(GameState& g, int chosen) {

@@ -22,10 +22,10 @@ void OpenChests(GameState& g, GameHost& host) {
     ChestSlot& pick = g.Chests[chosen];
     pick.ChestOpen = 1;
     if (pick.ChestValue > 0) g.Win = AddMoney(g.Win, MulMoney(g.TotalBet, pick.ChestValue));
-    host.PlaySound(pick.ChestValue > 0 ? "sunfull_open" : "sunnul_open", false);
+    host.PlaySound(pick.ChestValue > 0 ? Cue::ChestGold : Cue::ChestsEmpty, false);
     g.ChestResultShown = 1;
     if (g.Win <= 0) g.SuperBonusDue = 0;  // nothing to take on the voyage
-    host.StartTimer(PhaseTimer::TiSUNpause);
+    host.StartTimer(PhaseTimer::ChestsPause);
 }
 
 void RevealChests(GameState& g, GameHost& host) {
@@ -34,8 +34,8 @@ void RevealChests(GameState& g, GameHost& host) {
         chest.ChestOpen = 1;
         anyGold |= chest.ChestValue > 0;
     }
-    host.PlaySound(anyGold ? "sunfull_open" : "sunnul_open", false);
-    host.StartTimer(PhaseTimer::TiSUNsbros);
+    host.PlaySound(anyGold ? Cue::ChestGold : Cue::ChestsEmpty, false);
+    host.StartTimer(PhaseTimer::ChestsEnd);
 }
 
 void EndChests(GameState& g, GameHost& host) {
@@ -51,7 +51,7 @@ void EndChests(GameState& g, GameHost& host) {
     g.ChestScreen = 0;
     // The same threshold as OpenChests: any win at all goes on the voyage.
     if (g.Win > 0) {
-        host.PlaySound("sbon", false);
+        host.PlaySound(Cue::VoyageStart, false);
         g.SuperBonusScreen = 1;
     }
     g.ChestResultShown = 0;

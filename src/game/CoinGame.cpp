@@ -21,19 +21,19 @@ constexpr CoinFace kFaces[] = {{30, 0, 216.0f}, {60, 2, 50.0f}, {80, 5, 126.0f},
 
 void Settle(GameState& g, GameHost& host) {
     g.CoinSettled = 1;
-    host.PlaySound(g.CoinMultiplier > 0 ? "credit" : "rbno", false);
+    host.PlaySound(g.CoinMultiplier > 0 ? Cue::Credit : Cue::RiskLost, false);
     g.Win = AddMoney(g.Win, MulMoney(g.CoinPile, g.CoinMultiplier));
     g.CoinMultiplier = 0;
     g.CoinPile = 0;
     g.CoinGameDue = 0;
-    host.StartTimer(PhaseTimer::TiCoinRB);
+    host.StartTimer(PhaseTimer::CoinGameEnd);
 }
 
 }  // namespace
 
 void ThrowCoin(GameState& g, GameHost& host) {
     if (!g.CoinScreen || g.CoinThrown) return;
-    host.PlaySound("barab_stop", false);
+    host.PlaySound(Cue::ReelStop, false);
     g.CoinThrown = 1;
     g.CoinSettled = 0;
     const int r = DrawCoinResult(g);

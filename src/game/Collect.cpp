@@ -31,7 +31,8 @@ Byte TriggerFromMarks(const GameState& g, int LineResultRecord::*mark, int run3)
     return longest == run3 * 11 ? 4 : 5;
 }
 
-bool HelmCompletes(const GameState& g, int helm) {
+// The helm stands past its last position before the bonus: this turn completes its circle.
+bool TurnCompletesCircle(const GameState& g, int helm) {
     return g.HelmPosition[helm] > g.HelmLastBeforeBonus;
 }
 
@@ -44,7 +45,7 @@ void PayLines(GameState& g, GameHost& host) {
             continue;
         }
         g.CoinPile = AddMoney(g.CoinPile, pay);
-        host.PlaySound("credit", false);
+        host.PlaySound(Cue::Credit, false);
         r.Multiplier = 0;
         if (!g.CoinRoundCounted) {
             g.CoinRoundCounted = 1;
@@ -72,7 +73,7 @@ void CollectIfSettled(GameState& g, GameHost& host) {
     for (int l = 0; l < kLines; ++l) {
         const auto& s = g.LineSymbols[l];
         if (s[2] != kIsland && (IsCandidateLine(s) || g.LineResult[l].WildCount > 0))
-            g.LineHighlight[l] = g.PanelY > 148.0f && g.LineBet[l] > 0 && g.LinesShowing;
+            g.LineHighlight[l] = PanelInPlace(g) && g.LineBet[l] > 0 && g.LinesShowing;
     }
     if (g.HasWin)
         Collect(g, host);
@@ -88,9 +89,9 @@ void Collect(GameState& g, GameHost& host) {
         return;
     g.AwaitingCollection = 0;
 
-    host.PlaySound(g.ScatterWon || g.WildLineWon ? "komb3" : "komb1", false);
+    host.PlaySound(g.ScatterWon || g.WildLineWon ? Cue::BigWin : Cue::PlainWin, false);
     g.LinesShowing = 1;
-    host.StartTimer(PhaseTimer::Tilinviev);
+    host.StartTimer(PhaseTimer::LineShow);
 
     if (g.ScatterCount < 3)
         g.ScatterCount = 0;
@@ -113,7 +114,7 @@ void Collect(GameState& g, GameHost& host) {
         g.BonusHandled = 1;
     }
     // The helm at its last position completes its circle: the barrel bonus follows.
-    if ((HelmCompletes(g, 0) && g.ScatterCount >= 3) || (HelmCompletes(g, 1) && g.WildLineWon)) {
+    if ((TurnCompletesCircle(g, 0) && g.ScatterCount >= 3) || (TurnCompletesCircle(g, 1) && g.WildLineWon)) {
         g.BarrelBonusDue = 1;
         g.BarrelScreen = 1;
     }
@@ -124,7 +125,7 @@ void Collect(GameState& g, GameHost& host) {
         g.CoinRounds = 0;
         g.CoinGameDue = 1;
         g.CoinThrown = 0;
-        host.PlaySound("komb2", false);
+        host.PlaySound(Cue::BonusDue, false);
     }
 
     g.LineWinPending = 0;
@@ -132,7 +133,7 @@ void Collect(GameState& g, GameHost& host) {
     bool linePays = false, jackpotLine = false;
     for (const auto& r : g.LineResult) {
         linePays |= r.Multiplier > 0;
-        jackpotLine |= r.Multiplier == 101;
+        jackpotLine |= r.Multiplier == kFiveWildsMultiplier;
     }
     if (linePays) {
         g.LineWinPending = 1;
@@ -140,14 +141,14 @@ void Collect(GameState& g, GameHost& host) {
     }
 
     g.FreeGameTrigger = TriggerFromMarks(g, &LineResultRecord::FreeGameMark, 3);
-    if (g.FreeGameTrigger) host.PlaySound("komb2", false);
+    if (g.FreeGameTrigger) host.PlaySound(Cue::BonusDue, false);
     g.ChestTrigger = TriggerFromMarks(g, &LineResultRecord::ChestMark, 7);
-    if (g.ChestTrigger) host.PlaySound("komb2", false);
+    if (g.ChestTrigger) host.PlaySound(Cue::BonusDue, false);
 
     if (jackpotLine) {
         g.Win = AddMoney(g.Win, g.Jackpot);
         g.Jackpot = 0;
-        host.PlaySound("jpot", false);
+        host.PlaySound(Cue::Jackpot, false);
     }
 
     g.WinShown = 1;
@@ -184,8 +185,8 @@ void ChooseBonusScreen(GameState& g, GameHost& host) {
         EndRisk(g, host);  // nothing to show: back to the reels, input free again
         return;
     }
-    if (g.FreeGameScreen) host.PlaySound("add", false);
-    if (g.ChestScreen) host.PlaySound("sun_fon", true);
+    if (g.FreeGameScreen) host.PlaySound(Cue::FreeGamesScreen, false);
+    if (g.ChestScreen) host.PlaySound(Cue::ChestsMusic, true);
 }
 
 }  // namespace vortala

@@ -30,10 +30,10 @@ void UnfoldReels(GameState& g, std::uint32_t nowMs) {
 
 void JitterBlurredReels(GameState& g, GameHost& host) {
     for (int r = 0; r < kReels; ++r) {
-        if (g.ReelTurns[r] <= 28) continue;
+        if (!ReelBlurred(g, r)) continue;
         if (r == 0 && g.ReelStopSoundDue[0]) {
             g.ReelStopSoundDue[0] = 0;
-            host.PlaySound("barab", true);
+            host.PlaySound(Cue::ReelsRunning, true);
         }
         g.ReelAngle[r] += static_cast<float>(Random(g, 5));
     }

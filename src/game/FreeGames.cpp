@@ -22,9 +22,9 @@ void AwardFreeGames(GameState& g, GameHost& host) {
         if (item.FreeGameChosen) award = item.FreeGameValue;
     // FreeGames is a byte: a long lucky streak stops at 255 rather than wrapping to a few.
     g.FreeGames = static_cast<Byte>(std::min(255, g.FreeGames + award));
-    host.PlaySound("addgam", false);
+    host.PlaySound(Cue::FreeGamesAwarded, false);
     g.FreeGameAwarded = 1;
-    host.StartTimer(PhaseTimer::TiADDsbros);
+    host.StartTimer(PhaseTimer::FreeGamesEnd);
 }
 
 void EndFreeGames(GameState& g, GameHost& host) {

@@ -8,33 +8,35 @@
 #include <cstdint>
 #include <string_view>
 
+#include "Cues.h"
+
 namespace vortala {
 
 // The phase timers that end a timed phase of the game; each fires once per start.
 enum class PhaseTimer : std::uint8_t {
-    Tilinviev,    // win lines shown
-    TiRBsbros,    // risk game end
-    TiADDsbros,   // free-games end
-    TiSUNpause,   // chests: pause before all open
-    TiSUNsbros,   // chests end
-    TiArrCheck,   // voyage: read the stopped arrow (periodic until it stands)
-    TiSBonStep,   // voyage: one ship step (periodic until arrival)
-    TiBrigDead,   // voyage end
-    TiCoinRB,     // coin game end
-    TiBarrSbros,  // barrel bonus end
+    LineShow,      // win lines shown
+    RiskEnd,
+    FreeGamesEnd,
+    ChestsPause,   // pause before all chests open
+    ChestsEnd,
+    ArrowCheck,    // voyage: read the stopped arrow (periodic until it stands)
+    ShipStep,      // voyage: one ship step (periodic until arrival)
+    VoyageEnd,
+    CoinGameEnd,
+    BarrelsEnd,
 };
 constexpr int kPhaseTimerCount = 10;
 
 // Interval of each phase timer in milliseconds.
 constexpr int PhaseTimerInterval(PhaseTimer t) {
     switch (t) {
-        case PhaseTimer::TiSUNsbros:
+        case PhaseTimer::ChestsEnd:
             return 2500;
-        case PhaseTimer::TiArrCheck:
+        case PhaseTimer::ArrowCheck:
             return 1000;
-        case PhaseTimer::TiSBonStep:
+        case PhaseTimer::ShipStep:
             return 500;
-        case PhaseTimer::TiBarrSbros:
+        case PhaseTimer::BarrelsEnd:
             return 3000;
         default:
             return 2000;
@@ -51,8 +53,8 @@ class GameHost {
 public:
     virtual ~GameHost() = default;
 
-    // Plays a named sound cue; a new cue ends the one playing.
-    virtual void PlaySound(std::string_view name, bool loop) = 0;
+    // Plays a sound cue; a new cue ends the one playing.
+    virtual void PlaySound(Cue cue, bool loop) = 0;
     virtual void StartTimer(PhaseTimer timer) = 0;
     virtual void StopTimer(PhaseTimer timer) = 0;
     virtual void StartOneShot(OneShotTimer timer, int delayMs) = 0;

@@ -35,7 +35,7 @@ void Guess(GameState& g, GameHost& host, int colour) {
     ++g.RiskStep;
     g.RiskFlip = 0.001f;
     g.RiskLocked = 1;
-    host.PlaySound("card", false);
+    host.PlaySound(Cue::Card, false);
     g.RiskGuess[g.RiskStep - 1] = static_cast<Byte>(colour);
     DealCard(g, host);
 }
@@ -50,7 +50,7 @@ void DealCard(GameState& g, GameHost& host) {
 
     if (g.RiskCard[k - 1] != guess) {
         g.Win = 0;
-        host.StartTimer(PhaseTimer::TiRBsbros);
+        host.StartTimer(PhaseTimer::RiskEnd);
         return;
     }
     g.Win = MulMoney(g.Win, 2);
@@ -59,7 +59,7 @@ void DealCard(GameState& g, GameHost& host) {
         g.HelmTurning[2] = 1;
         g.RiskLadderWon = 1;
         g.HelmBank[2] = AddMoney(g.HelmBank[2], g.Win / 10);
-        host.StartTimer(PhaseTimer::TiRBsbros);
+        host.StartTimer(PhaseTimer::RiskEnd);
     }
 }
 
@@ -77,7 +77,7 @@ void StepRiskCard(GameState& g, GameHost& host) {
     if (g.RiskVerdictPending[k - 1]) {
         g.RiskVerdictPending[k - 1] = 0;
         const bool won = g.Win > 0;
-        host.PlaySound(!won ? "rbno" : (k == kRiskSteps ? "komb3" : "rbyes"), false);
+        host.PlaySound(!won ? Cue::RiskLost : (k == kRiskSteps ? Cue::BigWin : Cue::RiskWon), false);
     }
 }
 

@@ -47,7 +47,7 @@ void ApplySpinFortune(GameState& g, GameHost& host);
 int EffectiveSpinFortune(const GameState& g);              // E of the spin rule, player-ahead rule applied
 bool PlayerAhead(const GameState& g);                      // Credit above twice CreditInserted
 void ApplyRiskFortune(GameState& g, int step, int guess);  // forces RiskCard[step] if it must
-int DrawBarrelContent(GameState& g);                       // 0 powder, 1 empty, 2 full
+BarrelContents DrawBarrelContent(GameState& g);            // powder, empty or full
 void FillChestValues(GameState& g, int chosen);            // chosen 0..4
 void FillFreeGameValues(GameState& g);
 int DrawCoinResult(GameState& g);  // 0..100
@@ -79,6 +79,10 @@ bool CollectionPending(const GameState& g);  // HasWin set but Collect has not r
 void ArmBonusChooser(GameState& g, GameHost& host);
 void ChooseBonusScreen(GameState& g, GameHost& host);
 void StepPanel(GameState& g);
+// The panel stands at its home height over the reels (it leaves it for the bonus screens).
+inline bool PanelInPlace(const GameState& g) { return g.PanelY > 148.0f; }
+// A reel turning fast enough to be drawn as a blurred cylinder instead of its faces.
+inline bool ReelBlurred(const GameState& g, int reel) { return g.ReelTurns[reel] > 28; }
 bool AnyBonusScreen(const GameState& g);
 
 // ---- Frame steps that change state ------------------------------------------------------
@@ -101,7 +105,8 @@ int HelmAngleOfPosition(int position);
 void StepHelms(GameState& g);
 bool CanOpenBarrel(const GameState& g);
 void OpenBarrel(GameState& g, GameHost& host);
-void MoveBarrelChoice(GameState& g, int virtualKey);  // Left 37, Right 39, Down 40
+enum class BarrelMove : std::uint8_t { Left, Right, Down };  // the arrow keys on the barrel screen
+void MoveBarrelChoice(GameState& g, BarrelMove move);
 void PressBarrelSpace(GameState& g, GameHost& host);  // opens, or puts a torch out, or "blast"
 void EndBarrels(GameState& g, GameHost& host);
 void StepExplosion(GameState& g);

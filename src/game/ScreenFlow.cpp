@@ -6,13 +6,13 @@ namespace vortala {
 
 bool OpenPendingScreen(GameState& g, GameHost& host) {
     if (g.FreeGameTrigger) {
-        host.PlaySound("add", false);
+        host.PlaySound(Cue::FreeGamesScreen, false);
         g.FreeGameScreen = 1;
     } else if (g.ChestTrigger) {
-        host.PlaySound("sun_fon", true);
+        host.PlaySound(Cue::ChestsMusic, true);
         g.ChestScreen = 1;
     } else if (g.SuperBonusDue) {
-        host.PlaySound("sbon", false);
+        host.PlaySound(Cue::VoyageStart, false);
         g.SuperBonusScreen = 1;
     } else {
         return false;

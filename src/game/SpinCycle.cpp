@@ -24,7 +24,7 @@ void PrepareSpinKey(GameState& g, GameHost& host) {
     g.BonusChooserArmed = 1;
     if (g.ReelsAtRest) {
         g.ReelsAtRest = 0;
-        host.PlaySound("barab_up", false);
+        host.PlaySound(Cue::ReelsWindBack, false);
         for (int r = 0; r < kReels; ++r) {
             g.ReelSpeed[r] = 0.0f;
             g.ReelAngle[r] -= 5.0f;  // the wind-up before the start
@@ -33,7 +33,7 @@ void PrepareSpinKey(GameState& g, GameHost& host) {
 }
 
 bool CanStartSpin(const GameState& g) {
-    return !g.ReelsSpinning && !g.ReelsStarting && g.PanelY > 148.0f && !g.InputLocked &&
+    return !g.ReelsSpinning && !g.ReelsStarting && PanelInPlace(g) && !g.InputLocked &&
            !CollectionPending(g);
 }
 
@@ -41,7 +41,7 @@ void StartSpin(GameState& g, GameHost& host) {
     // A paid spin never drives the credit below 0.
     if (g.FreeGames == 0 && g.TotalBet > g.Credit) FitBetsToCredit(g, host);
     g.ReelStopSoundDue[0] = 1;
-    host.PlaySound("barab_start", false);
+    host.PlaySound(Cue::SpinStart, false);
     if (g.FreeGames > 0)
         --g.FreeGames;
     else
@@ -82,10 +82,10 @@ void ResetAfterBetChange(GameState& g, GameHost& host) {
     ClearRiskCards(g);
     g.LineWinPending = 0;
     if (g.FreeGameTrigger) {
-        host.PlaySound("add", false);
+        host.PlaySound(Cue::FreeGamesScreen, false);
         g.FreeGameScreen = 1;
     } else if (g.ChestTrigger) {
-        host.PlaySound("sun_fon", true);
+        host.PlaySound(Cue::ChestsMusic, true);
         g.ChestScreen = 1;
     }
 }
@@ -142,13 +142,13 @@ void StepStopSequence(GameState& g, GameHost& host) {
         g.ReelStopped[reel] = 1;
         if (g.ReelStopSoundDue[reel]) {
             g.ReelStopSoundDue[reel] = 0;
-            host.PlaySound("barab_stop", false);
+            host.PlaySound(Cue::ReelStop, false);
         }
     }
     if (g.StopTick >= kStopSequenceFrames) {
         if (g.ReelStopSoundDue[5]) {
             g.ReelStopSoundDue[5] = 0;
-            host.PlaySound("barab_stop", false);
+            host.PlaySound(Cue::ReelStop, false);
         }
         g.ReelsStopping[0] = 0;
         g.StopTick = 0;

@@ -25,6 +25,9 @@ constexpr int kLines = 15;
 constexpr int kVisibleCells = 15;  // 3 rows x 5 reels
 constexpr int kSymbolCount = 11;
 
+// The multiplier a line of five wilds pays; it also marks the line that wins the jackpot.
+constexpr int kFiveWildsMultiplier = 101;
+
 // Drum positions 4, 3, 2 are the top, middle and bottom rows.
 constexpr int kTopRowPosition = 4;
 

@@ -12,19 +12,19 @@ constexpr int kGoalSquare = 16;
 void Arrive(GameState& g, GameHost& host) {
     const int square = g.ShipSquare;
     if (square == kGoalSquare) {
-        host.PlaySound("sbon_win", false);
+        host.PlaySound(Cue::ShipSafe, false);
         g.Win = MulMoney(g.Win, 2);
-        host.StartTimer(PhaseTimer::TiBrigDead);
+        host.StartTimer(PhaseTimer::VoyageEnd);
     } else if (IsReefSquare(square)) {
-        host.PlaySound("sbon_dead", false);
+        host.PlaySound(Cue::ShipSunk, false);
         g.ShipSunk = 1;  // the win is paid as it stands
-        host.StartTimer(PhaseTimer::TiBrigDead);
+        host.StartTimer(PhaseTimer::VoyageEnd);
     } else {
-        host.PlaySound("sbon_win", false);
+        host.PlaySound(Cue::ShipSafe, false);
         g.Win = MulMoney(g.Win, 2);
         g.ArrowSpinning = 0;  // the player spins again
     }
-    host.StopTimer(PhaseTimer::TiSBonStep);
+    host.StopTimer(PhaseTimer::ShipStep);
 }
 
 }  // namespace
@@ -55,10 +55,10 @@ bool IsReefSquare(int square) {
 
 void SpinArrow(GameState& g, GameHost& host) {
     if (!g.SuperBonusScreen || g.ArrowSpinning) return;
-    host.PlaySound("barab_stop", false);
+    host.PlaySound(Cue::ReelStop, false);
     g.ArrowSpeed = static_cast<int>(Random(g, 200)) + 200;
     g.ArrowSpinning = 1;
-    host.StartTimer(PhaseTimer::TiArrCheck);
+    host.StartTimer(PhaseTimer::ArrowCheck);
 }
 
 void StepArrow(GameState& g) {
@@ -71,14 +71,14 @@ void CheckArrow(GameState& g, GameHost& host) {
     if (g.ArrowSpeed > 0) return;  // still turning: look again on the next tick
     g.ShipSteps = static_cast<Byte>(ArrowSector(g.ArrowAngle));
     g.ShipTarget = static_cast<Byte>(g.ShipSquare + g.ShipSteps);
-    host.StopTimer(PhaseTimer::TiArrCheck);
-    host.StartTimer(PhaseTimer::TiSBonStep);
+    host.StopTimer(PhaseTimer::ArrowCheck);
+    host.StartTimer(PhaseTimer::ShipStep);
 }
 
 void StepShip(GameState& g, GameHost& host) {
     if (g.ShipSquare < g.ShipTarget) {
         ++g.ShipSquare;
-        host.PlaySound("brig_move", false);
+        host.PlaySound(Cue::ShipMove, false);
     }
     if (g.ShipSquare > kGoalSquare)
         g.ShipSquare = g.ShipTarget = kGoalSquare;  // a move past the goal ends on it
@@ -101,7 +101,7 @@ void EndVoyage(GameState& g, GameHost& host) {
     ReturnToReels(g);
 
     g.Credit = AddMoney(g.Credit, g.Win);
-    host.PlaySound("take_win", false);
+    host.PlaySound(Cue::TakeWin, false);
     g.Jackpot = AddMoney(g.Jackpot, g.Win / 20);
     g.Win = 0;
 

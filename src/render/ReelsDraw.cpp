@@ -7,6 +7,7 @@
 
 #include "GlDraw.h"
 #include "GlRenderer.h"
+#include "game/Rules.h"
 
 namespace vortala {
 
@@ -173,7 +174,7 @@ void GlRenderer::DrawFacetDrum(int faceCount, int steps, const TextureHandle* te
 void GlRenderer::DrawReels(const GameState& g) {
     for (int r = 0; r < kReels; ++r) {
         const ReelPlace& place = kReelPlaces[r];
-        if (g.ReelTurns[r] > 28) {
+        if (ReelBlurred(g, r)) {
             glEnable(GL_TEXTURE_2D);
             glBindTexture(GL_TEXTURE_2D, textures_.Get("spritb1.jpg"));
             gluQuadricTexture(quadric_, GL_TRUE);
@@ -199,7 +200,7 @@ void GlRenderer::DrawReels(const GameState& g) {
 }
 
 void GlRenderer::DrawWinFrames(const GameState& g) {
-    if (g.PanelY <= 149.0f) return;
+    if (!PanelInPlace(g)) return;
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
@@ -217,7 +218,7 @@ void GlRenderer::DrawWinFrames(const GameState& g) {
 }
 
 void GlRenderer::DrawPaylines(const GameState& g, const Settings& settings) {
-    if (settings.glCheckBox6) {
+    if (settings.transparentLines) {
         glDisable(GL_DEPTH_TEST);
         glEnable(GL_BLEND);
         glBlendFunc(GL_ONE, GL_ONE);  // transparent lines add up where they cross

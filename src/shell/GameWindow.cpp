@@ -158,7 +158,7 @@ bool GameWindow::Create() {
                 SDL_PushEvent(&e);
             },
             [this, id] {
-                if (id == TimerId::TiPaint) {
+                if (id == TimerId::Paint) {
                     paintRequested_ = true;  // painted once the queue is empty
                     ++paintTicks_;
                 } else {
@@ -207,7 +207,7 @@ void GameWindow::SetTimerInterval(TimerId timer, int intervalMs) {
 }
 
 bool GameWindow::PhaseTimersIdle() const {
-    for (int i = static_cast<int>(TimerId::Tilinviev); i < kTimerCount; ++i)
+    for (int i = static_cast<int>(TimerId::LineShow); i < kTimerCount; ++i)
         if (timers_[i]->Enabled()) return false;
     return true;
 }

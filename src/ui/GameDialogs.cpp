@@ -57,8 +57,8 @@ void GameDialogs::Show(Dialog dialog) {
             stack_.Show(*statistics_);
             break;
         case Dialog::Exit:
-            machine_->PlaySound("exit", false);
-            if (!machine_->Options().glCheckBox1)
+            machine_->PlaySound(Cue::Exit, false);
+            if (!machine_->Options().offerNewGameOnExit)
                 RequestClose();
             else
                 stack_.Show(exit_, [this] { ExitAnswered(); });

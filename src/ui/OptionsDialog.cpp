@@ -54,7 +54,7 @@ void OptionsDialog::Activate() {
 
 void OptionsDialog::ApplyDelayMinimum() {
     delayMinimum_ = 2;
-    int& delay = machine_.Options().RzSpinEdit1;
+    int& delay = machine_.Options().autoStopSeconds;
     if (delay == 1) delay = 2;
 }
 
@@ -62,7 +62,7 @@ void OptionsDialog::SetFortuneBar(int bar, int position) {
     position = std::clamp(position, -100, 100);
     Settings& o = machine_.Options();
     GameState& g = machine_.State();
-    int* const bars[3] = {&o.RzTrackBar1, &o.RzTrackBar2, &o.RzTrackBar3};
+    int* const bars[3] = {&o.fortuneSpin, &o.fortuneRisk, &o.fortuneBonus};
     std::int32_t* const fortunes[3] = {&g.FortuneSpin, &g.FortuneRisk, &g.FortuneBonus};
     *bars[bar - 1] = position;
     *fortunes[bar - 1] = position;
@@ -74,22 +74,22 @@ void OptionsDialog::AllZero() {
 }
 
 void OptionsDialog::SetSpeed(int position) {
-    machine_.Options().RzTrackBar4 = std::clamp(position, 1, 50);
+    machine_.Options().paintIntervalMs = std::clamp(position, 1, 50);
     machine_.ApplySpeed();
 }
 
 void OptionsDialog::SetDelay(int seconds) {
-    machine_.Options().RzSpinEdit1 = std::clamp(seconds, delayMinimum_, 9);
+    machine_.Options().autoStopSeconds = std::clamp(seconds, delayMinimum_, 9);
 }
 
 void OptionsDialog::Ok() {
     ApplyDelayMinimum();
     const Settings& o = machine_.Options();
     GameState& g = machine_.State();
-    g.FortuneSpin = o.RzTrackBar1;
-    g.FortuneRisk = o.RzTrackBar2;
-    g.FortuneBonus = o.RzTrackBar3;
-    g.HelmLastBeforeBonus = o.CBBon ? 0 : 9;
+    g.FortuneSpin = o.fortuneSpin;
+    g.FortuneRisk = o.fortuneRisk;
+    g.FortuneBonus = o.fortuneBonus;
+    g.HelmLastBeforeBonus = o.bonusOncePerGame ? 0 : 9;
     Close();
 }
 

@@ -63,8 +63,8 @@ void OptionsDialog::DrawSettingsPage() {
     ImGui::TextUnformatted("Delay");
     ImGui::SameLine();
     ImGui::SetNextItemWidth(100);
-    int delay = o.RzSpinEdit1;
-    if (ImGui::InputInt("##RzSpinEdit1", &delay)) SetDelay(delay);
+    int delay = o.autoStopSeconds;
+    if (ImGui::InputInt("##autoStopSeconds", &delay)) SetDelay(delay);
     ImGui::SameLine();
     ImGui::TextUnformatted("sec.");
     ImGui::Spacing();
@@ -72,20 +72,20 @@ void OptionsDialog::DrawSettingsPage() {
     ImGui::TextUnformatted("More");
     ImGui::SameLine();
     ImGui::SetNextItemWidth(170);
-    int speed = o.RzTrackBar4;
-    if (ImGui::SliderInt("##RzTrackBar4", &speed, 1, 50, "%d ms", ImGuiSliderFlags_AlwaysClamp))
+    int speed = o.paintIntervalMs;
+    if (ImGui::SliderInt("##paintIntervalMs", &speed, 1, 50, "%d ms", ImGuiSliderFlags_AlwaysClamp))
         SetSpeed(speed);
     ImGui::SameLine();
     ImGui::TextUnformatted("Less ");
     if (ImGui::Button("Normal")) Normal();
     ImGui::Spacing();
-    ImGui::Checkbox("Sounds", &o.glCheckBox3);
-    ImGui::Checkbox("On exit offer to play again", &o.glCheckBox1);
-    ImGui::Checkbox("Transparent lines", &o.glCheckBox6);
-    ImGui::Checkbox("Automatic stop for reels ", &o.CB1);
-    ImGui::Checkbox("Store options", &o.glCheckBox5);
-    ImGui::Checkbox("Play once bonus not accumulate ", &o.CBBon);
-    ImGui::Checkbox("Store window size", &o.CB2);
+    ImGui::Checkbox("Sounds", &o.sounds);
+    ImGui::Checkbox("On exit offer to play again", &o.offerNewGameOnExit);
+    ImGui::Checkbox("Transparent lines", &o.transparentLines);
+    ImGui::Checkbox("Automatic stop for reels ", &o.autoStop);
+    ImGui::Checkbox("Store options", &o.storeOptions);
+    ImGui::Checkbox("Play once bonus not accumulate ", &o.bonusOncePerGame);
+    ImGui::Checkbox("Store window size", &o.storeWindowSize);
     ImGui::Spacing();
     if (ImGui::Button("history")) ShowHistory();
     if (creditShown_) ImGui::TextUnformatted(creditLine_.c_str());
@@ -94,9 +94,9 @@ void OptionsDialog::DrawSettingsPage() {
     ImGui::BeginChild("right", ImVec2(0, 440), true);
     ImGui::TextColored(kHeading, "Fortuna settings");
     ImGui::Separator();
-    FortuneBar(*this, 1, o.RzTrackBar1, "Probability of winning deal");
-    FortuneBar(*this, 2, o.RzTrackBar2, "Probability of victory on the double.");
-    FortuneBar(*this, 3, o.RzTrackBar3, "Probability of victory on bonus-games");
+    FortuneBar(*this, 1, o.fortuneSpin, "Probability of winning deal");
+    FortuneBar(*this, 2, o.fortuneRisk, "Probability of victory on the double.");
+    FortuneBar(*this, 3, o.fortuneBonus, "Probability of victory on bonus-games");
     if (ImGui::Button("All 0%")) AllZero();
     ImGui::EndChild();
 }

@@ -6,7 +6,7 @@
 namespace vortala {
 namespace {
 
-// Tijoker (100 ms) counts its ticks in the wild animation counter; Tilinviev (2000 ms) clears
+// WildAnimation (100 ms) counts its ticks in the wild animation counter; LineShow (2000 ms) clears
 // LinesShowing and disables itself in its handler.
 class TimerTest : public ::testing::Test {
 protected:
@@ -15,13 +15,13 @@ protected:
     bool LinesShown() { return host.machine().State().LinesShowing != 0; }
     void ShowLines() {
         host.machine().State().LinesShowing = 1;
-        host.SetTimerEnabled(TimerId::Tilinviev, true);
+        host.SetTimerEnabled(TimerId::LineShow, true);
     }
 };
 
 TEST_F(TimerTest, FirstTickOneIntervalAfterEnablingThenFromEachTick) {
     host.Advance(35);
-    host.SetTimerEnabled(TimerId::Tijoker, true);
+    host.SetTimerEnabled(TimerId::WildAnimation, true);
     host.Advance(99);
     EXPECT_EQ(JokerTicks(), 0);
     host.Advance(1);
@@ -36,13 +36,13 @@ TEST_F(TimerTest, FirstTickOneIntervalAfterEnablingThenFromEachTick) {
 }
 
 TEST_F(TimerTest, TickDueWhileDisabledIsDroppedAndOldDeadlineStands) {
-    host.SetTimerEnabled(TimerId::Tijoker, true);
+    host.SetTimerEnabled(TimerId::WildAnimation, true);
     host.Advance(90);
-    host.SetTimerEnabled(TimerId::Tijoker, false);
+    host.SetTimerEnabled(TimerId::WildAnimation, false);
     host.Advance(200);
     EXPECT_EQ(JokerTicks(), 0);
     // Enabled again after its deadline passed: it ticks at once, then one interval later.
-    host.SetTimerEnabled(TimerId::Tijoker, true);
+    host.SetTimerEnabled(TimerId::WildAnimation, true);
     host.Advance(0);
     EXPECT_EQ(JokerTicks(), 1);
     host.Advance(100);
@@ -50,9 +50,9 @@ TEST_F(TimerTest, TickDueWhileDisabledIsDroppedAndOldDeadlineStands) {
 }
 
 TEST_F(TimerTest, IntervalChangeAppliesFromTheFollowingTick) {
-    host.SetTimerEnabled(TimerId::Tijoker, true);
+    host.SetTimerEnabled(TimerId::WildAnimation, true);
     host.Advance(50);
-    host.SetTimerInterval(TimerId::Tijoker, 300);
+    host.SetTimerInterval(TimerId::WildAnimation, 300);
     host.Advance(50);
     EXPECT_EQ(JokerTicks(), 1);
     host.Advance(299);
@@ -65,7 +65,7 @@ TEST_F(TimerTest, SelfDisabledTimerResumesFromItsLastTickOrFromReenabling) {
     ShowLines();
     host.Advance(2000);
     EXPECT_FALSE(LinesShown());
-    EXPECT_FALSE(host.TimerEnabled(TimerId::Tilinviev));
+    EXPECT_FALSE(host.TimerEnabled(TimerId::LineShow));
 
     // Re-enabled within an interval of its tick: the pending deadline, 2000 after that tick.
     host.Advance(500);

@@ -82,15 +82,15 @@ TEST_F(BarrelTest, PowderEmptiesCompletedBanksAndTheBlastRevealsTheOthers) {
 
 TEST_F(BarrelTest, CursorKeysAndTorches) {
     g.BarrelChoice = 0;
-    MoveBarrelChoice(g, 40);
+    MoveBarrelChoice(g, BarrelMove::Down);
     EXPECT_EQ(g.BarrelChoice, 2);
     for (int want : {1, 3, 2}) {
-        MoveBarrelChoice(g, 37);
+        MoveBarrelChoice(g, BarrelMove::Left);
         EXPECT_EQ(g.BarrelChoice, want);
     }
     g.BarrelChoice = 5;
     PressBarrelSpace(g, host);
-    MoveBarrelChoice(g, 39);
+    MoveBarrelChoice(g, BarrelMove::Right);
     EXPECT_EQ(g.BarrelChoice, 1);
     EXPECT_EQ(g.TorchFlameRight, 0);
     EXPECT_EQ(host.sounds, std::vector<std::string>{"blast"});

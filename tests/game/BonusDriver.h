@@ -26,7 +26,7 @@ inline void MoveShip(GameState& g, RecordingHost& host, int steps) {
     g.ArrowAngle = kAngle[steps];
     g.ArrowSpeed = 0;
     CheckArrow(g, host);
-    for (int i = 0; i < 10 && host.IsRunning(PhaseTimer::TiSBonStep); ++i) StepShip(g, host);
+    for (int i = 0; i < 10 && host.IsRunning(PhaseTimer::ShipStep); ++i) StepShip(g, host);
 }
 
 // The first seed under which fn(copy of g) returns want.

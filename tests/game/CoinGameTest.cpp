@@ -31,7 +31,7 @@ TEST(CoinGame, EachFaceSettlesSquarelyInItsOwnQuarterAndPaysThePile) {
         EXPECT_EQ(frames, 401);
         EXPECT_EQ(g.Win, 80 * face);
         EXPECT_EQ(g.CoinPile, 0);
-        EXPECT_TRUE(host.IsRunning(PhaseTimer::TiCoinRB));
+        EXPECT_TRUE(host.IsRunning(PhaseTimer::CoinGameEnd));
         EXPECT_NEAR(std::fmod(g.CoinAngle, 90.0f), 27.0f, 3.0f) << "face " << face << " at " << g.CoinAngle;
         quarters.insert(static_cast<int>(g.CoinAngle / 90.0f));
 

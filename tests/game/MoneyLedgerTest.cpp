@@ -68,23 +68,23 @@ private:
         for (int t = 0; t < kPhaseTimerCount; ++t) {
             const auto timer = static_cast<PhaseTimer>(t);
             if (!host_.IsRunning(timer)) continue;
-            const bool periodic = timer == PhaseTimer::TiArrCheck || timer == PhaseTimer::TiSBonStep;
+            const bool periodic = timer == PhaseTimer::ArrowCheck || timer == PhaseTimer::ShipStep;
             if (!periodic) host_.StopTimer(timer);
             const Money win = g_.Win;
             switch (timer) {
-                case PhaseTimer::Tilinviev: Checked("lines", 0, [&] { g_.LinesShowing = 0; }); break;
-                case PhaseTimer::TiRBsbros: Checked("EndRisk", 0, [&] { EndRisk(g_, host_); }); break;
-                case PhaseTimer::TiADDsbros: Checked("EndFreeGames", 0, [&] { EndFreeGames(g_, host_); }); break;
-                case PhaseTimer::TiSUNpause: Checked("RevealChests", 0, [&] { RevealChests(g_, host_); }); break;
-                case PhaseTimer::TiSUNsbros: Checked("EndChests", 0, [&] { EndChests(g_, host_); }); break;
-                case PhaseTimer::TiArrCheck: Checked("CheckArrow", 0, [&] { CheckArrow(g_, host_); }); break;
-                case PhaseTimer::TiSBonStep: Checked("StepShip", 0, [&] { StepShip(g_, host_); }); break;
-                case PhaseTimer::TiBrigDead:
+                case PhaseTimer::LineShow: Checked("lines", 0, [&] { g_.LinesShowing = 0; }); break;
+                case PhaseTimer::RiskEnd: Checked("EndRisk", 0, [&] { EndRisk(g_, host_); }); break;
+                case PhaseTimer::FreeGamesEnd: Checked("EndFreeGames", 0, [&] { EndFreeGames(g_, host_); }); break;
+                case PhaseTimer::ChestsPause: Checked("RevealChests", 0, [&] { RevealChests(g_, host_); }); break;
+                case PhaseTimer::ChestsEnd: Checked("EndChests", 0, [&] { EndChests(g_, host_); }); break;
+                case PhaseTimer::ArrowCheck: Checked("CheckArrow", 0, [&] { CheckArrow(g_, host_); }); break;
+                case PhaseTimer::ShipStep: Checked("StepShip", 0, [&] { StepShip(g_, host_); }); break;
+                case PhaseTimer::VoyageEnd:
                     Checked("EndVoyage", win, [&] { EndVoyage(g_, host_); });
                     ++voyagesPaid_;
                     break;
-                case PhaseTimer::TiCoinRB: Checked("EndCoinGame", 0, [&] { EndCoinGame(g_, host_); }); break;
-                case PhaseTimer::TiBarrSbros: Checked("EndBarrels", 0, [&] { EndBarrels(g_, host_); }); break;
+                case PhaseTimer::CoinGameEnd: Checked("EndCoinGame", 0, [&] { EndCoinGame(g_, host_); }); break;
+                case PhaseTimer::BarrelsEnd: Checked("EndBarrels", 0, [&] { EndBarrels(g_, host_); }); break;
             }
         }
         auto shots = host_.oneShots;

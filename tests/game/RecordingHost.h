@@ -9,9 +9,9 @@ namespace vortala::test {
 
 class RecordingHost : public GameHost {
 public:
-    void PlaySound(std::string_view name, bool loop) override {
-        sounds.emplace_back(name);
-        if (loop) loopedSounds.emplace_back(name);
+    void PlaySound(Cue cue, bool loop) override {
+        sounds.emplace_back(CueName(cue));
+        if (loop) loopedSounds.emplace_back(CueName(cue));
     }
     void StartTimer(PhaseTimer t) override { running[static_cast<int>(t)] = true, started.push_back(t); }
     void StopTimer(PhaseTimer t) override { running[static_cast<int>(t)] = false; }

@@ -16,11 +16,11 @@ TEST_F(RiskTest, RightRightWrongLosesTheWinAndReturnsTheReels) {
     PlayCard(g, host);
     PlayCard(g, host);
     EXPECT_EQ(g.Win, 40);
-    EXPECT_FALSE(host.IsRunning(PhaseTimer::TiRBsbros));
+    EXPECT_FALSE(host.IsRunning(PhaseTimer::RiskEnd));
     g.FortuneRiskNow = -100;
     PlayCard(g, host);
     EXPECT_EQ(g.Win, 0);
-    EXPECT_TRUE(g.RiskLocked && host.IsRunning(PhaseTimer::TiRBsbros));
+    EXPECT_TRUE(g.RiskLocked && host.IsRunning(PhaseTimer::RiskEnd));
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"card", "rbyes", "card", "rbyes", "card", "rbno"}));
     EndRisk(g, host);
     EXPECT_TRUE(g.ReelsInView);

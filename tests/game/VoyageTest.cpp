@@ -14,17 +14,17 @@ struct VoyageTest : BonusTest {
 
 TEST_F(VoyageTest, ArrowStandsAt325AfterSpeed200AndIsReadOnlyThen) {
     SpinArrow(g, host);
-    EXPECT_TRUE(host.IsRunning(PhaseTimer::TiArrCheck));
+    EXPECT_TRUE(host.IsRunning(PhaseTimer::ArrowCheck));
     g.ArrowAngle = 25;
     g.ArrowSpeed = 200;
     CheckArrow(g, host);
-    EXPECT_TRUE(host.IsRunning(PhaseTimer::TiArrCheck));
+    EXPECT_TRUE(host.IsRunning(PhaseTimer::ArrowCheck));
     while (g.ArrowSpeed > 0) StepArrow(g);
     EXPECT_EQ(g.ArrowAngle, 325);
     CheckArrow(g, host);
     EXPECT_EQ(g.ShipTarget, 2);
-    EXPECT_FALSE(host.IsRunning(PhaseTimer::TiArrCheck));
-    EXPECT_TRUE(host.IsRunning(PhaseTimer::TiSBonStep));
+    EXPECT_FALSE(host.IsRunning(PhaseTimer::ArrowCheck));
+    EXPECT_TRUE(host.IsRunning(PhaseTimer::ShipStep));
 }
 
 TEST_F(VoyageTest, SafeSquaresDoubleAndAReefPaysTheWinAsItStands) {
@@ -37,7 +37,7 @@ TEST_F(VoyageTest, SafeSquaresDoubleAndAReefPaysTheWinAsItStands) {
     EXPECT_TRUE(g.ShipSunk);
     EXPECT_EQ(g.Win, 400);
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"brig_move", "brig_move", "sbon_dead"}));
-    EXPECT_TRUE(host.IsRunning(PhaseTimer::TiBrigDead));
+    EXPECT_TRUE(host.IsRunning(PhaseTimer::VoyageEnd));
 
     EndVoyage(g, host);
     EXPECT_EQ(g.Credit, 450);
@@ -51,7 +51,7 @@ TEST_F(VoyageTest, AMovePastTheGoalEndsOnItWithOneDoubling) {
     MoveShip(g, host, 4);
     EXPECT_EQ(g.ShipSquare, 16);
     EXPECT_EQ(g.Win, 200);
-    EXPECT_TRUE(host.IsRunning(PhaseTimer::TiBrigDead) && !host.IsRunning(PhaseTimer::TiSBonStep));
+    EXPECT_TRUE(host.IsRunning(PhaseTimer::VoyageEnd) && !host.IsRunning(PhaseTimer::ShipStep));
 }
 
 TEST_F(VoyageTest, ThirdHelmAtItsTopStartsTheBarrelsAfterTheVoyage) {

@@ -12,11 +12,11 @@ constexpr std::uint32_t kGameLimitMs = 600000;
 MachinePlayer::MachinePlayer(const RtpOptions& o, std::uint32_t entropySeed, std::uint64_t choiceSeed)
     : host_(entropySeed), choices_(choiceSeed), options_(o) {
     Settings& s = machine().Options();
-    s.RzTrackBar1 = o.fortuneSpin;
-    s.RzTrackBar2 = o.fortuneRisk;
-    s.RzTrackBar3 = o.fortuneBonus;
-    s.CB1 = false;
-    s.glCheckBox3 = false;  // no sounds to collect
+    s.fortuneSpin = o.fortuneSpin;
+    s.fortuneRisk = o.fortuneRisk;
+    s.fortuneBonus = o.fortuneBonus;
+    s.autoStop = false;
+    s.sounds = false;  // no sounds to collect
     machine().ApplyOptions();
     // Any key ends the intro; the opening reels then unfold and stop by themselves.
     InputEvent up;

@@ -70,7 +70,7 @@ TEST_F(Dialogs, StatisticsBoxShowsWonAndLost) {
 
 TEST_F(Dialogs, NewGameFromTheExitDialogKeepsEverythingButTheMoneyInPlay) {
     GameState& g = machine_->State();
-    machine_->Options().glCheckBox1 = true;
+    machine_->Options().offerNewGameOnExit = true;
     g.Credit = 700, g.CreditInserted = 300, g.LineBet.fill(2), g.TotalBet = 30;
     g.Jackpot = 5000, g.HelmBank = {10, 20, 30}, g.HelmPosition = {2, 3, 4}, g.CoinPile = 900,
     g.FreeGames = 7;
@@ -121,7 +121,7 @@ TEST_F(Dialogs, NewGameFromTheExitDialogKeepsEverythingButTheMoneyInPlay) {
 
 TEST_F(Dialogs, CancelStaysAndYesClosesThroughTheStatisticsBox) {
     GameState& g = machine_->State();
-    machine_->Options().glCheckBox1 = true;
+    machine_->Options().offerNewGameOnExit = true;
     g.Credit = 400, g.Jackpot = 77;
     dialogs_->Show(Dialog::Exit);
     dialogs_->Exit().Choose(ExitQuestion::Answer::Cancel);
@@ -143,7 +143,7 @@ TEST_F(Dialogs, CancelStaysAndYesClosesThroughTheStatisticsBox) {
 }
 
 TEST_F(Dialogs, WithoutTheOfferTheExitButtonCloses) {
-    machine_->Options().glCheckBox1 = false;
+    machine_->Options().offerNewGameOnExit = false;
     dialogs_->Show(Dialog::Exit);
     EXPECT_EQ(Top(), "AboutBox1");
     Key(SDLK_ESCAPE);

@@ -47,24 +47,24 @@ TEST_F(Options, FortuneBarsReachTheGameOnOk) {
 TEST_F(Options, SpeedBarDrivesThePaintTimer) {
     store_.WriteInteger(kSettingsKey, kSettingsSection, "speed", 20);
     auto d = Make(store_);
-    EXPECT_EQ(platform_.intervals[TimerId::TiPaint], 20);
+    EXPECT_EQ(platform_.intervals[TimerId::Paint], 20);
     d->SetSpeed(10);
-    EXPECT_EQ(platform_.intervals[TimerId::TiPaint], 10);
+    EXPECT_EQ(platform_.intervals[TimerId::Paint], 10);
     d->Normal();
-    EXPECT_EQ(platform_.intervals[TimerId::TiPaint], 30);
+    EXPECT_EQ(platform_.intervals[TimerId::Paint], 30);
     d->SetSpeed(0);
-    EXPECT_EQ(platform_.intervals[TimerId::TiPaint], 1);
+    EXPECT_EQ(platform_.intervals[TimerId::Paint], 1);
 }
 
 TEST_F(Options, DelayMinimumRisesOnActivation) {
     auto d = Make(store_);
-    EXPECT_EQ(machine_.Options().RzSpinEdit1, 1);  // as stored until the dialog first comes up
+    EXPECT_EQ(machine_.Options().autoStopSeconds, 1);  // as stored until the dialog first comes up
     d->Activate();
-    EXPECT_EQ(machine_.Options().RzSpinEdit1, 2);
+    EXPECT_EQ(machine_.Options().autoStopSeconds, 2);
     d->SetDelay(1);
-    EXPECT_EQ(machine_.Options().RzSpinEdit1, 2);
+    EXPECT_EQ(machine_.Options().autoStopSeconds, 2);
     d->SetDelay(12);
-    EXPECT_EQ(machine_.Options().RzSpinEdit1, 9);
+    EXPECT_EQ(machine_.Options().autoStopSeconds, 9);
     EXPECT_EQ(machine_.AutoStopDelaySeconds(), 9);
 }
 
@@ -73,26 +73,26 @@ TEST_F(Options, SwitchesReachTheGame) {
     Settings& o = machine_.Options();
     GameState& g = machine_.State();
     g.IntroRunning = 0;
-    o.CB1 = true;
+    o.autoStop = true;
     EXPECT_TRUE(machine_.AutoStopEnabled());
-    o.glCheckBox3 = false;
-    machine_.PlaySound("bet", false);
+    o.sounds = false;
+    machine_.PlaySound(Cue::Bet, false);
     EXPECT_TRUE(platform_.sounds.empty());
-    o.glCheckBox3 = true;
-    machine_.PlaySound("bet", false);
+    o.sounds = true;
+    machine_.PlaySound(Cue::Bet, false);
     EXPECT_EQ(platform_.sounds.size(), 1u);
-    o.CBBon = true;
+    o.bonusOncePerGame = true;
     d->Ok();
     EXPECT_EQ(g.HelmLastBeforeBonus, 0);
-    o.CBBon = false;
+    o.bonusOncePerGame = false;
     d->Ok();
     EXPECT_EQ(g.HelmLastBeforeBonus, 9);
     // Transparent lines and the rest are saved with the options.
-    o.glCheckBox6 = false;
+    o.transparentLines = false;
     SaveAtClose(g, o, {}, store_);
     Settings read;
     RestoreOptions(read, store_);
-    EXPECT_FALSE(read.glCheckBox6);
+    EXPECT_FALSE(read.transparentLines);
     EXPECT_EQ(StoredAutoStop(store_), 1);
 }
 

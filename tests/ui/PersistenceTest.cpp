@@ -43,9 +43,9 @@ TEST_F(TempHome, FirstRunGivesTheStartingValues) {
     EXPECT_EQ(g.CoinRounds, 0);
     EXPECT_FALSE(StoredWindowSize(store));
     EXPECT_EQ(StoredAutoStop(store), -1);
-    EXPECT_TRUE(o.glCheckBox1);  // "On exit offer to play again" reads as on when nothing is stored
-    EXPECT_EQ(o.RzSpinEdit1, 1);
-    EXPECT_EQ(o.RzTrackBar4, 30);
+    EXPECT_TRUE(o.offerNewGameOnExit);  // "On exit offer to play again" reads as on when nothing is stored
+    EXPECT_EQ(o.autoStopSeconds, 1);
+    EXPECT_EQ(o.paintIntervalMs, 30);
 }
 
 TEST_F(TempHome, SaveAtCloseRestoresOnTheNextRun) {
@@ -56,13 +56,13 @@ TEST_F(TempHome, SaveAtCloseRestoresOnTheNextRun) {
     g.CoinPile = 4200;
     g.CoinRounds = 3;
     Settings o;
-    o.CB2 = true;
-    o.CB1 = true;
-    o.glCheckBox3 = false;
-    o.glCheckBox6 = false;
-    o.RzSpinEdit1 = 6;
-    o.RzTrackBar4 = 12;
-    o.RzTrackBar1 = 55;
+    o.storeWindowSize = true;
+    o.autoStop = true;
+    o.sounds = false;
+    o.transparentLines = false;
+    o.autoStopSeconds = 6;
+    o.paintIntervalMs = 12;
+    o.fortuneSpin = 55;
     {
         SettingsStore store = Store();
         SaveAtClose(g, o, {900, 675}, store);
@@ -82,25 +82,25 @@ TEST_F(TempHome, SaveAtCloseRestoresOnTheNextRun) {
     ASSERT_TRUE(StoredWindowSize(store));
     EXPECT_EQ(StoredWindowSize(store)->width, 900);
     EXPECT_EQ(StoredAutoStop(store), 1);
-    EXPECT_FALSE(read.glCheckBox3);
-    EXPECT_FALSE(read.glCheckBox6);
-    EXPECT_EQ(read.RzSpinEdit1, 6);
-    EXPECT_EQ(read.RzTrackBar4, 12);
-    EXPECT_EQ(read.RzTrackBar1, -1);  // fortunes are never stored
+    EXPECT_FALSE(read.sounds);
+    EXPECT_FALSE(read.transparentLines);
+    EXPECT_EQ(read.autoStopSeconds, 6);
+    EXPECT_EQ(read.paintIntervalMs, 12);
+    EXPECT_EQ(read.fortuneSpin, -1);  // fortunes are never stored
     // The money values are not stored as plain text.
     EXPECT_EQ(ReadText(SettingsStore::DefaultPath()).find("123456789012"), std::string::npos);
 }
 
 TEST_F(TempHome, StoreOptionsOffWritesOnlyTheSwitch) {
     Settings o;
-    o.RzTrackBar4 = 7;
+    o.paintIntervalMs = 7;
     {
         SettingsStore store = Store();
         SaveAtClose(GameState{}, o, {}, store);
         ASSERT_TRUE(store.Save());
     }
-    o.glCheckBox5 = false;
-    o.RzTrackBar4 = 44;
+    o.storeOptions = false;
+    o.paintIntervalMs = 44;
     {
         SettingsStore store = Store();
         SaveAtClose(GameState{}, o, {}, store);
@@ -145,8 +145,8 @@ TEST_F(TempHome, DamagedValuesGiveSafeDefaults) {
 
     Settings o;
     RestoreOptions(o, store);
-    EXPECT_EQ(o.RzTrackBar4, 50);
-    EXPECT_EQ(o.RzSpinEdit1, 1);
+    EXPECT_EQ(o.paintIntervalMs, 50);
+    EXPECT_EQ(o.autoStopSeconds, 1);
 }
 
 TEST_F(TempHome, GameNumberCountsRunsAndRestartsWhereItWouldOverflow) {

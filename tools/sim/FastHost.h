@@ -13,7 +13,7 @@ class FastHost final : public GameHost {
 public:
     explicit FastHost(std::uint64_t entropySeed) : entropy_(entropySeed) {}
 
-    void PlaySound(std::string_view, bool) override {}
+    void PlaySound(Cue, bool) override {}
     void StartTimer(PhaseTimer t) override { running_ |= Bit(t); }
     void StopTimer(PhaseTimer t) override { running_ &= ~Bit(t); }
     void StartOneShot(OneShotTimer t, int) override {
@@ -36,7 +36,7 @@ public:
         return was;
     }
     // Timers that end nothing the player waits for (the win lines' display).
-    void DropDisplayTimers() { running_ &= ~Bit(PhaseTimer::Tilinviev); }
+    void DropDisplayTimers() { running_ &= ~Bit(PhaseTimer::LineShow); }
     bool AnyRunning() const { return running_ != 0 || chooserDue_; }
 
 private:

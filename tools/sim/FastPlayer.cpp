@@ -93,7 +93,7 @@ void FastPlayer::CollectResult() {
     const Money jackpot = g_.Jackpot, scatterBank = g_.HelmBank[0], wildBank = g_.HelmBank[1];
     const Money pile = g_.CoinPile;
     bool jackpotLine = false;
-    for (const auto& r : g_.LineResult) jackpotLine |= r.Multiplier == 101;
+    for (const auto& r : g_.LineResult) jackpotLine |= r.Multiplier == kFiveWildsMultiplier;
 
     const Money created = Run([&] { CollectIfSettled(g_, host_); });
     const Money jackpotPaid = jackpot - g_.Jackpot;
@@ -147,7 +147,7 @@ void FastPlayer::PlayBarrels() {
         if (content == kFullBarrel) t.paidOut[h] += gone;
         if (content == kExplodedBarrel) t.blownUp[h] += gone;
     }
-    if (host_.Fire(PhaseTimer::TiBarrSbros)) EndBarrels(g_, host_);
+    if (host_.Fire(PhaseTimer::BarrelsEnd)) EndBarrels(g_, host_);
 }
 
 void FastPlayer::PlayCoinGame() {
@@ -157,7 +157,7 @@ void FastPlayer::PlayCoinGame() {
     Book(Source::CoinGame, Run([&] {
              for (int f = 0; f < kMaxCoinFrames && g_.CoinThrown && !g_.CoinSettled; ++f) StepCoin(g_, host_);
          }));
-    if (host_.Fire(PhaseTimer::TiCoinRB)) EndCoinGame(g_, host_);
+    if (host_.Fire(PhaseTimer::CoinGameEnd)) EndCoinGame(g_, host_);
 }
 
 void FastPlayer::PlayRisk() {
@@ -168,12 +168,12 @@ void FastPlayer::PlayRisk() {
              for (int k = 0; k < gamble_; ++k) {
                  const int step = g_.RiskStep;
                  Guess(g_, host_, 1 + choices_.Below(2));
-                 if (g_.RiskStep == step || host_.Running(PhaseTimer::TiRBsbros))
+                 if (g_.RiskStep == step || host_.Running(PhaseTimer::RiskEnd))
                      break;  // refused, lost or all won
                  for (int f = 0; f < kMaxCardFrames && !g_.RiskCardShown[g_.RiskStep - 1]; ++f)
                      StepRiskCard(g_, host_);
              }
-             if (host_.Fire(PhaseTimer::TiRBsbros))
+             if (host_.Fire(PhaseTimer::RiskEnd))
                  EndRisk(g_, host_);
              else if (!g_.RiskLocked && g_.RiskGuess[6] == 0)
                  TakeWin(g_, host_);
@@ -185,29 +185,29 @@ void FastPlayer::PlayRisk() {
 void FastPlayer::PlayFreeGamePick() {
     Count(*tally_, Bonus::FreeGames);
     PickFreeGames(g_, host_, choices_.Below(6));
-    if (host_.Fire(PhaseTimer::TiADDsbros)) EndFreeGames(g_, host_);
+    if (host_.Fire(PhaseTimer::FreeGamesEnd)) EndFreeGames(g_, host_);
 }
 
 void FastPlayer::PlayChests() {
     Count(*tally_, Bonus::Chests);
     Book(Source::Chests, Run([&] { PickChest(g_, host_, choices_.Below(5)); }));
-    if (host_.Fire(PhaseTimer::TiSUNpause)) RevealChests(g_, host_);
-    if (host_.Fire(PhaseTimer::TiSUNsbros)) EndChests(g_, host_);
+    if (host_.Fire(PhaseTimer::ChestsPause)) RevealChests(g_, host_);
+    if (host_.Fire(PhaseTimer::ChestsEnd)) EndChests(g_, host_);
 }
 
 void FastPlayer::PlayVoyage() {
     Count(*tally_, Bonus::Voyage);
     Book(Source::Voyage, Run([&] {
-             for (int m = 0; m < kMaxVoyageMoves && !host_.Running(PhaseTimer::TiBrigDead); ++m) {
+             for (int m = 0; m < kMaxVoyageMoves && !host_.Running(PhaseTimer::VoyageEnd); ++m) {
                  SpinArrow(g_, host_);
                  for (int f = 0; f < kMaxArrowFrames && g_.ArrowSpeed > 0; ++f) StepArrow(g_);
-                 if (host_.Fire(PhaseTimer::TiArrCheck)) CheckArrow(g_, host_);
-                 for (int s = 0; s < kMaxShipSteps && host_.Running(PhaseTimer::TiSBonStep); ++s)
+                 if (host_.Fire(PhaseTimer::ArrowCheck)) CheckArrow(g_, host_);
+                 for (int s = 0; s < kMaxShipSteps && host_.Running(PhaseTimer::ShipStep); ++s)
                      StepShip(g_, host_);
              }
          }));
     const Money jackpot = g_.Jackpot;
-    if (host_.Fire(PhaseTimer::TiBrigDead)) EndVoyage(g_, host_);  // pays the win: moves money, creates none
+    if (host_.Fire(PhaseTimer::VoyageEnd)) EndVoyage(g_, host_);  // pays the win: moves money, creates none
     Fed(*tally_, Store::Jackpot) += g_.Jackpot - jackpot;
 }
 
