@@ -12,7 +12,8 @@ constexpr float kFieldAspect = 1.333f;
 
 Machine::Machine(MachinePlatform& platform) : platform_(platform) {
     game_.LastTick = platform_.NowMs();
-    platform_.SetTimerInterval(TimerId::Paint, settings_.paintIntervalMs > 0 ? settings_.paintIntervalMs : 30);
+    platform_.SetTimerInterval(TimerId::Paint,
+                               settings_.paintIntervalMs > 0 ? settings_.paintIntervalMs : 30);
     platform_.SetTimerEnabled(TimerId::Paint, true);
 }
 

@@ -58,7 +58,9 @@ void Machine::FormKeyDown(int key, Shift shift) {
         if (key == vk::Space)
             PressBarrelSpace(g, *this);
         else if (key == vk::Left || key == vk::Right || key == vk::Down)
-            MoveBarrelChoice(g, key == vk::Left ? BarrelMove::Left : key == vk::Right ? BarrelMove::Right : BarrelMove::Down);
+            MoveBarrelChoice(g, key == vk::Left    ? BarrelMove::Left
+                                : key == vk::Right ? BarrelMove::Right
+                                                   : BarrelMove::Down);
     }
 }
 

@@ -296,14 +296,16 @@ private:
     bool Until(const Words& w, Failure& f) {
         long long limit = 60000;
         std::string value = w[2];
-        if (w.size() == 4 && !ToInt(w[3], limit)) return f = {ScriptResult::Malformed, "bad time " + w[3]}, false;
+        if (w.size() == 4 && !ToInt(w[3], limit))
+            return f = {ScriptResult::Malformed, "bad time " + w[3]}, false;
         if (w.size() > 4) return f = {ScriptResult::Malformed, "expected: until FIELD VALUE [MS]"}, false;
         for (long long waited = 0;; waited += 10) {
             const auto v = GetField(d_.machine().State(), w[1]);
             if (!v) return f = {ScriptResult::Malformed, "unknown field " + w[1]}, false;
             if (Strip(*v) == Strip(value)) return true;
             if (waited >= limit) {
-                f = {ScriptResult::ExpectationFailed, w[1] + " never became " + value + " (it is " + *v + ")"};
+                f = {ScriptResult::ExpectationFailed,
+                     w[1] + " never became " + value + " (it is " + *v + ")"};
                 return false;
             }
             d_.Advance(10);

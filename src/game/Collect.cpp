@@ -67,7 +67,9 @@ bool CollectionDue(const GameState& g) {
 
 // Tracked by its own flag rather than derived from Collect's gates: the next Space press clears
 // one of those gates, which would make an already collected result look pending forever.
-bool CollectionPending(const GameState& g) { return g.HasWin && g.AwaitingCollection; }
+bool CollectionPending(const GameState& g) {
+    return g.HasWin && g.AwaitingCollection;
+}
 
 void CollectIfSettled(GameState& g, GameHost& host) {
     for (int l = 0; l < kLines; ++l) {

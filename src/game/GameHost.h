@@ -14,13 +14,13 @@ namespace vortala {
 
 // The phase timers that end a timed phase of the game; each fires once per start.
 enum class PhaseTimer : std::uint8_t {
-    LineShow,      // win lines shown
+    LineShow,  // win lines shown
     RiskEnd,
     FreeGamesEnd,
-    ChestsPause,   // pause before all chests open
+    ChestsPause,  // pause before all chests open
     ChestsEnd,
-    ArrowCheck,    // voyage: read the stopped arrow (periodic until it stands)
-    ShipStep,      // voyage: one ship step (periodic until arrival)
+    ArrowCheck,  // voyage: read the stopped arrow (periodic until it stands)
+    ShipStep,    // voyage: one ship step (periodic until arrival)
     VoyageEnd,
     CoinGameEnd,
     BarrelsEnd,

@@ -80,9 +80,13 @@ void ArmBonusChooser(GameState& g, GameHost& host);
 void ChooseBonusScreen(GameState& g, GameHost& host);
 void StepPanel(GameState& g);
 // The panel stands at its home height over the reels (it leaves it for the bonus screens).
-inline bool PanelInPlace(const GameState& g) { return g.PanelY > 148.0f; }
+inline bool PanelInPlace(const GameState& g) {
+    return g.PanelY > 148.0f;
+}
 // A reel turning fast enough to be drawn as a blurred cylinder instead of its faces.
-inline bool ReelBlurred(const GameState& g, int reel) { return g.ReelTurns[reel] > 28; }
+inline bool ReelBlurred(const GameState& g, int reel) {
+    return g.ReelTurns[reel] > 28;
+}
 bool AnyBonusScreen(const GameState& g);
 
 // ---- Frame steps that change state ------------------------------------------------------

@@ -33,8 +33,7 @@ void PrepareSpinKey(GameState& g, GameHost& host) {
 }
 
 bool CanStartSpin(const GameState& g) {
-    return !g.ReelsSpinning && !g.ReelsStarting && PanelInPlace(g) && !g.InputLocked &&
-           !CollectionPending(g);
+    return !g.ReelsSpinning && !g.ReelsStarting && PanelInPlace(g) && !g.InputLocked && !CollectionPending(g);
 }
 
 void StartSpin(GameState& g, GameHost& host) {

@@ -50,7 +50,7 @@ std::string SettingsFile::DefaultPath() {
 }
 
 std::string SettingsFile::ReadString(std::string_view key, std::string_view section, std::string_view value,
-                                      std::string_view def) const {
+                                     std::string_view def) const {
     const auto found = data_.find(SectionPath(key, section));
     if (found == data_.end()) return std::string(def);
     const auto text = found->second.find(value);
@@ -58,7 +58,7 @@ std::string SettingsFile::ReadString(std::string_view key, std::string_view sect
 }
 
 int SettingsFile::ReadInteger(std::string_view key, std::string_view section, std::string_view value,
-                               int def) const {
+                              int def) const {
     const std::string text = ReadString(key, section, value, "");
     const auto first = text.find_first_not_of(' ');
     const auto last = text.find_last_not_of(' ');
@@ -72,24 +72,24 @@ int SettingsFile::ReadInteger(std::string_view key, std::string_view section, st
 }
 
 bool SettingsFile::ReadBool(std::string_view key, std::string_view section, std::string_view value,
-                             bool def) const {
+                            bool def) const {
     return ReadInteger(key, section, value, def ? 1 : 0) != 0;
 }
 
 void SettingsFile::WriteString(std::string_view key, std::string_view section, std::string_view value,
-                                std::string_view text) {
+                               std::string_view text) {
     const std::string path = SectionPath(key, section);
     data_[path][std::string(value)] = text;
     pending_[path][std::string(value)] = text;
 }
 
 void SettingsFile::WriteInteger(std::string_view key, std::string_view section, std::string_view value,
-                                 int number) {
+                                int number) {
     WriteString(key, section, value, std::to_string(number));
 }
 
 void SettingsFile::WriteBool(std::string_view key, std::string_view section, std::string_view value,
-                              bool flag) {
+                             bool flag) {
     WriteString(key, section, value, flag ? "1" : "0");
 }
 

@@ -21,18 +21,14 @@ public:
     std::string ReadString(std::string_view key, std::string_view section, std::string_view value,
                            std::string_view def) const;
     // The default also when the stored text is not a decimal integer in range.
-    int ReadInteger(std::string_view key, std::string_view section, std::string_view value,
-                    int def) const;
+    int ReadInteger(std::string_view key, std::string_view section, std::string_view value, int def) const;
     // True when the stored integer is not 0.
-    bool ReadBool(std::string_view key, std::string_view section, std::string_view value,
-                  bool def) const;
+    bool ReadBool(std::string_view key, std::string_view section, std::string_view value, bool def) const;
 
     void WriteString(std::string_view key, std::string_view section, std::string_view value,
                      std::string_view text);
-    void WriteInteger(std::string_view key, std::string_view section, std::string_view value,
-                      int number);
-    void WriteBool(std::string_view key, std::string_view section, std::string_view value,
-                   bool flag);
+    void WriteInteger(std::string_view key, std::string_view section, std::string_view value, int number);
+    void WriteBool(std::string_view key, std::string_view section, std::string_view value, bool flag);
 
     // False when the file could not be written; the writes are kept for another try.
     bool Save();

@@ -349,7 +349,8 @@ void GameWindow::Paint() {
     const double freq = static_cast<double>(SDL_GetPerformanceFrequency());
     const std::uint64_t end = SDL_GetPerformanceCounter();
     if (firstFrameMs_ < 0) firstFrameMs_ = 1000.0 * static_cast<double>(end - createdAt_) / freq;
-    if (frameMs_.size() < 100000) frameMs_.push_back(static_cast<float>(1000.0 * static_cast<double>(end - start) / freq));
+    if (frameMs_.size() < 100000)
+        frameMs_.push_back(static_cast<float>(1000.0 * static_cast<double>(end - start) / freq));
     ++framesPainted_;
     DrainSynthetic();
 }
@@ -370,7 +371,8 @@ std::string GameWindow::StatsJson() const {
     std::snprintf(out, sizeof out,
                   "{\"startupToFirstFrameMs\":%.1f,\"frames\":%ld,\"paintTicks\":%ld,\"medianFrameMs\":%.2f,"
                   "\"p95FrameMs\":%.2f,\"residentMB\":%.1f}",
-                  firstFrameMs_, framesPainted_, paintTicks_, median, p95, static_cast<double>(rssKb) / 1024.0);
+                  firstFrameMs_, framesPainted_, paintTicks_, median, p95,
+                  static_cast<double>(rssKb) / 1024.0);
     return out;
 }
 

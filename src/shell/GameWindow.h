@@ -12,10 +12,10 @@
 
 #include "app/Machine.h"
 #include "platform/AsyncTimer.h"
-#include "ui/SettingsStore.h"
 #include "render/GlRenderer.h"
 #include "sound/SoundPlayer.h"
 #include "ui/GameDialogs.h"
+#include "ui/SettingsStore.h"
 
 namespace vortala {
 

@@ -38,7 +38,8 @@ public:
         if (words[0] == "sdlkey" || words[0] == "sdlclick" || words[0] == "close")
             return PushEvents(words, error);
         if (words[0] == "expectdialog" && words.size() == 2) return ExpectDialog(words[1], error);
-        if (words[0] == "stats" && words.size() == 1) return std::cout << window_.StatsJson() << std::endl, true;
+        if (words[0] == "stats" && words.size() == 1)
+            return std::cout << window_.StatsJson() << std::endl, true;
         if (words[0] != "screenshot" || words.size() != 2) return false;
         window_.RequestScreenshot(words[1]);
         for (int waited = 0; window_.ScreenshotPending() && waited < 3000; waited += 10) window_.RunFor(10);

@@ -12,12 +12,12 @@
 
 #include "app/Machine.h"
 #include "app/Persistence.h"
-#include "ui/SettingsStore.h"
 #include "ui/AboutBox.h"
 #include "ui/DialogStack.h"
 #include "ui/ExitQuestion.h"
 #include "ui/LogWindow.h"
 #include "ui/OptionsDialog.h"
+#include "ui/SettingsStore.h"
 #include "ui/StatisticsBox.h"
 
 namespace vortala {

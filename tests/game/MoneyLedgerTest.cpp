@@ -72,33 +72,54 @@ private:
             if (!periodic) host_.StopTimer(timer);
             const Money win = g_.Win;
             switch (timer) {
-                case PhaseTimer::LineShow: Checked("lines", 0, [&] { g_.LinesShowing = 0; }); break;
-                case PhaseTimer::RiskEnd: Checked("EndRisk", 0, [&] { EndRisk(g_, host_); }); break;
-                case PhaseTimer::FreeGamesEnd: Checked("EndFreeGames", 0, [&] { EndFreeGames(g_, host_); }); break;
-                case PhaseTimer::ChestsPause: Checked("RevealChests", 0, [&] { RevealChests(g_, host_); }); break;
-                case PhaseTimer::ChestsEnd: Checked("EndChests", 0, [&] { EndChests(g_, host_); }); break;
-                case PhaseTimer::ArrowCheck: Checked("CheckArrow", 0, [&] { CheckArrow(g_, host_); }); break;
-                case PhaseTimer::ShipStep: Checked("StepShip", 0, [&] { StepShip(g_, host_); }); break;
+                case PhaseTimer::LineShow:
+                    Checked("lines", 0, [&] { g_.LinesShowing = 0; });
+                    break;
+                case PhaseTimer::RiskEnd:
+                    Checked("EndRisk", 0, [&] { EndRisk(g_, host_); });
+                    break;
+                case PhaseTimer::FreeGamesEnd:
+                    Checked("EndFreeGames", 0, [&] { EndFreeGames(g_, host_); });
+                    break;
+                case PhaseTimer::ChestsPause:
+                    Checked("RevealChests", 0, [&] { RevealChests(g_, host_); });
+                    break;
+                case PhaseTimer::ChestsEnd:
+                    Checked("EndChests", 0, [&] { EndChests(g_, host_); });
+                    break;
+                case PhaseTimer::ArrowCheck:
+                    Checked("CheckArrow", 0, [&] { CheckArrow(g_, host_); });
+                    break;
+                case PhaseTimer::ShipStep:
+                    Checked("StepShip", 0, [&] { StepShip(g_, host_); });
+                    break;
                 case PhaseTimer::VoyageEnd:
                     Checked("EndVoyage", win, [&] { EndVoyage(g_, host_); });
                     ++voyagesPaid_;
                     break;
-                case PhaseTimer::CoinGameEnd: Checked("EndCoinGame", 0, [&] { EndCoinGame(g_, host_); }); break;
-                case PhaseTimer::BarrelsEnd: Checked("EndBarrels", 0, [&] { EndBarrels(g_, host_); }); break;
+                case PhaseTimer::CoinGameEnd:
+                    Checked("EndCoinGame", 0, [&] { EndCoinGame(g_, host_); });
+                    break;
+                case PhaseTimer::BarrelsEnd:
+                    Checked("EndBarrels", 0, [&] { EndBarrels(g_, host_); });
+                    break;
             }
         }
         auto shots = host_.oneShots;
         host_.oneShots.clear();
         for (const auto& s : shots)
-            if (s.timer == OneShotTimer::ChooserTimer) Checked("chooser", 0, [&] { ChooseBonusScreen(g_, host_); });
+            if (s.timer == OneShotTimer::ChooserTimer)
+                Checked("chooser", 0, [&] { ChooseBonusScreen(g_, host_); });
     }
 
     // The player's move on whatever screen is up.
     void PlayScreen() {
         if (g_.RiskScreen && !g_.RiskLocked) {
             const Money win = g_.Win;
-            if (g_.RiskGuess[6] == 0 && Pick(3) == 0) Checked("TakeWin", win, [&] { TakeWin(g_, host_); });
-            else if (g_.RiskStep < 7) Checked("Guess", 0, [&] { Guess(g_, host_, 1 + Pick(2)); });
+            if (g_.RiskGuess[6] == 0 && Pick(3) == 0)
+                Checked("TakeWin", win, [&] { TakeWin(g_, host_); });
+            else if (g_.RiskStep < 7)
+                Checked("Guess", 0, [&] { Guess(g_, host_, 1 + Pick(2)); });
         } else if (g_.ChestScreen && !g_.ChestPicked) {
             Checked("PickChest", 0, [&] { PickChest(g_, host_, Pick(5)); });
         } else if (g_.FreeGameScreen && !g_.FreeGamePicked) {
@@ -142,8 +163,9 @@ private:
             Frame();
             if (i % 10 == 0) FireTimers();
             PlayScreen();
-            const bool idle = !g_.ReelsSpinning && !g_.ReelsStopping[0] && !AnyBonusScreen(g_) && !g_.SuperBonusScreen &&
-                              !g_.InputLocked && g_.PanelY == 150.0f && !CollectionPending(g_) && host_.oneShots.empty();
+            const bool idle = !g_.ReelsSpinning && !g_.ReelsStopping[0] && !AnyBonusScreen(g_) &&
+                              !g_.SuperBonusScreen && !g_.InputLocked && g_.PanelY == 150.0f &&
+                              !CollectionPending(g_) && host_.oneShots.empty();
             bool timers = false;
             for (int t = 0; t < kPhaseTimerCount; ++t) timers |= host_.IsRunning(static_cast<PhaseTimer>(t));
             if (idle && !timers) return;

@@ -32,10 +32,10 @@ TEST(Generator, ArrangementsFromKnownSeedsNeverChange) {
     GameState g;
     DrawArrangement(g);
     const std::array<std::array<std::int32_t, 10>, 5> fromZero{{{0, 8, 2, 6, 3, 1, 4, 9, 7, 5},
-                                                                 {0, 5, 7, 6, 2, 9, 4, 8, 3, 1},
-                                                                 {1, 9, 7, 5, 8, 6, 2, 0, 4, 3},
-                                                                 {6, 4, 7, 3, 8, 1, 0, 2, 5, 9},
-                                                                 {3, 4, 2, 7, 5, 8, 6, 1, 0, 9}}};
+                                                                {0, 5, 7, 6, 2, 9, 4, 8, 3, 1},
+                                                                {1, 9, 7, 5, 8, 6, 2, 0, 4, 3},
+                                                                {6, 4, 7, 3, 8, 1, 0, 2, 5, 9},
+                                                                {3, 4, 2, 7, 5, 8, 6, 1, 0, 9}}};
     EXPECT_EQ(g.ReelStrip, fromZero);
     EXPECT_EQ(g.Seed, 3602208393u);
 
@@ -43,10 +43,10 @@ TEST(Generator, ArrangementsFromKnownSeedsNeverChange) {
     w.Seed = 3;  // this seed inserts wilds on all five reels
     DrawArrangement(w);
     const std::array<std::array<std::int32_t, 10>, 5> fromThree{{{0, 5, 10, 4, 6, 7, 3, 2, 1, 9},
-                                                                  {1, 8, 4, 3, 10, 5, 6, 2, 0, 9},
-                                                                  {6, 7, 1, 3, 5, 0, 4, 9, 8, 10},
-                                                                  {1, 8, 5, 0, 3, 7, 10, 4, 6, 2},
-                                                                  {6, 5, 7, 2, 3, 1, 9, 0, 10, 4}}};
+                                                                 {1, 8, 4, 3, 10, 5, 6, 2, 0, 9},
+                                                                 {6, 7, 1, 3, 5, 0, 4, 9, 8, 10},
+                                                                 {1, 8, 5, 0, 3, 7, 10, 4, 6, 2},
+                                                                 {6, 5, 7, 2, 3, 1, 9, 0, 10, 4}}};
     EXPECT_EQ(w.ReelStrip, fromThree);
     EXPECT_EQ(w.Seed, 1796109529u);
 }

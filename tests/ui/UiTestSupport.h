@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/Machine.h"
-#include "ui/SettingsStore.h"
 #include "platform/UserFolders.h"
+#include "ui/SettingsStore.h"
 
 namespace vortala::testing {
 
