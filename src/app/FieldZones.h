@@ -4,6 +4,9 @@
 
 namespace vortala::zones {
 
+// Width over height of the field; the window keeps it.
+constexpr float kFieldAspect = 1.333f;
+
 struct Rect {
     int x0, x1, y0, y1;
     constexpr bool Contains(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }

@@ -4,11 +4,9 @@
 
 #include <cmath>
 
-namespace vortala {
+#include "FieldZones.h"
 
-namespace {
-constexpr float kFieldAspect = 1.333f;
-}
+namespace vortala {
 
 Machine::Machine(MachinePlatform& platform) : platform_(platform) {
     game_.LastTick = platform_.NowMs();
@@ -32,7 +30,7 @@ FieldPoint Machine::MapToField(int x, int y, int clientWidth, int clientHeight) 
     // A degenerate client area must never divide by zero.
     const double w = clientWidth > 0 ? clientWidth : 1;
     const double h = clientHeight > 1 ? clientHeight - 1 : 1;
-    return {static_cast<int>(std::lround(kFieldAspect * 500.0 * x / w)),
+    return {static_cast<int>(std::lround(zones::kFieldAspect * 500.0 * x / w)),
             static_cast<int>(std::lround(500.0 - 500.0 * y / h))};
 }
 

@@ -70,7 +70,14 @@ public:
     GameDialogs* Dialogs() { return dialogs_.get(); }
 
 private:
+    bool DisplayFits();
+    bool OpenWindow();
+    void CreateRenderer();
+    void CreateTimers();
+    void RestoreWindowSize();
     void HandleEvent(const SDL_Event& e);
+    void HandleKey(const SDL_Event& e);
+    void HandleMouse(const SDL_Event& e);
     void DrainSynthetic();
     void Paint();
     void KeepAspect();

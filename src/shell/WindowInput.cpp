@@ -1,0 +1,149 @@
+// The window's events: keys, text and the mouse reach the machine as its own input, the timers'
+// ticks as timer calls; a dialog that is up takes them all first.
+#include <cmath>
+
+#include "GameWindow.h"
+#include "app/FieldZones.h"
+
+namespace vortala {
+
+namespace {
+
+int VirtualKey(SDL_Keycode k) {
+    if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12) return vk::F1 + (k - SDLK_F1);
+    if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return vk::Numpad(1 + (k - SDLK_KP_1));
+    switch (k) {
+        case SDLK_SPACE:
+            return vk::Space;
+        case SDLK_PAGEUP:
+            return vk::PageUp;
+        case SDLK_PAGEDOWN:
+            return vk::PageDown;
+        case SDLK_LEFT:
+            return vk::Left;
+        case SDLK_RIGHT:
+            return vk::Right;
+        case SDLK_UP:
+            return vk::Up;
+        case SDLK_DOWN:
+            return vk::Down;
+        case SDLK_ESCAPE:
+            return vk::Escape;
+        case SDLK_INSERT:
+            return vk::Insert;
+        case SDLK_KP_PLUS:
+            return vk::Add;
+        case SDLK_KP_MINUS:
+            return vk::Subtract;
+        default:
+            return -1;
+    }
+}
+
+Shift Modifiers() {
+    const SDL_Keymod m = SDL_GetModState();
+    return {(m & KMOD_SHIFT) != 0, (m & KMOD_CTRL) != 0, (m & KMOD_ALT) != 0};
+}
+
+}  // namespace
+
+void GameWindow::HandleEvent(const SDL_Event& e) {
+    if (dialogs_->HandleEvent(e)) {  // a dialog is up: it has the keyboard and the mouse
+        DrainSynthetic();
+        return;
+    }
+    switch (e.type) {
+        case SDL_QUIT:
+            dialogs_->RequestClose();
+            break;
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) KeepAspect();
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+        case SDL_TEXTINPUT:
+            HandleKey(e);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+        case SDL_MOUSEMOTION:
+            HandleMouse(e);
+            break;
+        default:
+            if (e.type == timerEvent_) {
+                static_cast<AsyncTimer*>(e.user.data1)->DeliverTick();
+            } else if (e.type == oneShotEvent_) {
+                --pendingOneShots_;
+                machine_->OnOneShot(static_cast<OneShotTimer>(e.user.code));
+            }
+            break;
+    }
+    DrainSynthetic();
+}
+
+void GameWindow::HandleKey(const SDL_Event& e) {
+    Machine& m = *machine_;
+    if (e.type == SDL_TEXTINPUT) {
+        for (const char* c = e.text.text; *c; ++c)
+            if (static_cast<unsigned char>(*c) < 128) m.FormKeyPress(*c);
+        return;
+    }
+    const int key = VirtualKey(e.key.keysym.sym);
+    if (key < 0) return;
+    if (e.type == SDL_KEYDOWN)
+        m.FormKeyDown(key, Modifiers());
+    else
+        m.FormKeyUp(key, Modifiers());
+}
+
+void GameWindow::HandleMouse(const SDL_Event& e) {
+    Machine& m = *machine_;
+    int w = 1, h = 1;
+    SDL_GetWindowSize(window_, &w, &h);
+    if (e.type == SDL_MOUSEMOTION) {
+        const FieldPoint p = Machine::MapToField(e.motion.x, e.motion.y, w, h);
+        SDL_SetCursor(m.FormMouseMove(Modifiers(), p.x, p.y) == Cursor::Hand ? hand_ : arrow_);
+        return;
+    }
+    const FieldPoint p = Machine::MapToField(e.button.x, e.button.y, w, h);
+    const bool right = e.button.button == SDL_BUTTON_RIGHT;
+    const MouseButton b = right ? MouseButton::Right : MouseButton::Left;
+    if (e.type == SDL_MOUSEBUTTONDOWN) {
+        m.FormMouseDown(b, Modifiers(), p.x, p.y);
+        if (!right && e.button.clicks >= 2) m.FormClick();  // a double click clicks again
+        return;
+    }
+    m.FormMouseUp(b, Modifiers(), p.x, p.y);
+    if (right)
+        m.FormContextPopup();
+    else if (e.button.clicks < 2)
+        m.FormClick();
+}
+
+void GameWindow::Deliver(const InputEvent& event) {
+    machine_->Deliver(event);
+    DrainSynthetic();
+}
+
+void GameWindow::DrainSynthetic() {
+    while (!synthetic_.empty()) {
+        const InputEvent e = synthetic_.front();
+        synthetic_.pop_front();
+        machine_->Deliver(e);
+    }
+}
+
+void GameWindow::KeepAspect() {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    const int wanted = static_cast<int>(std::nearbyint(static_cast<float>(w) / zones::kFieldAspect));
+    if (wanted != h && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED))
+        SDL_SetWindowSize(window_, w, wanted);
+    SDL_GL_GetDrawableSize(window_, &w, &h);
+    SDL_GL_MakeCurrent(window_, context_);
+    renderer_->Resize(w, h);
+}
+
+}  // namespace vortala

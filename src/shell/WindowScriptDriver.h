@@ -1,0 +1,32 @@
+#pragma once
+// WindowScriptDriver: runs a game script in the real window with real timers. Beyond the script
+// language it reads "screenshot PATH", "expectregion", "stats", and drives the dialogs through
+// SDL's own event queue with "sdlkey", "sdlclick", "close" and "expectdialog".
+#include <string>
+#include <vector>
+
+#include "GameWindow.h"
+#include "app/ScriptRunner.h"
+
+namespace vortala {
+
+class WindowScriptDriver : public ScriptDriver {
+public:
+    explicit WindowScriptDriver(GameWindow& window) : window_(window) {}
+    Machine& machine() override { return window_.machine(); }
+    void Input(const InputEvent& event) override { window_.Deliver(event); }
+    void Advance(std::uint32_t ms) override { window_.RunFor(ms); }
+    bool Settle(std::uint32_t limitMs) override;
+    std::vector<std::string> TakeSounds() override { return window_.TakeSounds(); }
+    bool Extra(const std::vector<std::string>& words, std::string& error) override;
+
+private:
+    bool PushEvents(const std::vector<std::string>& w, std::string& error);
+    bool ExpectDialog(const std::string& name, std::string& error);
+    bool ExpectRegion(const std::vector<std::string>& w, std::string& error);
+    bool Screenshot(const std::string& path, std::string& error);
+
+    GameWindow& window_;
+};
+
+}  // namespace vortala

@@ -1,0 +1,111 @@
+// The machine's platform services in the window: thread timers, one-shots, sound, entropy and
+// the window requests.
+#include <atomic>
+#include <cstdint>
+
+#include "GameWindow.h"
+#include "app/Persistence.h"
+#include "platform/Shell.h"
+
+namespace vortala {
+
+namespace {
+
+std::atomic<Uint32> gOneShotEvent{0};
+
+Uint32 OneShotFired(Uint32 /*interval*/, void* param) {
+    SDL_Event e{};
+    e.type = gOneShotEvent.load();
+    e.user.code = static_cast<Sint32>(reinterpret_cast<std::intptr_t>(param));
+    SDL_PushEvent(&e);
+    return 0;  // one shot
+}
+
+}  // namespace
+
+void GameWindow::CreateTimers() {
+    timerEvent_ = SDL_RegisterEvents(2);
+    oneShotEvent_ = timerEvent_ + 1;
+    gOneShotEvent = oneShotEvent_;
+    for (int i = 0; i < kTimerCount; ++i) {
+        const auto id = static_cast<TimerId>(i);
+        timers_[i] = std::make_unique<AsyncTimer>(
+            [this](AsyncTimer& t) {  // worker thread: hand the tick to the main thread
+                SDL_Event e{};
+                e.type = timerEvent_;
+                e.user.data1 = &t;
+                SDL_PushEvent(&e);
+            },
+            [this, id] {
+                if (id == TimerId::Paint) {
+                    paintRequested_ = true;  // painted once the queue is empty
+                    ++paintTicks_;
+                } else {
+                    machine_->OnTimer(id);
+                }
+            });
+        timers_[i]->SetInterval(static_cast<std::uint16_t>(DefaultInterval(id)));
+    }
+}
+
+void GameWindow::SetTimerEnabled(TimerId timer, bool enabled) {
+    timers_[static_cast<int>(timer)]->SetEnabled(enabled);
+}
+
+void GameWindow::SetTimerInterval(TimerId timer, int intervalMs) {
+    timers_[static_cast<int>(timer)]->SetInterval(
+        static_cast<std::uint16_t>(intervalMs < 1 ? 1 : intervalMs));
+}
+
+bool GameWindow::PhaseTimersIdle() const {
+    for (int i = static_cast<int>(TimerId::LineShow); i < kTimerCount; ++i)
+        if (timers_[i]->Enabled()) return false;
+    return true;
+}
+
+void GameWindow::StartOneShot(OneShotTimer timer, int delayMs) {
+    ++pendingOneShots_;
+    const SDL_TimerID id = SDL_AddTimer(static_cast<Uint32>(delayMs < 1 ? 1 : delayMs), OneShotFired,
+                                        reinterpret_cast<void*>(static_cast<std::intptr_t>(timer)));
+    if (id) oneShotIds_.push_back(id);
+}
+
+void GameWindow::PlaySound(std::string_view name, bool loop) {
+    sounds_.emplace_back(name);
+    sound_.Play(name, loop);
+}
+
+std::vector<std::string> GameWindow::TakeSounds() {
+    std::vector<std::string> out;
+    out.swap(sounds_);
+    return out;
+}
+
+std::uint32_t GameWindow::Entropy() {
+    return static_cast<std::uint32_t>(SDL_GetPerformanceCounter());
+}
+
+void GameWindow::Minimise() {
+    SDL_MinimizeWindow(window_);
+}
+
+void GameWindow::ToggleMaximise() {
+    if (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED)
+        SDL_RestoreWindow(window_);
+    else
+        SDL_MaximizeWindow(window_);
+}
+
+void GameWindow::OpenUrl(std::string_view url) {
+    vortala::OpenUrl(url);
+}
+
+void GameWindow::ShowDialog(Dialog dialog) {
+    dialogs_->Show(dialog);
+}
+
+int GameWindow::StoredAutoStop() {
+    return vortala::StoredAutoStop(store_);
+}
+
+}  // namespace vortala
