@@ -42,6 +42,8 @@ public:
     void StartOneShot(OneShotTimer timer, int delayMs) override;
     void PlaySound(std::string_view name, bool loop) override;
     std::uint32_t Entropy() override;
+    void GameEnded() override { ++gamesEnded_; }
+    std::uint64_t GamesEnded() const { return gamesEnded_; }
 
 private:
     struct VirtualTimer {
@@ -70,6 +72,7 @@ private:
     std::vector<PendingOneShot> oneShots_;
     std::deque<InputEvent> queue_;
     std::vector<std::string> sounds_;
+    std::uint64_t gamesEnded_ = 0;
 };
 
 }  // namespace vortala

@@ -107,6 +107,7 @@ void Machine::OnTimer(TimerId timer) {
             once(EndBarrels);
             break;
     }
+    NoteGameEnd();
 }
 
 void Machine::OnOneShot(OneShotTimer timer) {
@@ -118,6 +119,7 @@ void Machine::OnOneShot(OneShotTimer timer) {
     } else {
         ChooseBonusScreen(game_, *this);
     }
+    NoteGameEnd();
 }
 
 // ---- Frame ------------------------------------------------------------------------------
@@ -180,6 +182,13 @@ void Machine::PaintFrame(FrameRenderer* renderer) {
         renderer->EndFrame();
     }
     StepWallClockCounters(g, platform_.NowMs());
+    NoteGameEnd();
+}
+
+void Machine::NoteGameEnd() {
+    if (!gameInPlay_ || !GameSettled(game_)) return;
+    gameInPlay_ = false;
+    platform_.GameEnded();
 }
 
 bool Machine::Idle() const {

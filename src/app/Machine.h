@@ -40,6 +40,8 @@ public:
     void FormClick();
     void FormContextPopup();
     Cursor FormMouseMove(Shift shift, int x, int y);
+    // The one door for input: every event the player makes (the window's and the scripts') comes
+    // through here, so the machine notices a game's end after each.
     void Deliver(const InputEvent& event);
 
     // Field coordinates of a window point in a client area of the given size.
@@ -76,6 +78,7 @@ private:
     void AlwaysKeysOnKeyUp(int key);
     void ClickBetButton(int line, int delta);
     void TypedCodes();
+    void NoteGameEnd();
 
     MachinePlatform& platform_;
     GameState game_;
@@ -83,6 +86,7 @@ private:
     std::string typed_;
     FieldPoint press_;
     bool mouseSpinArmed_ = false;
+    bool gameInPlay_ = false;  // a spin started and its game has not settled yet
 };
 
 }  // namespace vortala

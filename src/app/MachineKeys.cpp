@@ -132,6 +132,8 @@ void Machine::ReleaseSpace() {
     // spin cannot end at once on the last game's stopped reels.
     if (!g.SpinKeyDown) PrepareSpinKey(g, *this);
     StartSpin(g, *this);
+    // The opening spin, which runs while the reels unfold, is the machine's show, not a game.
+    gameInPlay_ = !g.IntroRunning;
     g.SpinKeyDown = 0;
 }
 

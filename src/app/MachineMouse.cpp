@@ -172,6 +172,7 @@ void Machine::Deliver(const InputEvent& e) {
             FormMouseMove(e.shift, e.x, e.y);
             break;
     }
+    NoteGameEnd();
 }
 
 }  // namespace vortala

@@ -33,6 +33,9 @@ public:
     virtual void ShowDialog(Dialog /*dialog*/) {}
     // The stored auto-stop choice read once the opening reels have unfolded; -1 when none.
     virtual int StoredAutoStop() { return -1; }
+    // A game has ended: its last money movement is done (see GameSettled). Called once per game,
+    // from the frame after it settles, so stores and records can be written at that moment.
+    virtual void GameEnded() {}
 };
 
 }  // namespace vortala

@@ -88,6 +88,9 @@ inline bool ReelBlurred(const GameState& g, int reel) {
     return g.ReelTurns[reel] > 28;
 }
 bool AnyBonusScreen(const GameState& g);
+// The game's money has settled: the reels stand, no screen is up or due, no win waits to be
+// collected, gambled or taken. The next thing that can happen is the player's next spin.
+bool GameSettled(const GameState& g);
 
 // ---- Frame steps that change state ------------------------------------------------------
 void UnfoldReels(GameState& g, std::uint32_t nowMs);

@@ -15,6 +15,13 @@ bool AnyBonusScreen(const GameState& g) {
     return g.BarrelScreen || g.RiskScreen || g.ChestScreen || g.FreeGameScreen || g.CoinScreen;
 }
 
+bool GameSettled(const GameState& g) {
+    const bool reelsIdle = !g.ReelsSpinning && !g.ReelsStarting && !g.ReelsStopping[0];
+    const bool screensDone = !AnyBonusScreen(g) && !g.SuperBonusScreen && !g.BarrelBonusDue && !g.CoinGameDue &&
+                             !g.FreeGameTrigger && !g.ChestTrigger && !g.SuperBonusDue;
+    return reelsIdle && screensDone && !CollectionPending(g) && g.Win == 0 && !g.InputLocked;
+}
+
 void PrepareSpinKey(GameState& g, GameHost& host) {
     g.SpinKeyDown = 1;
     g.ReelStopped.fill(0);

@@ -84,18 +84,21 @@ void GameWindow::HandleEvent(const SDL_Event& e) {
 }
 
 void GameWindow::HandleKey(const SDL_Event& e) {
-    Machine& m = *machine_;
+    InputEvent in;
     if (e.type == SDL_TEXTINPUT) {
-        for (const char* c = e.text.text; *c; ++c)
-            if (static_cast<unsigned char>(*c) < 128) m.FormKeyPress(*c);
+        in.kind = InputEvent::Kind::Char;
+        for (const char* c = e.text.text; *c; ++c) {
+            if (static_cast<unsigned char>(*c) >= 128) continue;
+            in.key = *c;
+            machine_->Deliver(in);
+        }
         return;
     }
-    const int key = VirtualKey(e.key.keysym.sym);
-    if (key < 0) return;
-    if (e.type == SDL_KEYDOWN)
-        m.FormKeyDown(key, Modifiers());
-    else
-        m.FormKeyUp(key, Modifiers());
+    in.key = VirtualKey(e.key.keysym.sym);
+    if (in.key < 0) return;
+    in.kind = e.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
+    in.shift = Modifiers();
+    machine_->Deliver(in);
 }
 
 void GameWindow::HandleMouse(const SDL_Event& e) {
@@ -103,23 +106,31 @@ void GameWindow::HandleMouse(const SDL_Event& e) {
     int w = 1, h = 1;
     SDL_GetWindowSize(window_, &w, &h);
     if (e.type == SDL_MOUSEMOTION) {
+        // Hovering only moves the barrel target and the cursor: no game can end on it.
         const FieldPoint p = Machine::MapToField(e.motion.x, e.motion.y, w, h);
         SDL_SetCursor(m.FormMouseMove(Modifiers(), p.x, p.y) == Cursor::Hand ? hand_ : arrow_);
         return;
     }
     const FieldPoint p = Machine::MapToField(e.button.x, e.button.y, w, h);
     const bool right = e.button.button == SDL_BUTTON_RIGHT;
-    const MouseButton b = right ? MouseButton::Right : MouseButton::Left;
+    InputEvent in;
+    in.shift = Modifiers();
+    in.button = right ? MouseButton::Right : MouseButton::Left;
+    in.x = p.x, in.y = p.y;
+    auto deliver = [&](InputEvent::Kind kind) {
+        in.kind = kind;
+        m.Deliver(in);
+    };
     if (e.type == SDL_MOUSEBUTTONDOWN) {
-        m.FormMouseDown(b, Modifiers(), p.x, p.y);
-        if (!right && e.button.clicks >= 2) m.FormClick();  // a double click clicks again
+        deliver(InputEvent::Kind::MouseDown);
+        if (!right && e.button.clicks >= 2) deliver(InputEvent::Kind::Click);  // a double click clicks again
         return;
     }
-    m.FormMouseUp(b, Modifiers(), p.x, p.y);
+    deliver(InputEvent::Kind::MouseUp);
     if (right)
-        m.FormContextPopup();
+        deliver(InputEvent::Kind::ContextPopup);
     else if (e.button.clicks < 2)
-        m.FormClick();
+        deliver(InputEvent::Kind::Click);
 }
 
 void GameWindow::Deliver(const InputEvent& event) {

@@ -36,6 +36,8 @@ RtpTally PlayMachine(const RtpOptions& o, std::uint64_t games) {
     MachinePlayer player(o, static_cast<std::uint32_t>(o.seed), o.seed + 7);
     for (std::uint64_t i = 0; i < games && player.PlayGame(t); ++i) {
     }
+    // Stores and records are written when a game ends: each game must say so exactly once.
+    EXPECT_EQ(player.GamesEnded(), t.games);
     return t;
 }
 

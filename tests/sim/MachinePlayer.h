@@ -19,6 +19,7 @@ public:
     // false if the game did not come back to idle within ten virtual minutes.
     bool PlayGame(RtpTally& tally);
     Machine& machine() { return host_.machine(); }
+    std::uint64_t GamesEnded() const { return host_.GamesEnded(); }
 
 private:
     void Press(int key);
