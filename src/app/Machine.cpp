@@ -9,17 +9,34 @@
 namespace vortala {
 
 Machine::Machine(MachinePlatform& platform) : platform_(platform) {
-    game_.LastTick = platform_.NowMs();
+    StartFrameClock(game_, platform_.NowMs());
     platform_.SetTimerInterval(TimerId::Paint,
                                settings_.paintIntervalMs > 0 ? settings_.paintIntervalMs : 30);
     platform_.SetTimerEnabled(TimerId::Paint, true);
 }
 
 void Machine::ApplyOptions() {
-    game_.FortuneSpin = settings_.fortuneSpin;
-    game_.FortuneRisk = settings_.fortuneRisk;
-    game_.FortuneBonus = settings_.fortuneBonus;
+    ApplyFortune(game_, settings_.fortuneSpin, settings_.fortuneRisk, settings_.fortuneBonus);
+    SetBonusOncePerGame(game_, settings_.bonusOncePerGame);
     ApplySpeed();
+}
+
+void Machine::SuspendFortune() {
+    ApplyFortune(game_, 0, 0, 0);
+}
+
+void Machine::SetFortuneBar(int bar, int position) {
+    const GameState& g = game_;
+    ApplyFortune(game_, bar == 1 ? position : g.FortuneSpin, bar == 2 ? position : g.FortuneRisk,
+                 bar == 3 ? position : g.FortuneBonus);
+}
+
+void Machine::NewGame() {
+    vortala::NewGame(game_);
+}
+
+void Machine::RestoreStores(const StoredStores& stores) {
+    vortala::RestoreStores(game_, stores);
 }
 
 void Machine::ApplySpeed() {
@@ -76,8 +93,7 @@ void Machine::OnTimer(TimerId timer) {
             break;
         case TimerId::LineShow:
             platform_.SetTimerEnabled(timer, false);
-            g.LinesShowing = 0;
-            g.ScatterMark.fill(0);
+            EndLineShow(g);
             break;
         case TimerId::RiskEnd:
             once(EndRisk);
@@ -113,7 +129,7 @@ void Machine::OnTimer(TimerId timer) {
 void Machine::OnOneShot(OneShotTimer timer) {
     if (timer == OneShotTimer::AutoStopTimer) {
         // One event: free the input, then the whole key stroke, so no lock can drop the release.
-        game_.InputLocked = 0;
+        UnlockInput(game_);
         FormKeyDown(vk::Space, {});
         FormKeyUp(vk::Space, {});
     } else {

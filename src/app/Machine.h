@@ -22,12 +22,24 @@ class Machine : public GameHost {
 public:
     explicit Machine(MachinePlatform& platform);
 
-    GameState& State() { return game_; }
+    // The state, to read. Every change goes through the rules (game/Rules.h) by way of the
+    // machine's handlers and the methods below.
     const GameState& State() const { return game_; }
+    // The one door for writing fields directly: the script runner's `set`, `seed`, `reels` and
+    // `call`, and tests that build a situation. Nothing else in the program uses it.
+    GameState& EditState() { return game_; }
     Settings& Options() { return settings_; }
     const Settings& Options() const { return settings_; }
-    // Copies the fortune bars into the rules and the speed bar into the paint timer.
+    // Copies the options into the rules (the fortune bars, bonus once per game) and the speed bar
+    // into the paint timer.
     void ApplyOptions();
+    // The rules play without fortune until the options are applied.
+    void SuspendFortune();
+    // One fortune bar (1 spin, 2 risk, 3 bonus) into the rules at once, as its slider moves.
+    void SetFortuneBar(int bar, int position);
+    // The exit question's "No": a new game with the stores and any pending bonus kept.
+    void NewGame();
+    void RestoreStores(const StoredStores& stores);
     // Copies the speed bar into the paint timer.
     void ApplySpeed();
 

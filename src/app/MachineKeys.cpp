@@ -8,7 +8,6 @@ namespace vortala {
 
 namespace {
 
-constexpr int kMaxLineBet = 99;
 // The one-letter code that toggles the test arrangement when typed first.
 constexpr char kTestToggleLetter = 'T';
 
@@ -31,26 +30,21 @@ void Machine::Post(InputEvent::Kind kind, int key) {
 
 void Machine::FormKeyDown(int key, Shift shift) {
     GameState& g = game_;
-    if (key != vk::F1) g.HelpArmed = 0;
+    if (key != vk::F1) DismissHelp(g);
     if (!g.InputLocked) {
-        if (key == 'J' && shift.ctrl && shift.alt && shift.shift) g.CreditsShown = 1;
+        if (key == 'J' && shift.ctrl && shift.alt && shift.shift) ShowCredits(g, true);
         if (g.ReelsStopping[1]) {
             if (key == vk::Space && (g.ReelsSpinning || g.IntroShown || g.ReelsStarting)) {
-                if (!g.ReelsAtRest) {
-                    g.ReelsStopping[0] = 1;
-                    g.ReelStopped[0] = 1;
-                    g.ReelSpeed[0] = 0.02f;
-                    g.InputLocked = 1;
-                }
+                if (!g.ReelsAtRest) StopReelsByKey(g);
             } else if (key == vk::Space && !CollectionPending(g)) {
                 // Preparing clears the stopped reels the pending collection waits for, so a
                 // press before the collection would hang the game with its win never paid.
-                g.CreditsShown = 0;
+                ShowCredits(g, false);
                 PrepareSpinKey(g, *this);
             } else if (key == vk::F5) {
-                g.LineHighlight.fill(1);
+                HighlightAllLines(g, true);
             }
-            g.ReelsStopping[1] = 0;
+            SetSpinKeyArmed(g, false);
         }
     }
     if (key == vk::Escape) platform_.Minimise();
@@ -66,21 +60,12 @@ void Machine::FormKeyDown(int key, Shift shift) {
 
 void Machine::FormKeyUp(int key, Shift shift) {
     GameState& g = game_;
-    g.LineHighlight.fill(0);
+    HighlightAllLines(g, false);
     platform_.SetTimerEnabled(TimerId::WildAnimation, true);
 
-    if (key == vk::PageUp && g.TotalBet < 891 && g.Credit > 0 && !g.InputLocked && !StakeLocked()) {
-        PlaySound(Cue::Bet, false);
-        g.LineBet.fill(kMaxLineBet);
-        RecomputeTotalBet(g);
-        g.FreeGames = 0;
-        FitBetsToCredit(g, *this);
-    }
-    if (key == vk::PageDown && g.TotalBet > 9 && !g.InputLocked && !StakeLocked()) {
-        g.LineBet.fill(1);
-        RecomputeTotalBet(g);
-        FitBetsToCredit(g, *this);  // the minimum can still exceed a tiny credit
-    }
+    if (key == vk::PageUp && g.TotalBet < 891 && g.Credit > 0 && !g.InputLocked && !StakeLocked())
+        MaximumStake(g, *this);
+    if (key == vk::PageDown && g.TotalBet > 9 && !g.InputLocked && !StakeLocked()) MinimumStake(g, *this);
     if (key == vk::Space && g.CoinScreen && !g.CoinThrown) ThrowCoin(g, *this);
     if (!g.InputLocked) FreeStepsOnKeyUp(key, shift);
     BonusKeysOnKeyUp(key);
@@ -97,14 +82,13 @@ void Machine::FormKeyUp(int key, Shift shift) {
     if (key != vk::F10 && g.IntroShown) {
         Post(InputEvent::Kind::KeyDown, vk::Space);
         Post(InputEvent::Kind::KeyUp, vk::Space);
-        g.IntroShown = 0;
+        DismissIntro(g);
     }
 }
 
 void Machine::FreeStepsOnKeyUp(int key, Shift shift) {
     GameState& g = game_;
-    g.RiskScreen = g.ChestScreen = g.FreeGameScreen = g.LineWinPending = 0;
-    g.ChestTrigger = g.FreeGameTrigger = 0;
+    LeaveScreensOnFreeKey(g);
     if (key == vk::Space) ReleaseSpace();
     const bool stakeKey = IsKeypadDigit(key, 9) || key == vk::Add || key == vk::Subtract;
     const bool stakeFree = !StakeLocked();
@@ -113,7 +97,7 @@ void Machine::FreeStepsOnKeyUp(int key, Shift shift) {
         if (key == vk::Add) StakeAllUp();
         if (key == vk::Subtract) StakeAllDown();
     }
-    g.ReelsStopping[1] = 1;  // every free release re-arms the spin key
+    SetSpinKeyArmed(g, true);  // every free release re-arms the spin key
     if (stakeKey && stakeFree) {
         ResetAfterBetChange(g, *this);
         FitBetsToCredit(g, *this);
@@ -124,7 +108,7 @@ void Machine::ReleaseSpace() {
     GameState& g = game_;
     if (g.ReelsSpinning && !g.IntroShown) {
         StopSpin(g, *this);
-        g.SpinKeyDown = 0;
+        ReleaseSpinKey(g);
         return;
     }
     if (g.IntroShown || !CanStartSpin(g)) return;
@@ -134,43 +118,21 @@ void Machine::ReleaseSpace() {
     StartSpin(g, *this);
     // The opening spin, which runs while the reels unfold, is the machine's show, not a game.
     gameInPlay_ = !g.IntroRunning;
-    g.SpinKeyDown = 0;
+    ReleaseSpinKey(g);
 }
 
 void Machine::KeypadBet(int key, Shift shift) {
-    GameState& g = game_;
-    int& bet = g.LineBet[key - vk::Numpad1];
-    if (g.ReelsSpinning) return;
-    if (shift.alt) {
-        if (bet <= 0) return;
-        --bet;
-    } else {
-        if (bet >= kMaxLineBet) return;
-        ++bet;
-    }
-    g.FreeGames = 0;
-    PlaySound(Cue::Bet, false);
-    RecomputeTotalBet(g);
+    if (!game_.ReelsSpinning) ChangeLineBet(game_, *this, key - vk::Numpad1, shift.alt ? -1 : +1);
 }
 
 void Machine::StakeAllUp() {
-    GameState& g = game_;
+    const GameState& g = game_;
     if (g.TotalBet > 890 || g.Credit < 1 || g.ReelsSpinning) return;
-    g.FreeGames = 0;
-    PlaySound(Cue::Bet, false);
-    for (int& bet : g.LineBet)
-        if (bet < kMaxLineBet) ++bet;
-    RecomputeTotalBet(g);
+    RaiseAllLines(game_, *this);
 }
 
 void Machine::StakeAllDown() {
-    GameState& g = game_;
-    if (g.TotalBet < 9) return;
-    g.FreeGames = 0;
-    PlaySound(Cue::Bet, false);
-    for (int& bet : g.LineBet)
-        if (bet > 0) --bet;
-    RecomputeTotalBet(g);
+    if (game_.TotalBet >= 9) LowerAllLines(game_, *this);
 }
 
 void Machine::BonusKeysOnKeyUp(int key) {
@@ -193,7 +155,7 @@ void Machine::AlwaysKeysOnKeyUp(int key) {
                 platform_.OpenUrl(
                     "https://www.orvexa.example/en/index.php?option=com_content&view=article&id=8");
             else
-                g.HelpArmed = 1;
+                ArmHelp(g);
             break;
         case vk::F2:
             PlaySound(Cue::ButtonClick, false), platform_.ShowDialog(Dialog::Options);
@@ -211,7 +173,7 @@ void Machine::AlwaysKeysOnKeyUp(int key) {
 
 void Machine::FormKeyPress(char c) {
     GameState& g = game_;
-    if (typed_.size() == 1 && typed_[0] == kTestToggleLetter) g.ForcedArrangement = !g.ForcedArrangement;
+    if (typed_.size() == 1 && typed_[0] == kTestToggleLetter) ToggleTestArrangement(g);
     typed_.push_back(c);
     if (typed_.size() > 8) typed_.erase(0, 1);
     TypedCodes();
@@ -221,31 +183,23 @@ void Machine::TypedCodes() {
     GameState& g = game_;
     // Read the buffer afresh at each code: an earlier code may have cleared it.
     auto tail = [&](std::size_t from) { return typed_.size() == 8 ? typed_.substr(from) : std::string(); };
-    if (tail(4) == "KELP") g.ForcedArrangement = 1;
+    if (tail(4) == "KELP") ForceTestArrangement(g);
     if (typed_ == "plum4826") {
-        g.CoinPile = 1000;
-        g.CoinRounds = 4;
+        TypedCoinPile(g, *this);
         typed_.clear();
-        PlaySound(Cue::Credit, false);
     }
     if (typed_ == "lanterns") {
-        g.FreeGames = 25;
+        TypedFreeGames(g, *this);
         typed_.clear();
-        PlaySound(Cue::FreeGamesAwarded, false);
     }
-    if (tail(4) == "wisk") {
-        g.HelmLastBeforeBonus = g.HelmLastBeforeBonus == 9 ? 0 : 9;
-        PlaySound(Cue::BigWin, false);
-    }
-    g.CreditsShown = 0;
+    if (tail(4) == "wisk") TypedHelmToggle(g, *this);
+    ShowCredits(g, false);
     if (tail(2) == "mizzen") {
-        g.CreditsShown = 1;
+        ShowCredits(g, true);
         PlaySound(Cue::FreeGamesAwarded, false);
     }
     if (typed_ == "doubloon") {
-        PlaySound(Cue::Credit, false);
-        g.Credit = AddMoney(g.Credit, 20000);
-        g.CreditInserted = AddMoney(g.CreditInserted, 20000);
+        TypedCredit(g, *this);
         typed_.clear();
     }
 }

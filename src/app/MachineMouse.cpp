@@ -14,11 +14,11 @@ void Machine::FormMouseDown(MouseButton /*button*/, Shift /*shift*/, int x, int 
     if (kHelpLink.Contains(x, y) && g.HelpArmed)
         Post(InputEvent::Kind::KeyUp, vk::F1);
     else
-        g.HelpArmed = 0;
+        DismissHelp(g);
     if (!g.IntroShown && !g.InputLocked) {
         if (kAllLines.Contains(x, y)) Post(InputEvent::Kind::KeyDown, vk::F5);
         for (const auto& b : kLineButtons)
-            if (b.rect.Contains(x, y)) g.LineHighlight[b.line] = 1;
+            if (b.rect.Contains(x, y)) HighlightLine(g, b.line);
         if (kReelWindow.Contains(x, y)) Post(InputEvent::Kind::KeyDown, vk::Space);
         mouseSpinArmed_ = true;
     }
@@ -51,14 +51,7 @@ void Machine::FormMouseUp(MouseButton /*button*/, Shift /*shift*/, int /*x*/, in
 }
 
 void Machine::ClickBetButton(int line, int delta) {
-    GameState& g = game_;
-    int& bet = g.LineBet[line];
-    if ((delta > 0 && bet >= 99) || (delta < 0 && bet <= 0)) return;
-    PlaySound(Cue::Bet, false);
-    bet += delta;
-    g.FreeGames = 0;
-    RecomputeTotalBet(g);
-    if (delta > 0) FitBetsToCredit(g, *this);
+    if (ChangeLineBet(game_, *this, line, delta) && delta > 0) FitBetsToCredit(game_, *this);
 }
 
 void Machine::FormClick() {
@@ -92,7 +85,7 @@ void Machine::FormClick() {
     if (g.IntroShown) {
         Post(InputEvent::Kind::KeyDown, vk::Space);
         Post(InputEvent::Kind::KeyUp, vk::Space);
-        g.IntroShown = 0;
+        DismissIntro(g);
     }
 }
 
@@ -101,13 +94,7 @@ void Machine::FormContextPopup() {
     const int x = press_.x, y = press_.y;
     if (g.IntroShown || g.InputLocked || StakeLocked()) return;
     if (kMaximum.Contains(x, y) && g.TotalBet > 9) Post(InputEvent::Kind::KeyUp, vk::PageDown);
-    if (kStakeLower.Contains(x, y) && g.TotalBet > 14) {
-        PlaySound(Cue::Bet, false);
-        for (int& bet : g.LineBet)
-            if (bet > 0) --bet;
-        g.FreeGames = 0;
-        RecomputeTotalBet(g);
-    }
+    if (kStakeLower.Contains(x, y) && g.TotalBet > 14) LowerAllLines(game_, *this);
     for (const auto& b : kBetButtons)
         if (b.rect.Contains(x, y)) ClickBetButton(b.line, -1);
 }
@@ -116,7 +103,7 @@ Cursor Machine::FormMouseMove(Shift /*shift*/, int x, int y) {
     GameState& g = game_;
     if (g.BarrelScreen && !g.BarrelOpened)
         for (const auto& z : kBarrelZones)
-            if (z.rect.Contains(x, y)) g.BarrelChoice = static_cast<Byte>(z.choice);
+            if (z.rect.Contains(x, y)) HoverBarrel(g, z.choice);
     if (g.IntroShown) return Cursor::Arrow;
 
     auto any = [&](const auto& rects) {

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kMinWindow = 320;
 constexpr int kMaxWindow = 16384;
-constexpr int kMaxCoinRounds = 4;
 
 std::string Scramble(std::string_view in, int key, int multiplier, int increment, bool scrambling) {
     std::string out(in.size(), '\0');
@@ -42,18 +41,17 @@ Money LoadedMoney(std::string_view text) {
     return ClampMoney(ParseWhole(text).value_or(0));
 }
 
-void RestoreHelms(GameState& g, std::string_view record) {
+void ReadHelms(StoredStores& s, std::string_view record) {
     for (int field = 0; field < 6; ++field) {
         const std::size_t semicolon = field < 5 ? record.find(';') : std::string_view::npos;
         const std::string_view text = record.substr(0, semicolon);
         const auto value = ParseWhole(text);
         if (!value) return;  // this field and the rest keep their starting values
         const int helm = field / 2;
-        if (field % 2 == 0) {
-            g.HelmBank[helm] = ClampMoney(*value);
-        } else {
-            g.HelmPosition[helm] = *value >= 1 && *value <= 10 ? static_cast<std::int32_t>(*value) : 1;
-        }
+        if (field % 2 == 0)
+            s.helmBank[helm] = *value;
+        else
+            s.helmPosition[helm] = *value;
         if (semicolon == std::string_view::npos) return;
         record.remove_prefix(semicolon + 1);
     }
@@ -92,16 +90,20 @@ std::string UnscrambleText(std::string_view scrambled, int key, int multiplier, 
 }
 
 void RestoreMoney(GameState& g, const SettingsAccess& store) {
+    RestoreStores(g, ReadStores(store, g));
+}
+
+StoredStores ReadStores(const SettingsAccess& store, const GameState& start) {
     const auto unscramble = [](const std::string& s) {
         return UnscrambleText(s, kScrambleConstant, kScrambleConstant, kScrambleConstant);
     };
-    g.Jackpot = LoadedMoney(unscramble(store.ReadString(kSettingsKey, kSettingsSection, "val", "0")));
+    StoredStores s = CurrentStores(start);
+    s.jackpot = LoadedMoney(unscramble(store.ReadString(kSettingsKey, kSettingsSection, "val", "0")));
     const std::string helms = store.ReadString(kSettingsKey, kSettingsSection, "valb", "0");
-    if (helms != "0") RestoreHelms(g, unscramble(helms));
-    for (int h = 0; h < 3; ++h) g.HelmAngle[h] = HelmAngleOfPosition(g.HelmPosition[h]);
-    g.CoinPile = LoadedMoney(store.ReadString(kSettingsKey, kSettingsSection, "coins", "0"));
-    const int rounds = store.ReadInteger(kSettingsKey, kSettingsSection, "coinvol", 0);
-    g.CoinRounds = static_cast<Byte>(std::clamp(rounds, 0, kMaxCoinRounds));
+    if (helms != "0") ReadHelms(s, unscramble(helms));
+    s.coinPile = LoadedMoney(store.ReadString(kSettingsKey, kSettingsSection, "coins", "0"));
+    s.coinRounds = store.ReadInteger(kSettingsKey, kSettingsSection, "coinvol", 0);
+    return s;
 }
 
 std::optional<WindowSize> StoredWindowSize(const SettingsAccess& store) {

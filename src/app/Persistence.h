@@ -9,7 +9,7 @@
 
 #include "app/Settings.h"
 #include "app/SettingsAccess.h"
-#include "game/GameState.h"
+#include "game/Rules.h"
 
 namespace vortala {
 
@@ -29,7 +29,10 @@ struct WindowSize {
     int height = 480;
 };
 
-// Jackpot ("val"), helms ("valb", then their angles), coin pile and coin stacks.
+// Jackpot ("val"), helms ("valb"), coin pile and coin stacks as stored; what is missing keeps the
+// value it has in `start`.
+StoredStores ReadStores(const SettingsAccess& store, const GameState& start);
+// ReadStores put in place by the rules (which check each value).
 void RestoreMoney(GameState& g, const SettingsAccess& store);
 // The stored window size when "Store window size" was on, within sane bounds.
 std::optional<WindowSize> StoredWindowSize(const SettingsAccess& store);

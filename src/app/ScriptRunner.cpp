@@ -74,7 +74,7 @@ bool SetOption(Machine& m, const std::string& name, long long v) {
 
 // Rule operations a script may call, by their names. Chest and item numbers count from 1.
 bool CallOperation(Machine& m, const Words& w, std::string& error) {
-    GameState& g = m.State();
+    GameState& g = m.EditState();
     GameHost& h = m;
     const std::string& op = w[1];
     long long arg = 0;
@@ -154,13 +154,13 @@ public:
         GatherSounds();
         long long n = 0;
         if (c == "seed" && w.size() == 2 && ToInt(w[1], n)) {
-            m.State().Seed = static_cast<std::uint32_t>(n);
+            m.EditState().Seed = static_cast<std::uint32_t>(n);
         } else if (c == "set" && w.size() == 3) {
-            if (!SetField(m.State(), w[1], w[2])) return malformed("cannot set " + w[1] + " to " + w[2]);
+            if (!SetField(m.EditState(), w[1], w[2])) return malformed("cannot set " + w[1] + " to " + w[2]);
         } else if (c == "option" && w.size() == 3 && ToInt(w[2], n)) {
             if (!SetOption(m, w[1], n)) return malformed("unknown option " + w[1]);
         } else if (c == "reels" && w.size() == 16) {
-            GameState& g = m.State();
+            GameState& g = m.EditState();
             for (int i = 0; i < 15; ++i) {
                 if (!ToInt(w[1 + i], n) || n < 0 || n > 10) return malformed("bad symbol " + w[1 + i]);
                 g.PresetRows[i / 5][i % 5] = static_cast<Byte>(n);

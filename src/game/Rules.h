@@ -18,6 +18,7 @@
 //   Free games ........... FreeGames.cpp
 //   Coin game ............ CoinGame.cpp
 //   Ship voyage .......... Voyage.cpp
+//   Player input ......... PlayerInput.cpp
 #include <cstdint>
 
 #include "GameHost.h"
@@ -71,6 +72,7 @@ void StepStopSequence(GameState& g, GameHost& host);
 // The start and the stop sequence run to their ends in one go: their frame steps with no time
 // between them, for players that skip the animation (the simulator's fast path).
 void RunReelStart(GameState& g, GameHost& host);
+void BeginStopSequence(GameState& g);  // the first reel stops; the rest follow frame by frame
 void RunStopSequence(GameState& g, GameHost& host);
 bool CollectionDue(const GameState& g);  // the frame's condition for CollectIfSettled
 void CollectIfSettled(GameState& g, GameHost& host);
@@ -143,5 +145,51 @@ void StepShip(GameState& g, GameHost& host);
 void EndVoyage(GameState& g, GameHost& host);
 int ArrowSector(int angle);  // steps 1..4 for a final arrow angle
 bool IsReefSquare(int square);
+
+// ---- Player input -----------------------------------------------------------------------
+// What keys, clicks and typed codes change; the machine maps each key or zone to one of these.
+void ArmHelp(GameState& g);
+void DismissHelp(GameState& g);
+void DismissIntro(GameState& g);
+void ShowCredits(GameState& g, bool shown);
+void HighlightAllLines(GameState& g, bool on);
+void HighlightLine(GameState& g, int line);  // line 0..14
+void HoverBarrel(GameState& g, int choice);  // 1..3 a barrel, 4 and 5 the torches
+void EndLineShow(GameState& g);              // the win lines' view ends
+void SetSpinKeyArmed(GameState& g, bool armed);
+void ReleaseSpinKey(GameState& g);
+void StopReelsByKey(GameState& g);  // Space while the reels run: the stop sequence, input locked
+void UnlockInput(GameState& g);
+void LeaveScreensOnFreeKey(GameState& g);  // any key released while input is free
+// One line's bet up or down by delta; false (nothing changed) past 0..99.
+bool ChangeLineBet(GameState& g, GameHost& host, int line, int delta);
+void RaiseAllLines(GameState& g, GameHost& host);
+void LowerAllLines(GameState& g, GameHost& host);
+void MaximumStake(GameState& g, GameHost& host);
+void MinimumStake(GameState& g, GameHost& host);
+void SetEveryLineBet(GameState& g, GameHost& host, int bet);  // then fitted as ChangeBets does
+void ApplyFortune(GameState& g, int spin, int risk, int bonus);
+void SetBonusOncePerGame(GameState& g, bool once);
+void StartFrameClock(GameState& g, std::uint32_t nowMs);
+void ToggleTestArrangement(GameState& g);
+void ForceTestArrangement(GameState& g);
+void TypedCoinPile(GameState& g, GameHost& host);
+void TypedFreeGames(GameState& g, GameHost& host);
+void TypedHelmToggle(GameState& g, GameHost& host);
+void TypedCredit(GameState& g, GameHost& host);
+
+// ---- Stores kept between runs -----------------------------------------------------------
+constexpr int kMaxCoinRounds = 4;
+struct StoredStores {
+    std::int64_t jackpot = 0;
+    std::array<std::int64_t, 3> helmBank{};
+    std::array<std::int64_t, 3> helmPosition{1, 1, 1};
+    std::int64_t coinPile = 0;
+    std::int64_t coinRounds = 0;
+};
+// Puts stored values in place, each checked: money capped and never negative, a helm position
+// outside 1..10 back to 1 (its bank kept), coin rounds within 0..4.
+void RestoreStores(GameState& g, const StoredStores& stores);
+StoredStores CurrentStores(const GameState& g);
 
 }  // namespace vortala

@@ -17,8 +17,8 @@ bool AnyBonusScreen(const GameState& g) {
 
 bool GameSettled(const GameState& g) {
     const bool reelsIdle = !g.ReelsSpinning && !g.ReelsStarting && !g.ReelsStopping[0];
-    const bool screensDone = !AnyBonusScreen(g) && !g.SuperBonusScreen && !g.BarrelBonusDue && !g.CoinGameDue &&
-                             !g.FreeGameTrigger && !g.ChestTrigger && !g.SuperBonusDue;
+    const bool screensDone = !AnyBonusScreen(g) && !g.SuperBonusScreen && !g.BarrelBonusDue &&
+                             !g.CoinGameDue && !g.FreeGameTrigger && !g.ChestTrigger && !g.SuperBonusDue;
     return reelsIdle && screensDone && !CollectionPending(g) && g.Win == 0 && !g.InputLocked;
 }
 
@@ -72,8 +72,12 @@ void StopSpin(GameState& g, GameHost& host) {
     g.ReelsInView = 0;
     g.RiskLocked = 0;
     g.RiskStep = 0;
-    g.ReelsStopping[0] = 1;
     g.StopTick = 0;
+    BeginStopSequence(g);
+}
+
+void BeginStopSequence(GameState& g) {
+    g.ReelsStopping[0] = 1;
     g.ReelStopped[0] = 1;
     g.ReelSpeed[0] = 0.02f;
 }

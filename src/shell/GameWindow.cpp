@@ -54,7 +54,7 @@ bool GameWindow::Create() {
     sound_.Open();
     machine_ = std::make_unique<Machine>(*this);
     RestoreWindowSize();
-    RestoreMoney(machine_->State(), store_);
+    machine_->RestoreStores(ReadStores(store_, machine_->State()));
     CreateDialogs(machine_.get());
     dialogs_->AttachWindow(window_, context_);
     SDL_StartTextInput();

@@ -90,7 +90,7 @@ void GameDialogs::StartNewGame() {
     statistics_->SetTaken(machine_->State().Credit);
     stack_.Show(*statistics_, [this] {
         statistics_->SetTaken(0);
-        NewGame(machine_->State());
+        machine_->NewGame();
         statistics_->RaiseGameNumber();
         log_->OpenSection(statistics_->GameNumber());
     });

@@ -35,8 +35,7 @@ OptionsDialog::OptionsDialog(Machine& machine, const SettingsAccess& store, Serv
     : machine_(machine), services_(std::move(services)) {
     RestoreOptions(machine_.Options(), store);
     machine_.ApplySpeed();
-    GameState& g = machine_.State();
-    g.FortuneSpin = g.FortuneRisk = g.FortuneBonus = 0;  // the bars keep their own positions
+    machine_.SuspendFortune();  // the bars keep their own positions until Ok
     pageIndex_ = services_.connected() ? 1 : 0;
     builtInPage_ = BuiltInPageText();
 }
@@ -61,11 +60,9 @@ void OptionsDialog::ApplyDelayMinimum() {
 void OptionsDialog::SetFortuneBar(int bar, int position) {
     position = std::clamp(position, -100, 100);
     Settings& o = machine_.Options();
-    GameState& g = machine_.State();
     int* const bars[3] = {&o.fortuneSpin, &o.fortuneRisk, &o.fortuneBonus};
-    std::int32_t* const fortunes[3] = {&g.FortuneSpin, &g.FortuneRisk, &g.FortuneBonus};
     *bars[bar - 1] = position;
-    *fortunes[bar - 1] = position;
+    machine_.SetFortuneBar(bar, position);
     valueLabel_[bar - 1] = std::to_string(position) + " %";
 }
 
@@ -84,12 +81,7 @@ void OptionsDialog::SetDelay(int seconds) {
 
 void OptionsDialog::Ok() {
     ApplyDelayMinimum();
-    const Settings& o = machine_.Options();
-    GameState& g = machine_.State();
-    g.FortuneSpin = o.fortuneSpin;
-    g.FortuneRisk = o.fortuneRisk;
-    g.FortuneBonus = o.fortuneBonus;
-    g.HelmLastBeforeBonus = o.bonusOncePerGame ? 0 : 9;
+    machine_.ApplyOptions();
     Close();
 }
 

@@ -24,7 +24,7 @@ TEST(MapToFieldTest, MapsCornersAndSurvivesDegenerateClientAreas) {
 TEST(CursorTest, HandOverButtonsAndOnlyOverTheOpenScreensControls) {
     HeadlessHost host;
     Machine& m = host.machine();
-    GameState& g = m.State();
+    GameState& g = m.EditState();
     // The intro shows the arrow everywhere.
     EXPECT_EQ(m.FormMouseMove({}, 620, 110), Cursor::Arrow);
     g.IntroShown = 0;
@@ -47,7 +47,7 @@ TEST(CursorTest, HandOverButtonsAndOnlyOverTheOpenScreensControls) {
 TEST(BarrelHoverTest, HoveringChoosesBarrelsAndTargetsLaterZonesWinning) {
     HeadlessHost host;
     Machine& m = host.machine();
-    GameState& g = m.State();
+    GameState& g = m.EditState();
     g.BarrelScreen = 1;
     m.FormMouseMove({}, 200, 200);
     EXPECT_EQ(g.BarrelChoice, 1);

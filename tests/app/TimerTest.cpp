@@ -14,7 +14,7 @@ protected:
     int JokerTicks() { return host.machine().State().WildAnimationCounter; }
     bool LinesShown() { return host.machine().State().LinesShowing != 0; }
     void ShowLines() {
-        host.machine().State().LinesShowing = 1;
+        host.machine().EditState().LinesShowing = 1;
         host.SetTimerEnabled(TimerId::LineShow, true);
     }
 };
@@ -85,7 +85,7 @@ TEST_F(TimerTest, SelfDisabledTimerResumesFromItsLastTickOrFromReenabling) {
 }
 
 TEST_F(TimerTest, OneShotFiresOnceAfterItsDelay) {
-    GameState& g = host.machine().State();
+    GameState& g = host.machine().EditState();
     g.BarrelBonusDue = 1;
     g.BonusChooserArmed = 0;  // only this one-shot may open the screen
     host.StartOneShot(OneShotTimer::ChooserTimer, 2000);
@@ -99,7 +99,7 @@ TEST_F(TimerTest, OneShotFiresOnceAfterItsDelay) {
 }
 
 TEST_F(TimerTest, InputQueuedByAHandlerArrivesBeforeAnyLaterTick) {
-    GameState& g = host.machine().State();
+    GameState& g = host.machine().EditState();
     g.IntroShown = 0;
     const std::uint32_t before = host.now();
     const int paintTicks = g.WildAnimationCounter;

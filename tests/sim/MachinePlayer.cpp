@@ -36,7 +36,7 @@ void MachinePlayer::Press(int key) {
 }
 
 bool MachinePlayer::PlayGame(RtpTally& t) {
-    GameState& g = machine().State();
+    GameState& g = machine().EditState();
     t.inserted += ReadyStake(g, machine(), options_.betPerLine);
     const Money before = g.Credit;
     Press(vk::Space);
@@ -59,7 +59,7 @@ bool MachinePlayer::PlayGame(RtpTally& t) {
 }
 
 void MachinePlayer::React(RtpTally& t) {
-    GameState& g = machine().State();
+    GameState& g = machine().EditState();
     auto count = [&](Bonus b) { ++t.bonuses[static_cast<int>(b)]; };
     if (g.BarrelScreen && !g.BarrelOpened) {
         // The mouse rests over a barrel; Space opens it once the completing helms stand still.

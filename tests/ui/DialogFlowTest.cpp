@@ -49,7 +49,7 @@ protected:
 };
 
 TEST_F(Dialogs, StatisticsBoxShowsWonAndLost) {
-    GameState& g = machine_->State();
+    GameState& g = machine_->EditState();
     const struct {
         Money inserted, credit, won, lost;
     } cases[] = {{500, 800, 300, 0}, {500, 200, 0, 300}, {500, 500, 0, 0}, {0, 0, 0, 0}};
@@ -69,7 +69,7 @@ TEST_F(Dialogs, StatisticsBoxShowsWonAndLost) {
 }
 
 TEST_F(Dialogs, NewGameFromTheExitDialogKeepsEverythingButTheMoneyInPlay) {
-    GameState& g = machine_->State();
+    GameState& g = machine_->EditState();
     machine_->Options().offerNewGameOnExit = true;
     g.Credit = 700, g.CreditInserted = 300, g.LineBet.fill(2), g.TotalBet = 30;
     g.Jackpot = 5000, g.HelmBank = {10, 20, 30}, g.HelmPosition = {2, 3, 4}, g.CoinPile = 900,
@@ -120,7 +120,7 @@ TEST_F(Dialogs, NewGameFromTheExitDialogKeepsEverythingButTheMoneyInPlay) {
 }
 
 TEST_F(Dialogs, CancelStaysAndYesClosesThroughTheStatisticsBox) {
-    GameState& g = machine_->State();
+    GameState& g = machine_->EditState();
     machine_->Options().offerNewGameOnExit = true;
     g.Credit = 400, g.Jackpot = 77;
     dialogs_->Show(Dialog::Exit);

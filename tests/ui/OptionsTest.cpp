@@ -25,7 +25,7 @@ protected:
 
 TEST_F(Options, FortuneBarsReachTheGameOnOk) {
     auto d = Make(store_);
-    GameState& g = machine_.State();
+    GameState& g = machine_.EditState();
     EXPECT_EQ(g.FortuneSpin, 0);  // at start the rules run unbiased although the bars sit at -1, -2, -1
     EXPECT_EQ(d->ValueLabel(2), "0 %");
     d->Ok();
@@ -71,7 +71,7 @@ TEST_F(Options, DelayMinimumRisesOnActivation) {
 TEST_F(Options, SwitchesReachTheGame) {
     auto d = Make(store_);
     Settings& o = machine_.Options();
-    GameState& g = machine_.State();
+    GameState& g = machine_.EditState();
     g.IntroRunning = 0;
     o.autoStop = true;
     EXPECT_TRUE(machine_.AutoStopEnabled());
