@@ -85,7 +85,7 @@ void HeadlessHost::FireTimer(TimerId id) {
     t.lastTick = now_;
     t.inHandler = true;
     if (id == TimerId::Paint)
-        machine_->PaintFrame(renderer_);
+        machine_->PaintFrame(painter_);
     else
         machine_->OnTimer(id);
     t.inHandler = false;

@@ -31,8 +31,8 @@ public:
 
     // Cues played since the last call.
     std::vector<std::string> TakeSounds();
-    // The frame renderer, if any, used on paint ticks.
-    void SetRenderer(FrameRenderer* renderer) { renderer_ = renderer; }
+    // The frame painter, if any, used on paint ticks.
+    void SetPainter(FramePainter* painter) { painter_ = painter; }
 
     // ---- MachinePlatform ----
     std::uint32_t NowMs() override { return now_; }
@@ -65,7 +65,7 @@ private:
     std::uint64_t NextDue() const;
 
     std::unique_ptr<Machine> machine_;
-    FrameRenderer* renderer_ = nullptr;
+    FramePainter* painter_ = nullptr;
     std::uint64_t now_;
     std::uint32_t entropyState_;
     VirtualTimer timers_[kTimerCount];

@@ -140,64 +140,14 @@ void Machine::OnOneShot(OneShotTimer timer) {
 
 // ---- Frame ------------------------------------------------------------------------------
 
-void Machine::PaintFrame(FrameRenderer* renderer) {
-    GameState& g = game_;
-    if (renderer && !renderer->BeginFrame()) return;  // no context: nothing drawn or stepped
-    const std::uint32_t now = platform_.NowMs();
-
-    if (g.IntroShown) {
-        if (renderer) renderer->DrawIntro(g);
-    } else if (g.HelpArmed) {
-        if (renderer) renderer->DrawHelp(g), renderer->DrawStatus(g);
-    } else {
-        if (renderer) renderer->DrawBackdrops(g);
-        if (g.SuperBonusScreen) {
-            if (renderer) renderer->DrawVoyage(g);
-            StepPinWobble(g);
-            StepArrow(g);
-        }
-        if (renderer) renderer->FinishBackdrops(g);
-        if (g.BarrelScreen) {
-            if (renderer) renderer->DrawBarrels(g);
-            if (now - g.LastExplosionTick > 30) {
-                g.LastExplosionTick = now;
-                StepExplosion(g);
-            }
-        }
-        if (g.CoinScreen) {
-            StepCoin(g, *this);
-            if (renderer) renderer->DrawCoinDrum(g);
-        }
-        JitterBlurredReels(g, *this);  // the blurred reels' jitter draws from the generator
-        if (renderer) renderer->DrawReels(g), renderer->DrawHelmDrums(g);
-        if (renderer && CollectionDue(g)) renderer->DrawWinFrames(g);
-        StepHelms(g);
-        if (renderer) renderer->DrawPaylines(g, settings_), renderer->DrawStatus(g);
-    }
-
-    StepPanel(g);
-    UnfoldReels(g, now);
-    StepReelStart(g, *this);
-    StepReelMotion(g, now);
-    StepStopSequence(g, *this);
-    if (g.RiskScreen && !g.HelpArmed) StepRiskCard(g, *this);
-    if (CollectionDue(g)) CollectIfSettled(g, *this);
-
-    if (g.IntroRunning && g.ReelRadius >= 1.08f) {
+void Machine::PaintFrame(FramePainter* painter) {
+    if (StepFrame(game_, *this, *this, painter).openingUnfolded) {
+        // The opening spin ends as a Space stroke would; the stored auto-stop applies from now.
         Post(InputEvent::Kind::KeyDown, vk::Space);
         Post(InputEvent::Kind::KeyUp, vk::Space);
-        g.IntroRunning = 0;
-        ResetAfterBetChange(g, *this);
         const int stored = platform_.StoredAutoStop();
         if (stored >= 0) settings_.autoStop = stored == 1;
-        g.LineHighlight.fill(0);
     }
-    ArmBonusChooser(g, *this);
-    if (renderer) {
-        if (g.RiskScreen && !g.HelpArmed) renderer->DrawRiskCards(g);
-        renderer->EndFrame();
-    }
-    StepWallClockCounters(g, platform_.NowMs());
     NoteGameEnd();
 }
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "FrameRenderer.h"
 #include "MachinePlatform.h"
 #include "Settings.h"
+#include "game/Frame.h"
 #include "game/Rules.h"
 
 namespace vortala {
@@ -18,7 +18,7 @@ struct FieldPoint {
     int y = 0;
 };
 
-class Machine : public GameHost {
+class Machine : public GameHost, public FrameClock {
 public:
     explicit Machine(MachinePlatform& platform);
 
@@ -62,8 +62,8 @@ public:
     // ---- Time ----
     void OnTimer(TimerId timer);
     void OnOneShot(OneShotTimer timer);
-    // One paint tick: the frame's drawing (when a renderer is given) and its state steps.
-    void PaintFrame(FrameRenderer* renderer);
+    // One paint tick: the frame's drawing (when a painter is given) and its state steps.
+    void PaintFrame(FramePainter* painter);
 
     // True when nothing is in play: reels idle, no screen, input free, panel in place.
     bool Idle() const;
@@ -77,6 +77,8 @@ public:
     bool AutoStopEnabled() const override;
     int AutoStopDelaySeconds() const override;
     std::uint32_t Entropy() override;
+    // ---- FrameClock ----
+    std::uint32_t NowMs() override { return platform_.NowMs(); }
 
 private:
     bool StakeLocked() const;

@@ -11,8 +11,11 @@ namespace vortala {
 using draw::BlendedPicture;
 using draw::OpaquePicture;
 
-GlRenderer::GlRenderer(std::function<bool()> makeCurrent, std::function<void()> swap)
-    : makeCurrent_(std::move(makeCurrent)), swap_(std::move(swap)) {}
+GlRenderer::GlRenderer(std::function<bool()> makeCurrent, std::function<void()> swap,
+                       std::function<bool()> transparentLines)
+    : makeCurrent_(std::move(makeCurrent)),
+      swap_(std::move(swap)),
+      transparentLines_(std::move(transparentLines)) {}
 
 GlRenderer::~GlRenderer() = default;
 

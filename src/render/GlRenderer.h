@@ -3,7 +3,7 @@
 // in the frame's order. It reads the state and never changes it.
 #include <functional>
 
-#include "app/FrameRenderer.h"
+#include "game/Frame.h"
 #include "gfx/OutFont.h"
 #include "gfx/Textures.h"
 
@@ -11,10 +11,12 @@ struct GLUquadric;
 
 namespace vortala {
 
-class GlRenderer : public FrameRenderer {
+class GlRenderer : public FramePainter {
 public:
-    // makeCurrent may fail (the frame is then skipped); swap presents the finished frame.
-    GlRenderer(std::function<bool()> makeCurrent, std::function<void()> swap);
+    // makeCurrent may fail (the frame is then skipped); swap presents the finished frame;
+    // transparentLines is the option of that name, read as each frame draws its lines.
+    GlRenderer(std::function<bool()> makeCurrent, std::function<void()> swap,
+               std::function<bool()> transparentLines);
     ~GlRenderer() override;
 
     // Fixed render state, the texture catalogue, lighting, explosion lists and font. Needs the
@@ -36,7 +38,7 @@ public:
     void DrawReels(const GameState& g) override;
     void DrawHelmDrums(const GameState& g) override;
     void DrawWinFrames(const GameState& g) override;
-    void DrawPaylines(const GameState& g, const Settings& settings) override;
+    void DrawPaylines(const GameState& g) override;
     void DrawStatus(const GameState& g) override;
     void DrawRiskCards(const GameState& g) override;
     void EndFrame() override;
@@ -54,6 +56,7 @@ private:
 
     std::function<bool()> makeCurrent_;
     std::function<void()> swap_;
+    std::function<bool()> transparentLines_;
     TextureCatalogue textures_;
     OutFont font_;
     GLUquadric* quadric_ = nullptr;

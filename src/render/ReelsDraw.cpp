@@ -217,8 +217,8 @@ void GlRenderer::DrawWinFrames(const GameState& g) {
     glDisable(GL_TEXTURE_2D);
 }
 
-void GlRenderer::DrawPaylines(const GameState& g, const Settings& settings) {
-    if (settings.transparentLines) {
+void GlRenderer::DrawPaylines(const GameState& g) {
+    if (transparentLines_()) {
         glDisable(GL_DEPTH_TEST);
         glEnable(GL_BLEND);
         glBlendFunc(GL_ONE, GL_ONE);  // transparent lines add up where they cross

@@ -101,12 +101,14 @@ bool GameWindow::OpenWindow() {
 }
 
 void GameWindow::CreateRenderer() {
-    renderer_ = std::make_unique<GlRenderer>([this] { return SDL_GL_MakeCurrent(window_, context_) == 0; },
-                                             [this] {
-                                                 if (dialogs_) dialogs_->Render();
-                                                 if (!screenshotPath_.empty()) WriteScreenshot();
-                                                 SDL_GL_SwapWindow(window_);
-                                             });
+    renderer_ =
+        std::make_unique<GlRenderer>([this] { return SDL_GL_MakeCurrent(window_, context_) == 0; },
+                                     [this] {
+                                         if (dialogs_) dialogs_->Render();
+                                         if (!screenshotPath_.empty()) WriteScreenshot();
+                                         SDL_GL_SwapWindow(window_);
+                                     },
+                                     [this] { return machine_ && machine_->Options().transparentLines; });
     renderer_->Create();
     int w = 0, h = 0;
     SDL_GL_GetDrawableSize(window_, &w, &h);

@@ -46,21 +46,8 @@ private:
 
     void Frame() {
         now_ += 30;
-        Checked("frame", 0, [&] {
-            JitterBlurredReels(g_, host_);
-            if (g_.SuperBonusScreen) StepPinWobble(g_), StepArrow(g_);
-            if (g_.BarrelScreen) StepExplosion(g_);
-            if (g_.CoinScreen) StepCoin(g_, host_);
-            StepHelms(g_);
-            StepPanel(g_);
-            UnfoldReels(g_, now_);
-            StepReelStart(g_, host_);
-            StepReelMotion(g_, now_);
-            StepStopSequence(g_, host_);
-            if (g_.RiskScreen) StepRiskCard(g_, host_);
-            if (CollectionDue(g_)) CollectIfSettled(g_, host_);
-            ArmBonusChooser(g_, host_);
-        });
+        clock_.now = now_;
+        Checked("frame", 0, [&] { StepFrame(g_, host_, clock_, nullptr); });
     }
 
     // Fires every phase timer and one-shot that has been started, as their handlers would.
@@ -177,6 +164,7 @@ private:
     RecordingHost host_;
     std::mt19937 rng_;
     std::uint32_t now_ = 1000;
+    test::FixedClock clock_;
 
 public:
     int voyagesPaid_ = 0;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "game/Frame.h"
 #include "game/GameHost.h"
 
 namespace vortala::test {
@@ -40,6 +41,12 @@ public:
     bool autoStop = false;
     int autoStopDelay = 3;
     std::uint32_t entropy = 12345;
+};
+
+// A clock that says what the test sets.
+struct FixedClock : FrameClock {
+    std::uint32_t now = 1000;
+    std::uint32_t NowMs() override { return now; }
 };
 
 }  // namespace vortala::test

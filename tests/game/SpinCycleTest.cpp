@@ -9,19 +9,12 @@ namespace {
 
 using test::RecordingHost;
 
-// Runs the frame's state steps in the frame's order (drawing left out) for n frames of 30 ms.
+// n undrawn frames of 30 ms.
 void Frames(GameState& g, RecordingHost& host, int n, std::uint32_t& now) {
+    test::FixedClock clock;
     for (int i = 0; i < n; ++i) {
-        now += 30;
-        JitterBlurredReels(g, host);
-        StepHelms(g);
-        StepPanel(g);
-        UnfoldReels(g, now);
-        StepReelStart(g, host);
-        StepReelMotion(g, now);
-        StepStopSequence(g, host);
-        if (CollectionDue(g)) CollectIfSettled(g, host);
-        ArmBonusChooser(g, host);
+        clock.now = now += 30;
+        StepFrame(g, host, clock, nullptr);
     }
 }
 

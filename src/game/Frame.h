@@ -1,17 +1,18 @@
 #pragma once
-// FrameRenderer: the drawing half of a frame. The machine calls these in the frame's order and
-// runs the state steps between them; a renderer only reads the state. A headless machine runs
-// frames with no renderer at all and changes the state exactly as a drawn frame does.
+// One frame of the game: the drawing points and the state steps between them, in their fixed
+// order. The window passes a painter that draws with OpenGL; headless machines, tests and
+// benchmarks pass none and the state changes exactly as in a drawn frame.
 #include <cstdint>
 
-#include "Settings.h"
-#include "game/GameState.h"
+#include "GameHost.h"
+#include "GameState.h"
 
 namespace vortala {
 
-class FrameRenderer {
+// FramePainter: the drawing half of a frame. A painter only reads the state.
+class FramePainter {
 public:
-    virtual ~FrameRenderer() = default;
+    virtual ~FramePainter() = default;
     // Makes the context current and clears; false skips the whole frame, steps included.
     virtual bool BeginFrame() = 0;
     virtual void DrawIntro(const GameState& g) = 0;
@@ -25,10 +26,25 @@ public:
     virtual void DrawReels(const GameState& g) = 0;
     virtual void DrawHelmDrums(const GameState& g) = 0;
     virtual void DrawWinFrames(const GameState& g) = 0;
-    virtual void DrawPaylines(const GameState& g, const Settings& settings) = 0;
+    virtual void DrawPaylines(const GameState& g) = 0;
     virtual void DrawStatus(const GameState& g) = 0;  // status line, panel text and flare
     virtual void DrawRiskCards(const GameState& g) = 0;
     virtual void EndFrame() = 0;  // swaps the buffers
 };
+
+// The tick count, read at the frame's start and again after its drawing (the torches and the
+// status blink run on wall-clock time). The rules never read a clock of their own.
+class FrameClock {
+public:
+    virtual ~FrameClock() = default;
+    virtual std::uint32_t NowMs() = 0;
+};
+
+struct FrameResult {
+    bool drawn = true;             // false when the painter could not begin: nothing stepped
+    bool openingUnfolded = false;  // the opening reels are out: the machine stops their spin
+};
+
+FrameResult StepFrame(GameState& g, GameHost& host, FrameClock& clock, FramePainter* painter);
 
 }  // namespace vortala
