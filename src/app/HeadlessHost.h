@@ -18,7 +18,7 @@ public:
     explicit HeadlessHost(std::uint32_t entropySeed = 1, std::uint32_t startMs = 1000);
 
     Machine& machine() { return *machine_; }
-    std::uint32_t now() const { return now_; }
+    std::uint32_t now() const { return static_cast<std::uint32_t>(now_); }  // wraps as a tick count does
 
     // Queues a player's input event; it is delivered at once if nothing else is running.
     void Input(const InputEvent& event);
@@ -35,7 +35,7 @@ public:
     void SetPainter(FramePainter* painter) { painter_ = painter; }
 
     // ---- MachinePlatform ----
-    std::uint32_t NowMs() override { return now_; }
+    std::uint32_t NowMs() override { return now(); }
     void PostInput(const InputEvent& event) override { queue_.push_back(event); }
     void SetTimerEnabled(TimerId timer, bool enabled) override;
     void SetTimerInterval(TimerId timer, int intervalMs) override;

@@ -165,9 +165,10 @@ void GlRenderer::DrawCoinDrum(const GameState& g) {
 void GlRenderer::DrawRiskCards(const GameState& g) {
     glEnable(GL_TEXTURE_2D);
     for (int k = 0; k < 7; ++k) {
+        const float step = 0.5f * static_cast<float>(k);
         if (!g.RiskCardShown[k] || (g.RiskCard[k] != 1 && g.RiskCard[k] != 2)) continue;
         glBindTexture(GL_TEXTURE_2D, textures_.Get(g.RiskCard[k] == 1 ? "cardsr.tga" : "cardsb.tga"));
-        draw::Quad(46.88f + 0.5f * k, 50, 47.97f + 0.5f * k, 51.95f);
+        draw::Quad(46.88f + step, 50, 47.97f + step, 51.95f);
     }
     glBindTexture(GL_TEXTURE_2D, textures_.Get("cardsd.tga"));
     draw::Quad(51.88f - g.RiskFlip, 50, 52.97f - g.RiskFlip, 51.95f);

@@ -147,8 +147,10 @@ void GlRenderer::FinishBackdrops(const GameState& g) {
 
 void GlRenderer::DrawCoinMarkers(const GameState& g) {
     const int markers = g.CoinRounds >= 5 ? 5 : g.CoinRounds;
-    for (int m = 0; m < markers; ++m)
-        BlendedPicture(textures_.Get("coin.tga"), 84.4f + 2.6f * m, 82.7f, 86.7f + 2.6f * m, 85.8f);
+    for (int m = 0; m < markers; ++m) {
+        const float step = 2.6f * static_cast<float>(m);
+        BlendedPicture(textures_.Get("coin.tga"), 84.4f + step, 82.7f, 86.7f + step, 85.8f);
+    }
 }
 
 void GlRenderer::DrawHelmDrums(const GameState& g) {

@@ -121,7 +121,8 @@ void GameWindow::RestoreWindowSize() {
     // A stored size larger than this screen (another monitor, a damaged file) is fitted to it.
     SDL_Rect usable{0, 0, size->width, size->height};
     SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable);
-    const int width = std::min({size->width, usable.w, static_cast<int>(usable.h * zones::kFieldAspect)});
+    const int width = std::min(
+        {size->width, usable.w, static_cast<int>(static_cast<float>(usable.h) * zones::kFieldAspect)});
     SDL_SetWindowSize(window_, width, std::min(size->height, usable.h));
     KeepAspect();
 }

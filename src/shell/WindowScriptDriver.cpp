@@ -110,9 +110,10 @@ bool WindowScriptDriver::ExpectRegion(const std::vector<std::string>& w, std::st
     for (int c = 0; c < 3; ++c) {
         const double mean = sum[c] / static_cast<double>(count);
         if (std::abs(mean - v[4 + c]) > v[7]) {
-            error = "region mean colour is " + std::to_string(static_cast<int>(sum[0] / count)) + " " +
-                    std::to_string(static_cast<int>(sum[1] / count)) + " " +
-                    std::to_string(static_cast<int>(sum[2] / count));
+            const double n = static_cast<double>(count);
+            error = "region mean colour is " + std::to_string(static_cast<int>(sum[0] / n)) + " " +
+                    std::to_string(static_cast<int>(sum[1] / n)) + " " +
+                    std::to_string(static_cast<int>(sum[2] / n));
             return false;
         }
     }
