@@ -94,7 +94,7 @@ class Song:
         self.parts.append(p)
         return p
 
-    def drums(self, volume=60):
+    def drums(self, volume=80):
         """The one percussion part (its channel has one volume), made on first use."""
         for p in self.parts:
             if p.channel == DRUMS:

@@ -35,13 +35,9 @@ def up(seq, octaves=1):
     return [(octave(n, octaves) if n else None, d) for n, d in seq]
 
 
-def minor(seq):
-    return [(n.replace('F#', 'F').replace('C#', 'C') if n else None, d) for n, d in seq]
-
-
 def boom_chuck(song, start, chords, bass_program=TUBA, chuck_program=PIZZICATO, level=88):
     """The jig's accompaniment: a bass note on each dotted quarter, a chord on its last eighth."""
-    bass, chuck = song.part(bass_program), song.part(chuck_program, volume=80)
+    bass, chuck = song.part(bass_program, volume=64), song.part(chuck_program, volume=62)
     for i, c in enumerate(chords):
         t = start + 3 * i
         bass.note(t, 1.8, ROOTS[c][i % 2], level)
@@ -49,27 +45,28 @@ def boom_chuck(song, start, chords, bass_program=TUBA, chuck_program=PIZZICATO, 
             chuck.note(t + 2, 0.8, n, level - 16)
 
 
-def timpani_roll(song, start, length, note='A2', land='D2', level=70):
-    timp = song.part(TIMPANI)
+def timpani_roll(song, start, length, note='A2', land='D2'):
+    """Sixteenth-of-an-eighth strokes swelling into one stroke on the landing note."""
+    timp = song.part(TIMPANI, volume=90)
     steps = int(length * 4)
     for i in range(steps):
-        timp.note(start + i / 4, 0.25, note, level + (i * 30) // max(1, steps))
-    timp.note(start + length, 3, land, 96)
+        timp.note(start + i / 4, 0.25, note, 50 + (i * 30) // max(1, steps))
+    timp.note(start + length, 3, land, 92)
 
 
 def komb1():
     s = Song(EIGHTH)
     end = s.part(ACCORDION).notes(0, PHRASE, 100)
     boom_chuck(s, 1, ['D', 'D'])
-    s.part(TUBA).note(end - 3, 2.5, 'D2', 90)
-    s.part(GLOCKENSPIEL, volume=70).note(end - 3, 3, 'D6', 80)
+    s.part(TUBA, volume=72).note(end - 3, 2.5, 'D2', 90)
+    s.part(GLOCKENSPIEL, volume=80).note(end - 3, 3, 'D6', 96)
     return s, end + 3
 
 
 def rbyes():
     s = Song(EIGHTH)
     s.part(ACCORDION).notes(0, [('A4', 1), ('D5', 3)], 104)
-    glock = s.part(GLOCKENSPIEL, volume=72)
+    glock = s.part(GLOCKENSPIEL, volume=96)
     glock.note(0, 1, 'A5', 80).note(1, 3, 'D6', 88)
     return s, 5.5
 
@@ -77,9 +74,9 @@ def rbyes():
 def take_win():
     s = Song(EIGHTH)
     s.part(ACCORDION).notes(0, up(BAR4), 100)
-    s.part(TUBA).note(3, 3, 'D2', 90)
-    s.part(BELLS, volume=70).note(3, 3, 'D5', 84)
-    s.part(GLOCKENSPIEL, volume=70).note(3, 3, 'F#6', 76)
+    s.part(TUBA, volume=72).note(3, 3, 'D2', 90)
+    s.part(BELLS, volume=90).note(3, 3, 'D5', 90)
+    s.part(GLOCKENSPIEL, volume=96).note(3, 3, 'F#6', 90)
     return s, 8
 
 
@@ -103,7 +100,7 @@ def add():
     for t in range(1, 8):
         drums.note(t, 0.5, TAMBOURINE, 50 + 14 * (t % 3 == 1))
     s.part(STEEL_DRUMS).note(end - 3, 3, 'F#5', 90).note(end - 3, 3, 'A5', 86)
-    s.part(TUBA).note(1, 2, 'D2', 84).note(4, 2, 'A2', 80).note(7, 3, 'D2', 90)
+    s.part(TUBA, volume=72).note(1, 2, 'D2', 84).note(4, 2, 'A2', 80).note(7, 3, 'D2', 90)
     return s, end + 3
 
 
@@ -112,7 +109,7 @@ def barron():
     arp = [('F#4', 0.7), ('A4', 0.7), ('D5', 0.7), ('F#5', 3)]
     s.part(STEEL_DRUMS).notes(1.5, arp, 108)
     s.part(MARIMBA, volume=85).notes(1.5, up(arp, -1), 92)
-    s.part(GLOCKENSPIEL, volume=60).note(3.6, 3, 'D6', 80)
+    s.part(GLOCKENSPIEL, volume=90).note(3.6, 3, 'D6', 90)
     return s, 8
 
 
@@ -121,7 +118,7 @@ def sunfull_open():
     start = 2.2  # after the lid's creak
     arp = [('D5', 0.6), ('F#5', 0.6), ('A5', 0.6), ('D6', 1), ('A5', 1), ('D6', 3)]
     s.part(CELESTA).notes(start, arp, 110)
-    s.part(GLOCKENSPIEL, volume=76).notes(start + 2.8, [('A6', 1), ('D7', 3)], 88)
+    s.part(GLOCKENSPIEL, volume=110).notes(start + 2.8, [('A6', 1), ('D7', 3)], 100)
     s.part(HARP, volume=84).notes(start, [(['D3', 'A3', 'F#4'], 5)], 90)
     s.drums().note(start + 2.8, 3, TRIANGLE, 90)
     return s, start + 9
@@ -136,14 +133,14 @@ def bonbar():
 
 
 def brass_fanfare(s, melody, start=0, timp=True):
-    """Trumpets with the tune, horns a sixth below in the key, a timpani roll into the last note."""
+    """Trumpets with the tune, horns in harmony below, a timpani roll into the last note."""
     end = s.part(TRUMPET).notes(start, melody, 110)
-    below = {'A3': 'C#3', 'D4': 'F#3', 'F#4': 'A3', 'A4': 'D4', 'D5': 'F#4', 'C#5': 'E4', 'B4': 'D4',
-             'A5': 'D5', 'F#5': 'A4', 'D6': 'F#5'}
-    s.part(HORN, volume=92).notes(start, [(below.get(n, n), d) for n, d in melody], 100)
+    below = {'A3': 'C#3', 'C#4': 'E3', 'D4': 'F#3', 'E4': 'G3', 'F#4': 'A3', 'G4': 'B3', 'A4': 'D4', 'B4': 'D4',
+             'C#5': 'E4', 'D5': 'F#4', 'F#5': 'A4', 'A5': 'D5', 'D6': 'F#5'}
+    s.part(HORN, volume=80).notes(start, [(below.get(n, n), d) for n, d in melody], 100)
     if timp:
         timpani_roll(s, end - 6, 3)
-    s.part(TROMBONE, volume=90).note(end - 3, 3, 'D3', 100).note(end - 3, 3, 'A3', 96)
+    s.part(TROMBONE, volume=76).note(end - 3, 3, 'D3', 96).note(end - 3, 3, 'A3', 90)
     s.drums().note(end - 3, 4, CRASH, 80)
     return end
 
@@ -171,18 +168,18 @@ def sbon_win():
 
 def jpot():
     s = Song(EIGHTH)
-    first = PICKUP + BAR1 + BAR2
+    first, second = TUNE[:9], TUNE[9:]  # fiddle and accordion, then the brass takes over
     t = s.part(FIDDLE).notes(0, first, 104)
     s.part(ACCORDION, volume=92).notes(0, up(first, -1), 92)
-    end = brass_fanfare(s, BAR3 + BAR4, start=t, timp=True)
-    s.part(FIDDLE).notes(t, up(BAR3 + BAR4), 96)
-    s.part(GLOCKENSPIEL, volume=70).notes(t + 6, up(BAR4, 2), 84)
+    end = brass_fanfare(s, second, start=t, timp=True)
+    s.part(FIDDLE).notes(t, up(second), 96)
+    s.part(GLOCKENSPIEL, volume=64).notes(t + 6, up(BAR4, 2), 84)
     s.part(BELLS, volume=80).note(end - 3, 3, 'D5', 100).note(end - 1.5, 3, 'D5', 90)
     boom_chuck(s, 1, TUNE_CHORDS[:-1])
     for bar in range(4):
         for e in (0, 3):
             s.drums().note(1 + 6 * bar + e, 0.5, TAMBOURINE, 66 if e == 0 else 54)
-    s.part(TUBA).note(end - 3, 4, 'D2', 100)
+    s.part(TUBA, volume=80).note(end - 3, 4, 'D2', 100)
     s.part(ACCORDION, volume=92).notes(end - 3, [(['D4', 'F#4', 'A4', 'D5'], 4)], 96)
     return s, end + 5
 
