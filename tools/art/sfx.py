@@ -112,7 +112,7 @@ def normalise(cue, samples, out_dir):
                     '-e', 'signed-integer', out, 'gain', f'{gain:.4f}'], check=True)
     peak = loudness.true_peak(out)
     if peak > MAX_TRUE_PEAK:
-        print(f'{cue.name}: true peak {peak} dBTP at {cue.target} LUFS; soften its attacks or lower its family')
+        sys.exit(f'{cue.name}: true peak {peak} dBTP at {cue.target} LUFS; soften its attacks or lower its family')
 
 
 def build(out_dir):
