@@ -28,7 +28,7 @@ def card():
     out = silence(0.22)
     add(out, filtered(noise(0.03, 3, decay=0.004, attack=0.0004), 'bandpass', '2400', '1.2q'), gain=1.2)
     add(out, tone(0.05, 260, 200, decay=0.01, attack=0.001), gain=0.5)
-    add(out, filtered(noise(0.2, 4, swell=0.05), 'bandpass', '5000', '0.8q'), 0.012, gain=0.35)
+    add(out, filtered(noise(0.2, 4, swell=0.05), 'bandpass', '4000', '1q', 'lowpass', '8000'), 0.012, gain=0.15)
     return out
 
 
@@ -119,7 +119,7 @@ def barroff():
 def coin(seed, f, level):
     """A small disc struck: inharmonic partials, the higher ones dying first."""
     out = tone(0.35, f, decay=0.12, attack=0.0004, partials=((1, 1),))
-    for ratio, amp, d in ((2.76, 0.7, 0.07), (5.40, 0.45, 0.04), (8.93, 0.25, 0.02)):
+    for ratio, amp, d in ((2.76, 0.7, 0.07), (5.40, 0.3, 0.04), (8.93, 0.15, 0.02)):
         add(out, tone(0.3, f * ratio, decay=d, attack=0.0004), gain=amp)
     add(out, filtered(noise(0.01, seed, decay=0.0008, attack=0.0002), 'highpass', '4000'), gain=0.5)
     return scaled(out, level)
