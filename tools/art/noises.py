@@ -163,9 +163,9 @@ def splash():
     return out
 
 
-def drips():
+def drips(seconds):
     """Water drops in a cave, within one period of the chest loop."""
-    out = silence(4.0)
-    for t, f, level in ((0.45, 1150, 1.0), (1.55, 1400, 0.7), (2.35, 1250, 0.85), (3.3, 1500, 0.6)):
-        add(out, tone(0.09, f, f * 1.6, decay=0.018, attack=0.002), t, gain=level)
+    out = silence(seconds)
+    for at, f, level in ((0.11, 1150, 1.0), (0.39, 1400, 0.7), (0.59, 1250, 0.85), (0.83, 1500, 0.6)):
+        add(out, tone(0.09, f, f * 1.6, decay=0.018, attack=0.002), at * seconds, gain=level)
     return out

@@ -31,7 +31,7 @@ MUSIC = {
     'komb3': (40, ()), 'addgam': (40, ()), 'sbon_win': (40, ()), 'jpot': (45, ()),
     'sbon': (40, ((noises.sea_swell, -10),)), 'sbon_dead': (45, ((noises.splash, -13),)),
     'rbno': (25, ()), 'sunnul_open': (30, ((noises.lid_creak, -4),)), 'rb': (30, ()),
-    'exit': (35, ()), 'nocred': (15, ()), 'sun_fon': (50, ((noises.drips, -12),)),
+    'exit': (35, ()), 'nocred': (15, ()), 'sun_fon': (50, ((lambda: noises.drips(shanty.LOOP_SECONDS), -12),)),
 }
 # synthesised cue: (recipe, room)
 EFFECTS = {

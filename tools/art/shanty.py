@@ -241,7 +241,8 @@ def nocred():
     return s, 3.8
 
 
-LOOP_EIGHTH = 4.0 / 24  # the chest loop: four bars in four seconds
+LOOP_SECONDS = 4.0  # the chest loop: four bars
+LOOP_EIGHTH = LOOP_SECONDS / 24
 
 
 def sun_fon():

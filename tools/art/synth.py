@@ -60,7 +60,7 @@ def noise(seconds, seed, decay=None, attack=0.001, swell=None):
 
 
 def impulses(seconds, times, seed, width=0.0004):
-    """Tiny noise ticks at the given times (seconds, with their levels): the excitation of a creak or ratchet."""
+    """Tiny noise ticks at the given times (seconds, with their levels): what sets a creak or a crackle off."""
     rng = random.Random(seed)
     out = silence(seconds)
     w = max(2, round(width * RATE))
