@@ -76,14 +76,19 @@ def with_layers(name, music, layers, periods):
 
 
 def loop_period(samples, periods):
-    """The middle period, its start cross-faded with what follows its end: repeating it has no seam."""
+    """The middle period, its start cross-faded with what follows its end: repeating it has no seam.
+    Turned to start near zero in the quietest spot of its first 20 ms, so its first play does not pop."""
     n = len(samples) // periods
     join = round(LOOP_JOIN * synth.RATE)
     out = array('d', samples[n:2 * n])
     for i in range(join):
         w = 0.5 - 0.5 * math.cos(math.pi * i / join)
         out[i] = out[i] * w + samples[2 * n + i] * (1 - w)
-    return out
+    def pop(i):  # the step from silence, and the level a millisecond either side (across the seam)
+        return abs(out[i]) + 0.1 * math.sqrt(sum(out[(i + k) % n] ** 2 for k in range(-44, 44)) / 88)
+
+    start = min(range(round(0.02 * synth.RATE)), key=pop)
+    return out[start:] + out[:start]
 
 
 def finish(samples, room, loop, glue):

@@ -20,7 +20,8 @@ MIDI by our own code and played through fluidsynth with the FluidR3 General MIDI
 cues (wood, ratchet, coins, water, gunpowder) are built from tones and noise in `tools/art/noises.py`.
 sox finishes every cue: DC and rumble removed, a touch of room, music gently compressed, a short fade
 in and out, and its family's loudness. The two loops are rendered three times over and the middle
-period is kept, cross-faded into itself, so they repeat without a seam.
+period is kept, cross-faded into itself, so they repeat without a seam; each starts near zero in a
+quiet spot, so its first play does not pop either.
 
 One cue plays at a time and the next cuts it off, so every cue says what it has to say at once and
 fits the moment it plays in (reel stops come every 300 ms, the ship's squares every 480 ms, the risk
@@ -28,7 +29,8 @@ card's verdict one frame after the card).
 
 Loudness is EBU R128 integrated loudness (a cue shorter than 400 ms is measured as one block); each
 family has a target (`tools/art/sounds.tsv`) and the asset test fails a cue more than 2 LU from it,
-a true peak above -1 dBTP, a first or last millisecond above -60 dBFS (loops: a seam that jumps), or,
+a true peak above -1 dBTP, a first or last millisecond above -60 dBFS (loops: a first sample above
+-40 dBFS, a seam that jumps or a level that drops there), or,
 unless the cue is percussive, a burst above 12 kHz standing 30 dB out of the milliseconds around it
 (the pop of a note starting off zero).
 
