@@ -1,7 +1,7 @@
 """The game's one tune, a sea shanty in D major and 6/8, and the cues arranged from it.
 
 The tune is a pickup and four bars.  A small win plays its opening phrase, a bigger one adds instruments,
-a fanfare takes the first half on brass, the jackpot plays it whole; losses turn it to D minor.
+a fanfare puts the phrase on brass over timpani, the jackpot plays the tune whole; losses fall in D minor.
 Each arrangement returns the song and how many eighths the cue keeps, ring included."""
 from midi import Song
 
