@@ -1,89 +1,139 @@
 #!/usr/bin/env python3
-"""Every sound cue, synthesised with sox: 16-bit PCM mono WAV at 44.1 kHz, peaks normalised to -3 dBFS
-(the two loops to -8), soft attacks and decays so nothing clicks.  sox -R keeps its noise repeatable."""
+"""Every sound cue as 16-bit PCM mono WAV at 44.1 kHz.
+
+Music is written as MIDI (shanty.py) and played through fluidsynth with the FluidR3 General MIDI sound font;
+the other cues are built in noises.py.  Each is then finished with sox: DC and rumble removed, a touch of room,
+cut to its length, a short fade in and out, and brought to its family's EBU R128 loudness (sounds.tsv).
+The two loops are made from three periods, of which the middle one is kept and cross-faded into itself."""
+import math
 import os
 import subprocess
 import sys
+from array import array
 
-OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'assets')
-SOX = ['sox', '-R']
-P = '-c 1 -p'
-O = ['-r', '44100', '-c', '1', '-b', '16', '-e', 'signed-integer']
+import cuetable
+import loudness
+import noises
+import shanty
+import synth
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+WORK = os.path.join(HERE, 'work', 'sound')
+SOUNDFONT = '/usr/share/sounds/sf2/FluidR3_GM.sf2'
+MAX_TRUE_PEAK = -1.3  # dBTP: the test allows -1, our meter and the test's may differ by a tenth
+LOOP_JOIN = 0.03      # seconds cross-faded where a loop meets itself
+
+# musical cue: (room: sox reverberance or 0, layers under it: (noise recipe, level in LU against the music))
+MUSIC = {
+    'komb1': (30, ()), 'rbyes': (25, ()), 'take_win': (30, ((noises.take_win_coins, -6),)),
+    'komb2': (30, ()), 'add': (30, ()), 'barron': (30, ((noises.barrel_thud, -3),)),
+    'sunfull_open': (35, ((noises.lid_creak, -8),)), 'bonbar': (30, ()),
+    'komb3': (40, ()), 'addgam': (40, ()), 'sbon_win': (40, ()), 'jpot': (45, ()),
+    'sbon': (40, ((noises.sea_swell, -10),)), 'sbon_dead': (45, ((noises.splash, -13),)),
+    'rbno': (25, ()), 'sunnul_open': (30, ((noises.lid_creak, -4),)), 'rb': (30, ()),
+    'exit': (35, ()), 'nocred': (15, ()), 'sun_fon': (50, ((lambda: noises.drips(shanty.LOOP_SECONDS), -12),)),
+}
+# synthesised cue: (recipe, room)
+EFFECTS = {
+    'bet': (noises.bet, 0), 'butt_click': (noises.butt_click, 0), 'card': (noises.card, 0),
+    'credit': (noises.credit, 20), 'barab_up': (noises.barab_up, 0), 'barab_start': (noises.barab_start, 0),
+    'barab': (noises.barab, 0), 'barab_stop': (noises.barab_stop, 0), 'brig_move': (noises.brig_move, 20),
+    'blast': (noises.blast, 0), 'barrcr': (noises.barrcr, 0), 'barroff': (noises.barroff, 0),
+}
 
 
-def src(recipe):
-    return f'|sox -R -r 44100 -n {P} {recipe} vol 0.5'
+def path(name, kind):
+    return os.path.join(WORK, f'{name}.{kind}.wav')
 
 
-def note(semi, length=0.6, delay=0.0, wave='sine', vol=1.0):
-    """A plucked note: semitones from A4, exponential-ish decay, optional delay."""
-    return src(f'synth {length} {wave} %{semi} sine %{semi + 12} remix 1 fade l 0.004 {length} {length * 0.95:.3f} '
-               f'pad {delay:.3f} vol {vol}')
+def render(name, song, eighths, periods=1):
+    """The song through fluidsynth as mono floats: eighths of it, or that many periods of a loop."""
+    mid = os.path.join(WORK, name + '.mid')
+    song.repeat(periods, eighths)
+    song.write(mid, eighths * periods + 16)
+    out = path(name, 'render')
+    subprocess.run(['fluidsynth', '-ni', '-q', '-F', out, '-r', '44100', '-O', 'float', '-T', 'wav', '-g', '0.4',
+                    '-R', '0', '-C', '0', SOUNDFONT, mid], check=True)
+    samples = synth.read(out)
+    return samples[:round(song.seconds(eighths * periods) * synth.RATE)]
 
 
-def mix(name, parts, post='', level=-3):
-    args = SOX + (['-m'] if len(parts) > 1 else []) + parts + O + [os.path.join(OUT, name + '.wav')]
-    args += post.split() + ['gain', '-n', str(level)]
-    subprocess.run(args, check=True)
+def level_of(samples, name):
+    taken = synth.write(path(name, 'level'), samples)
+    return loudness.integrated(path(name, 'level')) + taken
 
 
-def one(name, recipe, level=-3):
-    subprocess.run(SOX + ['-r', '44100', '-n'] + O + [os.path.join(OUT, name + '.wav')] + recipe.replace(' fade', ' gain -8 fade', 1).split() + ['gain', '-n', str(level)], check=True)
+def with_layers(name, music, layers, periods):
+    """Lays each effect under the music at its loudness relative to the music."""
+    reference = level_of(music, name)
+    out = array('d', music)
+    for recipe, relative in layers:
+        layer = recipe()
+        gain = 10 ** ((reference + relative - level_of(layer, name)) / 20)
+        for k in range(periods):
+            synth.add(out, layer, k * len(music) / periods / synth.RATE, gain)
+    return out
 
 
-def arp(notes, step=0.09, length=0.6, wave='sine'):
-    return [note(n, length, i * step, wave) for i, n in enumerate(notes)]
+def loop_period(samples, periods):
+    """The middle period, its start cross-faded with what follows its end: repeating it has no seam.
+    Turned to start near zero in the quietest spot of its first 20 ms, so its first play does not pop."""
+    n = len(samples) // periods
+    join = round(LOOP_JOIN * synth.RATE)
+    out = array('d', samples[n:2 * n])
+    for i in range(join):
+        w = 0.5 - 0.5 * math.cos(math.pi * i / join)
+        out[i] = out[i] * w + samples[2 * n + i] * (1 - w)
+    def pop(i):  # the step from silence, and the level a millisecond either side (across the seam)
+        return abs(out[i]) + 0.1 * math.sqrt(sum(out[(i + k) % n] ** 2 for k in range(-44, 44)) / 88)
+
+    start = min(range(round(0.02 * synth.RATE)), key=pop)
+    return out[start:] + out[:start]
 
 
-def build():
-    os.makedirs(OUT, exist_ok=True)
-    # small interface sounds
-    one('bet', 'synth 0.06 sine 1760 fade l 0.002 0.06 0.05')
-    one('butt_click', 'synth 0.035 sine 1200 fade l 0.001 0.035 0.03', level=-6)
-    one('card', 'synth 0.09 pinknoise fade l 0.003 0.09 0.08 bandpass 2500 1.2q')
-    one('nocred', 'synth 0.35 square 180 square 150 remix 1 gain -8 lowpass 1200 fade q 0.01 0.35 0.1', level=-6)
-    mix('credit', [src('synth 0.45 sine 2637 sine 3951 remix 1 fade l 0 0.45 0.44'),
-                   src('synth 0.40 sine 2794 sine 4186 remix 1 fade l 0 0.40 0.39 pad 0.07')])
-    # reels
-    one('barab_up', 'synth 0.25 sine 220-160 fade q 0.01 0.25 0.2')
-    mix('barab_start', [src('synth 0.35 sine 90-260 fade q 0.01 0.35 0.2'),
-                        src('synth 0.2 brownnoise lowpass 500 fade l 0.01 0.2 0.19')])
-    # the spin loop is exactly 0.5 s of whole periods (20 Hz ratchet, 60/120 Hz hum): seamless when repeated
-    mix('barab', [src('synth 0.5 square 20 gain -10 highpass 2500 lowpass 6000'),
-                  src('synth 0.5 sine 60 sine 120 remix 1 gain -14')], level=-8)
-    mix('barab_stop', [src('synth 0.2 sine 150-45 fade l 0 0.2 0.19'),
-                       src('synth 0.05 brownnoise lowpass 900 fade l 0 0.05 0.045')])
-    # wins and awards: chimes in C major, bigger for bigger news
-    mix('komb1', arp([3, 7, 10]))
-    mix('komb2', arp([3, 7, 10, 15], 0.08))
-    mix('komb3', arp([3, 7, 10, 15, 19, 22], 0.07, 0.8))
-    mix('jpot', arp([3, 7, 10, 15, 19, 22, 27, 22, 27], 0.11, 1.2, 'triangle'), post='reverb 40')
-    mix('take_win', arp([10, 15, 19], 0.06) + [src('synth 0.45 sine 2637 sine 3951 remix 1 fade l 0 0.45 0.44 pad 0.2')])
-    mix('add', arp([-2, 3, 7], 0.1, 0.7, 'triangle'))
-    mix('addgam', arp([3, 10, 15, 22], 0.09, 0.8, 'triangle'), post='reverb 30')
-    mix('rbyes', arp([10, 15], 0.08, 0.5))
-    mix('rbno', [note(-2, 0.5, 0, 'triangle'), note(-6, 0.7, 0.18, 'triangle')])
-    mix('exit', arp([15, 10, 7, 3], 0.1, 0.6, 'triangle'))
-    # barrels and blasts
-    one('blast', 'synth 0.5 brownnoise fade l 0.002 0.5 0.48 lowpass 1500 overdrive 10 gain -6', level=-4)
-    one('barrcr', 'synth 1.8 brownnoise fade l 0.004 1.8 1.75 lowpass 700 gain -6 overdrive 25 gain -8 reverb 60', level=-2)
-    mix('barroff', [src('synth 0.3 sine 110-70 fade l 0.002 0.3 0.28'), src('synth 0.1 pinknoise lowpass 1500 fade l 0 0.1 0.09')])
-    mix('barron', [src('synth 0.3 sine 110-70 fade l 0.002 0.3 0.28')] + arp([15, 19, 22, 27], 0.07))
-    # the voyage
-    one('brig_move', 'synth 0.6 pinknoise fade q 0.05 0.6 0.4 highpass 400 lowpass 3000 tremolo 6 40', level=-8)
-    mix('sbon', [src('synth 1.2 pinknoise highpass 300 lowpass 2500 fade q 0.1 1.2 0.6 vol 0.3')] + arp([-2, 3, 7, 10], 0.12, 0.9, 'triangle'))
-    one('sbon_dead', 'synth 1.4 pinknoise fade q 0.03 1.4 1.0 gain -6 highpass 200 lowpass 2500 tremolo 12 60 reverb 40', level=-4)
-    mix('sbon_win', arp([3, 7, 10, 15, 10, 15], 0.1, 0.7, 'triangle'))
-    # chests: a quiet cave drip loop (exactly 2 s of whole periods) and the two openings
-    mix('sun_fon', [src('synth 2 sine 55 sine 82.5 remix 1 vol 0.5'),
-                    src('synth 0.3 sine 1320-990 fade l 0.002 0.3 0.28 vol 0.5 pad 0.4 1.3'),
-                    src('synth 0.3 sine 1480-1100 fade l 0.002 0.3 0.28 vol 0.35 pad 1.3 0.4')], level=-8)
-    mix('sunfull_open', [src('synth 0.25 sine 160-80 fade l 0.002 0.25 0.24')] + arp([15, 19, 22, 27, 31], 0.06, 0.7))
-    mix('sunnul_open', [src('synth 0.25 sine 160-80 fade l 0.002 0.25 0.24'), note(-6, 0.6, 0.15, 'triangle')])
-    # the two spare waves
-    mix('bonbar', arp([3, 7, 10, 15, 10, 7], 0.12, 0.7, 'triangle'))
-    mix('rb', arp([10, 7, 10, 15], 0.1, 0.6))
+def finish(samples, room, loop, glue):
+    """DC and rumble off, a touch of room, for music a gentle compressor that holds the loudest chords down,
+    then for one-shots the cut and its fades."""
+    seconds = len(samples) / synth.RATE
+    effects = ['highpass', '25']
+    if room:
+        effects += ['reverb', str(room), '50', '50', '100', '0', '-9']
+    if glue:
+        # peaks set to -6 dBFS; above -20 the level grows at half the rate, with 3 ms of look-ahead
+        effects += ['gain', '-n', '-6', 'compand', '0.003,0.08', '4:-20,-20,-6,-13', '0', '-90', '0.003']
+    if loop:
+        return loop_period(synth.filtered(samples, *effects), 3)
+    fade_out = min(0.25, 0.3 * seconds)
+    effects += ['trim', '0', f'{seconds:.5f}', 'fade', 'h', '0.002', f'{seconds:.5f}', f'{fade_out:.5f}',
+                'pad', '0.001', '0']
+    return synth.filtered(samples, *effects)
+
+
+def normalise(cue, samples, out_dir):
+    synth.write(path(cue.name, 'finished'), samples)
+    gain = cue.target - loudness.integrated(path(cue.name, 'finished'))
+    out = os.path.join(out_dir, cue.name + '.wav')
+    subprocess.run(['sox', '-R', path(cue.name, 'finished'), '-r', '44100', '-c', '1', '-b', '16',
+                    '-e', 'signed-integer', out, 'gain', f'{gain:.4f}'], check=True)
+    peak = loudness.true_peak(out)
+    if peak > MAX_TRUE_PEAK:
+        sys.exit(f'{cue.name}: true peak {peak} dBTP at {cue.target} LUFS; soften its attacks or lower its family')
+
+
+def build(out_dir):
+    os.makedirs(WORK, exist_ok=True)
+    os.makedirs(out_dir, exist_ok=True)
+    for cue in cuetable.read():
+        periods = 3 if cue.loop else 1
+        if cue.name in MUSIC:
+            room, layers = MUSIC[cue.name]
+            song, eighths = shanty.CUES[cue.name]()
+            samples = with_layers(cue.name, render(cue.name, song, eighths, periods), layers, periods)
+        else:
+            recipe, room = EFFECTS[cue.name]
+            samples = recipe() * periods
+        normalise(cue, finish(samples, room, cue.loop, cue.name in MUSIC), out_dir)
 
 
 if __name__ == '__main__':
-    build()
+    build(sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, '..', '..', 'assets'))
