@@ -4,10 +4,11 @@
 DEBIAN_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
     libsdl2-dev libimgui-dev fonts-dejavu-core libglu1-mesa-dev libjpeg62-turbo-dev libstb-dev libgl1-mesa-dri libegl1 libegl-mesa0 \
     xvfb xauth xdotool clang libclang-rt-14-dev
+DEBIAN_PACKAGES += python3 clang-format clang-tidy  # the include, format and tidy checks
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps release asan bench assets clean
+.PHONY: run test deps release asan bench assets tidy clean
 
 deps:
 	@missing=$$(for p in $(DEBIAN_PACKAGES); do \
@@ -39,6 +40,10 @@ bench: release
 
 assets:
 	$(MAKE) -C tools/art
+
+# Naming and function size over the game's sources (.clang-tidy); a few minutes on two cores.
+tidy: release
+	run-clang-tidy -j $(JOBS) -p build/release -quiet "$(CURDIR)/src/"
 
 clean:
 	rm -rf build

@@ -4,11 +4,30 @@
 
 namespace vortala {
 
+// The codes of the keyboard the game was laid out for; letters and digits are their characters.
 namespace vk {
-constexpr int Space = 32, PageUp = 33, PageDown = 34, Left = 37, Up = 38, Right = 39, Down = 40;
-constexpr int Escape = 27, Insert = 45;
-constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F10 = 121, F12 = 123;
-constexpr int Numpad1 = 97, Numpad9 = 105, Add = 107, Subtract = 109;
+enum Code : int {
+    Escape = 27,
+    Space = 32,
+    PageUp = 33,
+    PageDown = 34,
+    Left = 37,
+    Up = 38,
+    Right = 39,
+    Down = 40,
+    Insert = 45,
+    Numpad1 = 97,
+    Numpad9 = 105,
+    Add = 107,
+    Subtract = 109,
+    F1 = 112,
+    F2 = 113,
+    F3 = 114,
+    F4 = 115,
+    F5 = 116,
+    F10 = 121,
+    F12 = 123,
+};
 constexpr int Numpad(int n) {
     return Numpad1 + n - 1;
 }  // n = 1..9

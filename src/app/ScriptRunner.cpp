@@ -72,6 +72,59 @@ bool SetOption(Machine& m, const std::string& name, long long v) {
     return false;
 }
 
+using HostOperation = void (*)(GameState&, GameHost&);
+using StateOperation = void (*)(GameState&);
+
+// The operations a script may call by name with no argument.
+const std::map<std::string, HostOperation>& HostOperations() {
+    static const std::map<std::string, HostOperation> operations{{"ChangeBets", ChangeBets},
+                                                                 {"FitBetsToCredit", FitBetsToCredit},
+                                                                 {"TakeWin", TakeWin},
+                                                                 {"Randomize", Randomize},
+                                                                 {"ApplySpinFortune", ApplySpinFortune},
+                                                                 {"EvaluateArrangement", EvaluateArrangement},
+                                                                 {"PrepareSpinKey", PrepareSpinKey},
+                                                                 {"StartSpin", StartSpin},
+                                                                 {"StopSpin", StopSpin},
+                                                                 {"ResetAfterBetChange", ResetAfterBetChange},
+                                                                 {"StepReelStart", StepReelStart},
+                                                                 {"StepStopSequence", StepStopSequence},
+                                                                 {"CollectIfSettled", CollectIfSettled},
+                                                                 {"Collect", Collect},
+                                                                 {"ArmBonusChooser", ArmBonusChooser},
+                                                                 {"ChooseBonusScreen", ChooseBonusScreen},
+                                                                 {"DealCard", DealCard},
+                                                                 {"StepRiskCard", StepRiskCard},
+                                                                 {"EndRisk", EndRisk},
+                                                                 {"OpenBarrel", OpenBarrel},
+                                                                 {"EndBarrels", EndBarrels},
+                                                                 {"OpenChests", OpenChests},
+                                                                 {"RevealChests", RevealChests},
+                                                                 {"EndChests", EndChests},
+                                                                 {"AwardFreeGames", AwardFreeGames},
+                                                                 {"EndFreeGames", EndFreeGames},
+                                                                 {"ThrowCoin", ThrowCoin},
+                                                                 {"StepCoin", StepCoin},
+                                                                 {"EndCoinGame", EndCoinGame},
+                                                                 {"SpinArrow", SpinArrow},
+                                                                 {"CheckArrow", CheckArrow},
+                                                                 {"StepShip", StepShip},
+                                                                 {"EndVoyage", EndVoyage}};
+    return operations;
+}
+
+const std::map<std::string, StateOperation>& StateOperations() {
+    static const std::map<std::string, StateOperation> operations{{"RecomputeTotalBet", RecomputeTotalBet},
+                                                                  {"NewGame", NewGame},
+                                                                  {"DrawArrangement", DrawArrangement},
+                                                                  {"StepPanel", StepPanel},
+                                                                  {"StepHelms", StepHelms},
+                                                                  {"StepArrow", StepArrow},
+                                                                  {"StepExplosion", StepExplosion},
+                                                                  {"StepWildAnimation", StepWildAnimation}};
+    return operations;
+}
+
 // Rule operations a script may call, by their names. Chest and item numbers count from 1.
 bool CallOperation(Machine& m, const Words& w, std::string& error) {
     GameState& g = m.EditState();
@@ -79,49 +132,8 @@ bool CallOperation(Machine& m, const Words& w, std::string& error) {
     const std::string& op = w[1];
     long long arg = 0;
     const bool hasArg = w.size() > 2 && ToInt(w[2], arg);
-    using Plain = void (*)(GameState&, GameHost&);
-    using StateOnly = void (*)(GameState&);
-    static const std::map<std::string, Plain> plain{{"ChangeBets", ChangeBets},
-                                                    {"FitBetsToCredit", FitBetsToCredit},
-                                                    {"TakeWin", TakeWin},
-                                                    {"Randomize", Randomize},
-                                                    {"ApplySpinFortune", ApplySpinFortune},
-                                                    {"EvaluateArrangement", EvaluateArrangement},
-                                                    {"PrepareSpinKey", PrepareSpinKey},
-                                                    {"StartSpin", StartSpin},
-                                                    {"StopSpin", StopSpin},
-                                                    {"ResetAfterBetChange", ResetAfterBetChange},
-                                                    {"StepReelStart", StepReelStart},
-                                                    {"StepStopSequence", StepStopSequence},
-                                                    {"CollectIfSettled", CollectIfSettled},
-                                                    {"Collect", Collect},
-                                                    {"ArmBonusChooser", ArmBonusChooser},
-                                                    {"ChooseBonusScreen", ChooseBonusScreen},
-                                                    {"DealCard", DealCard},
-                                                    {"StepRiskCard", StepRiskCard},
-                                                    {"EndRisk", EndRisk},
-                                                    {"OpenBarrel", OpenBarrel},
-                                                    {"EndBarrels", EndBarrels},
-                                                    {"OpenChests", OpenChests},
-                                                    {"RevealChests", RevealChests},
-                                                    {"EndChests", EndChests},
-                                                    {"AwardFreeGames", AwardFreeGames},
-                                                    {"EndFreeGames", EndFreeGames},
-                                                    {"ThrowCoin", ThrowCoin},
-                                                    {"StepCoin", StepCoin},
-                                                    {"EndCoinGame", EndCoinGame},
-                                                    {"SpinArrow", SpinArrow},
-                                                    {"CheckArrow", CheckArrow},
-                                                    {"StepShip", StepShip},
-                                                    {"EndVoyage", EndVoyage}};
-    static const std::map<std::string, StateOnly> stateOnly{{"RecomputeTotalBet", RecomputeTotalBet},
-                                                            {"NewGame", NewGame},
-                                                            {"DrawArrangement", DrawArrangement},
-                                                            {"StepPanel", StepPanel},
-                                                            {"StepHelms", StepHelms},
-                                                            {"StepArrow", StepArrow},
-                                                            {"StepExplosion", StepExplosion},
-                                                            {"StepWildAnimation", StepWildAnimation}};
+    const auto& plain = HostOperations();
+    const auto& stateOnly = StateOperations();
     if (auto it = plain.find(op); it != plain.end()) return it->second(g, h), true;
     if (auto it = stateOnly.find(op); it != stateOnly.end()) return it->second(g), true;
     if (op == "Random" && hasArg && arg >= 1) return Random(g, static_cast<std::uint32_t>(arg)), true;

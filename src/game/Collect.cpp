@@ -84,17 +84,11 @@ void CollectIfSettled(GameState& g, GameHost& host) {
     if (g.Win == 0) FitBetsToCredit(g, host);
 }
 
-void Collect(GameState& g, GameHost& host) {
-    // Once per game: any of these means this game's collection has happened.
-    if (g.LineWinPending || g.ChestTrigger || g.FreeGameTrigger || g.SuperBonusDue || g.CoinRoundCounted ||
-        g.BarrelBonusDue || g.BonusHandled)
-        return;
-    g.AwaitingCollection = 0;
+namespace {
 
-    host.PlaySound(g.ScatterWon || g.WildLineWon ? Cue::BigWin : Cue::PlainWin, false);
-    g.LinesShowing = 1;
-    host.StartTimer(PhaseTimer::LineShow);
-
+// Scatters feed the first helm, wild-only lines the second; a helm that comes round calls the
+// barrel bonus.
+void FeedHelms(GameState& g) {
     if (g.ScatterCount < 3)
         g.ScatterCount = 0;
     else
@@ -120,16 +114,10 @@ void Collect(GameState& g, GameHost& host) {
         g.BarrelBonusDue = 1;
         g.BarrelScreen = 1;
     }
+}
 
-    PayLines(g, host);
-
-    if (g.CoinRounds >= 5) {
-        g.CoinRounds = 0;
-        g.CoinGameDue = 1;
-        g.CoinThrown = 0;
-        host.PlaySound(Cue::BonusDue, false);
-    }
-
+// Paying lines open the risk game; free-games and chest marks, and five wilds, call their bonuses.
+void CallBonuses(GameState& g, GameHost& host) {
     g.LineWinPending = 0;
     g.FortuneRiskNow = g.FortuneRisk;
     bool linePays = false, jackpotLine = false;
@@ -153,8 +141,32 @@ void Collect(GameState& g, GameHost& host) {
         host.PlaySound(Cue::Jackpot, false);
     }
 
-    g.WinShown = 1;
     if (g.ChestTrigger) g.SuperBonusDue = 1;  // the voyage follows the chests
+}
+
+}  // namespace
+
+void Collect(GameState& g, GameHost& host) {
+    // Once per game: any of these means this game's collection has happened.
+    if (g.LineWinPending || g.ChestTrigger || g.FreeGameTrigger || g.SuperBonusDue || g.CoinRoundCounted ||
+        g.BarrelBonusDue || g.BonusHandled)
+        return;
+    g.AwaitingCollection = 0;
+
+    host.PlaySound(g.ScatterWon || g.WildLineWon ? Cue::BigWin : Cue::PlainWin, false);
+    g.LinesShowing = 1;
+    host.StartTimer(PhaseTimer::LineShow);
+
+    FeedHelms(g);
+    PayLines(g, host);
+    if (g.CoinRounds >= 5) {
+        g.CoinRounds = 0;
+        g.CoinGameDue = 1;
+        g.CoinThrown = 0;
+        host.PlaySound(Cue::BonusDue, false);
+    }
+    CallBonuses(g, host);
+    g.WinShown = 1;
 }
 
 void ArmBonusChooser(GameState& g, GameHost& host) {

@@ -13,8 +13,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "Money.h"
 #include "FieldCount.h"
+#include "Money.h"
 #include "Symbols.h"
 
 namespace vortala {
@@ -205,28 +205,31 @@ struct GameState {
 // Every field of GameState, in declaration order: the one list that the script language's
 // `set`, `expect` and `dump`, and the JSON of the state, are built from. A field added to the
 // struct and not here stops the build (the count below).
-#define VORTALA_GAME_STATE_FIELDS(X) \
-    X(Seed) X(Credit) X(CreditInserted) X(LineBet) X(TotalBet) X(Win) X(Jackpot) X(CoinPile) \
-    X(CoinRounds) X(FreeGames) X(FortuneSpin) X(FortuneRisk) X(FortuneBonus) X(FortuneRiskNow) \
-    X(FortuneActive) X(ReelStrip) X(LineSymbols) X(LineResult) X(HasWin) X(ScatterCount) X(WildLineWin) \
-    X(ScatterWon) X(WildLineWon) X(ScatterMark) X(WildLineMark) X(LineHighlight) X(ForcedArrangement) \
-    X(PresetRows) X(PresetPending) X(PresetDrawn) X(ArrangementsDrawn) X(ReelFaceTexture) \
-    X(HelmPosition) X(HelmAngle) X(HelmBank) X(HelmTurning) X(RiskLadderWon) X(HelmLastBeforeBonus) \
-    X(BarrelBonusDue) X(BarrelScreen) X(BarrelOpened) X(BarrelExploded) X(BarrelChoice) X(BarrelContent) \
-    X(OtherBarrelA) X(OtherBarrelB) X(ExplosionX) X(ExplosionY) X(ExplosionFrame) X(TorchFlameLeft) \
-    X(TorchFlameRight) X(RiskStep) X(RiskGuess) X(RiskCard) X(RiskCardShown) X(RiskVerdictPending) \
-    X(RiskFlip) X(RiskScreen) X(RiskLocked) X(LineWinPending) X(ChestTrigger) X(ChestScreen) \
-    X(ChestPicked) X(ChestResultShown) X(Chests) X(FreeGameTrigger) X(FreeGameScreen) X(FreeGamePicked) \
-    X(FreeGameAwarded) X(FreeGameItems) X(CoinGameDue) X(CoinScreen) X(CoinThrown) X(CoinSettled) \
-    X(CoinRoundCounted) X(CoinMultiplier) X(CoinSpin) X(CoinAngle) X(CoinDrift) X(CoinStopAngle) \
-    X(SuperBonusDue) X(SuperBonusScreen) X(ArrowSpinning) X(ShipSunk) X(ShipSquare) X(ShipTarget) \
-    X(ShipSteps) X(ArrowAngle) X(ArrowSpeed) X(PinWobble) X(ReelsAtRest) X(SpinKeyDown) X(IntroRunning) \
-    X(ReelsInView) X(WinShown) X(InputLocked) X(ReelsSpinning) X(ReelsStarting) X(IntroShown) \
-    X(BonusHandled) X(BonusChooserArmed) X(LinesShowing) X(ReelsStopping) X(ReelStopped) X(StopTick) \
-    X(ReelStopSoundDue) X(PanelY) X(PanelStep) X(AutoStopThisSpin) X(AwaitingCollection) X(ReelTurns) \
-    X(ReelSpeed) X(ReelAngle) X(ReelAccel) X(StartTicks) X(LastTick) X(ReelRadius) X(UnfoldStep) \
-    X(LastUnfoldTick) X(HelpArmed) X(CreditsShown) X(StatusBlinkPhase) X(FlareTick) X(FlareFrame) \
-    X(LastBlinkTick) X(LastFlickerTick) X(LastExplosionTick) X(WildAnimationCounter)
+// clang-format off
+#define VORTALA_GAME_STATE_FIELDS(X)                                                                 \
+    X(Seed) X(Credit) X(CreditInserted) X(LineBet) X(TotalBet) X(Win) X(Jackpot) X(CoinPile)         \
+    X(CoinRounds) X(FreeGames) X(FortuneSpin) X(FortuneRisk) X(FortuneBonus) X(FortuneRiskNow)       \
+    X(FortuneActive) X(ReelStrip) X(LineSymbols) X(LineResult) X(HasWin) X(ScatterCount)             \
+    X(WildLineWin) X(ScatterWon) X(WildLineWon) X(ScatterMark) X(WildLineMark) X(LineHighlight)      \
+    X(ForcedArrangement) X(PresetRows) X(PresetPending) X(PresetDrawn) X(ArrangementsDrawn)          \
+    X(ReelFaceTexture) X(HelmPosition) X(HelmAngle) X(HelmBank) X(HelmTurning) X(RiskLadderWon)      \
+    X(HelmLastBeforeBonus) X(BarrelBonusDue) X(BarrelScreen) X(BarrelOpened) X(BarrelExploded)       \
+    X(BarrelChoice) X(BarrelContent) X(OtherBarrelA) X(OtherBarrelB) X(ExplosionX) X(ExplosionY)     \
+    X(ExplosionFrame) X(TorchFlameLeft) X(TorchFlameRight) X(RiskStep) X(RiskGuess) X(RiskCard)      \
+    X(RiskCardShown) X(RiskVerdictPending) X(RiskFlip) X(RiskScreen) X(RiskLocked) X(LineWinPending) \
+    X(ChestTrigger) X(ChestScreen) X(ChestPicked) X(ChestResultShown) X(Chests) X(FreeGameTrigger)   \
+    X(FreeGameScreen) X(FreeGamePicked) X(FreeGameAwarded) X(FreeGameItems) X(CoinGameDue)           \
+    X(CoinScreen) X(CoinThrown) X(CoinSettled) X(CoinRoundCounted) X(CoinMultiplier) X(CoinSpin)     \
+    X(CoinAngle) X(CoinDrift) X(CoinStopAngle) X(SuperBonusDue) X(SuperBonusScreen) X(ArrowSpinning) \
+    X(ShipSunk) X(ShipSquare) X(ShipTarget) X(ShipSteps) X(ArrowAngle) X(ArrowSpeed) X(PinWobble)    \
+    X(ReelsAtRest) X(SpinKeyDown) X(IntroRunning) X(ReelsInView) X(WinShown) X(InputLocked)          \
+    X(ReelsSpinning) X(ReelsStarting) X(IntroShown) X(BonusHandled) X(BonusChooserArmed)             \
+    X(LinesShowing) X(ReelsStopping) X(ReelStopped) X(StopTick) X(ReelStopSoundDue) X(PanelY)        \
+    X(PanelStep) X(AutoStopThisSpin) X(AwaitingCollection) X(ReelTurns) X(ReelSpeed) X(ReelAngle)    \
+    X(ReelAccel) X(StartTicks) X(LastTick) X(ReelRadius) X(UnfoldStep) X(LastUnfoldTick)             \
+    X(HelpArmed) X(CreditsShown) X(StatusBlinkPhase) X(FlareTick) X(FlareFrame) X(LastBlinkTick)     \
+    X(LastFlickerTick) X(LastExplosionTick) X(WildAnimationCounter)
+// clang-format on
 
 namespace detail {
 #define VORTALA_COUNT_FIELD(name) +1
