@@ -9,6 +9,7 @@
 #include "platform/Shell.h"
 #include "platform/UserFolders.h"
 #include "ui/NetworkState.h"
+#include "version/Version.h"
 
 namespace vortala {
 
@@ -84,7 +85,8 @@ bool GameWindow::OpenWindow() {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     const int height = static_cast<int>(std::lround(kStartWidth / zones::kFieldAspect));
-    window_ = SDL_CreateWindow("Vortala v.3.08", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kStartWidth,
+    const std::string title = "Vortala v." + std::string(kVersion);
+    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kStartWidth,
                                height, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE);
     if (!window_) {
         ShowMessage("Vortala", std::string("Cannot open the window: ") + SDL_GetError());
