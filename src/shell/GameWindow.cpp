@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "WindowIcon.h"
 #include "app/FieldZones.h"
 #include "app/Persistence.h"
 #include "platform/Shell.h"
@@ -93,6 +94,7 @@ bool GameWindow::OpenWindow() {
         return false;
     }
     SDL_SetWindowMinimumSize(window_, 320, 240);
+    ApplyWindowIcon(window_);
     context_ = SDL_GL_CreateContext(window_);
     if (!context_) {
         ShowMessage("Vortala", std::string("Cannot create the OpenGL context: ") + SDL_GetError());
