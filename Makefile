@@ -5,6 +5,7 @@ DEBIAN_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-de
     libsdl2-dev libimgui-dev fonts-dejavu-core libglu1-mesa-dev libjpeg62-turbo-dev libstb-dev libgl1-mesa-dri libegl1 libegl-mesa0 \
     xvfb xauth xdotool clang libclang-rt-14-dev
 DEBIAN_PACKAGES += python3 clang-format clang-tidy  # the include, format and tidy checks
+DEBIAN_PACKAGES += lintian desktop-file-utils appstream dpkg-dev man-db ccache  # the package and its checks
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
@@ -44,6 +45,22 @@ assets:
 # Naming and function size over the game's sources (.clang-tidy); a few minutes on two cores.
 tidy: release
 	run-clang-tidy -j $(JOBS) -p build/release -quiet "$(CURDIR)/src/"
+# The programs alone, optimised and hardened, from their own build folder (build/package).
+.PHONY: package package-build install
+PREFIX ?= /usr/local
+package-build: deps
+	cmake --preset package >/dev/null
+	cmake --build --preset package -j $(JOBS)
+
+# vortala_<version>_amd64.deb, left in this folder for `sudo apt install ./vortala_*.deb`.
+package: package-build
+	rm -f build/package/vortala_*.deb
+	cd build/package && cpack
+	cp build/package/vortala_*.deb .
+
+# Installs under $(PREFIX) (the programs in $(PREFIX)/games); DESTDIR=... stages it elsewhere.
+install: package-build
+	cmake --install build/package --prefix $(PREFIX)
 
 clean:
 	rm -rf build

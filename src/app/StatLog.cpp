@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "version/Version.h"
+
 namespace vortala {
 
 namespace {
@@ -9,7 +11,8 @@ const std::string kStars(40, '*');
 }
 
 StatLog::StatLog()
-    : lines_{kStars, "Orvexa presents:", "Zevirezid Vortala v.3.08", "https://www.orvexa.example", kStars} {}
+    : lines_{kStars, "Orvexa presents:", "Zevirezid Vortala v." + std::string(kVersion),
+             "https://www.orvexa.example", kStars} {}
 
 bool StatLog::ClearsHistoryAt(int n) {
     if (n >= 100 && n <= 2500) return n % 100 == 0;

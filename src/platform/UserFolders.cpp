@@ -46,8 +46,12 @@ std::string UserConfigFolder() {
     return BaseFolder("XDG_CONFIG_HOME", "/.config");
 }
 
+std::string UserDataFolder() {
+    return BaseFolder("XDG_DATA_HOME", "/.local/share") + "/Orvexa/Vortala/";
+}
+
 std::string SaveFolder() {
-    const std::string folder = BaseFolder("XDG_DATA_HOME", "/.local/share") + "/Orvexa/Vortala/";
+    const std::string folder = UserDataFolder();
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return folder;

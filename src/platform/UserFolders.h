@@ -6,8 +6,10 @@ namespace vortala {
 
 // $XDG_CONFIG_HOME, else ~/.config; without a trailing slash.
 std::string UserConfigFolder();
-// Where the statistics log lives: $XDG_DATA_HOME (else ~/.local/share) + "/Orvexa/Vortala/",
-// created with its parents. Ends with a slash.
+// The game's data folder: $XDG_DATA_HOME (else ~/.local/share) + "/Orvexa/Vortala/". Ends with a
+// slash.
+std::string UserDataFolder();
+// The same folder, created with its parents: where the statistics log lives.
 std::string SaveFolder();
 
 }  // namespace vortala

@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "WindowIcon.h"
 #include "app/FieldZones.h"
 #include "app/Persistence.h"
 #include "platform/Shell.h"
 #include "platform/UserFolders.h"
 #include "ui/NetworkState.h"
+#include "version/Version.h"
 
 namespace vortala {
 
@@ -84,13 +86,15 @@ bool GameWindow::OpenWindow() {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     const int height = static_cast<int>(std::lround(kStartWidth / zones::kFieldAspect));
-    window_ = SDL_CreateWindow("Vortala v.3.08", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kStartWidth,
+    const std::string title = "Vortala v." + std::string(kVersion);
+    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kStartWidth,
                                height, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE);
     if (!window_) {
         ShowMessage("Vortala", std::string("Cannot open the window: ") + SDL_GetError());
         return false;
     }
     SDL_SetWindowMinimumSize(window_, 320, 240);
+    ApplyWindowIcon(window_);
     context_ = SDL_GL_CreateContext(window_);
     if (!context_) {
         ShowMessage("Vortala", std::string("Cannot create the OpenGL context: ") + SDL_GetError());

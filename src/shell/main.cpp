@@ -2,31 +2,46 @@
 //   vortala                 play
 //   vortala --script FILE   run a script in the real window with real timers (see
 //                           docs/SCRIPTING.md and WindowScriptDriver.h)
-#include <cstring>
+//   vortala --help | --version
 #include <fstream>
 #include <iostream>
 
+#include "CommandLine.h"
 #include "GameWindow.h"
 #include "WindowScriptDriver.h"
+#include "version/Version.h"
 
 int main(int argc, char** argv) {
-    const char* script = nullptr;
-    if (argc == 3 && std::strcmp(argv[1], "--script") == 0)
-        script = argv[2];
-    else if (argc != 1) {
-        std::cerr << "usage: vortala [--script FILE]\n";
-        return 2;
+    using Action = vortala::CommandLine::Action;
+    const vortala::CommandLine line = vortala::ParseCommandLine(argc, argv);
+    switch (line.action) {
+        case Action::Help:
+            std::cout << vortala::HelpText();
+            return 0;
+        case Action::Version:
+            std::cout << "vortala " << vortala::kVersion << '\n';
+            return 0;
+        case Action::Mistake:
+            std::cerr << "vortala: " << line.mistake << "\nTry 'vortala --help' for more information.\n";
+            return 2;
+        case Action::Play:
+        case Action::Script:
+            break;
+    }
+    // The script is opened before the window, so a wrong name costs no window.
+    std::ifstream file;
+    if (line.action == Action::Script) {
+        file.open(line.script);
+        if (!file) {
+            std::cerr << "vortala: cannot open " << line.script << '\n';
+            return 2;
+        }
     }
     vortala::GameWindow window;
     if (!window.Create()) return 1;
-    if (!script) {
+    if (line.action == Action::Play) {
         window.Run();
         return 0;
-    }
-    std::ifstream file(script);
-    if (!file) {
-        std::cerr << "cannot open " << script << '\n';
-        return 2;
     }
     vortala::WindowScriptDriver driver(window);
     const auto result = vortala::RunScript(file, driver, std::cout, std::cerr);

@@ -1,5 +1,5 @@
 #pragma once
-// AboutBox: the framed sea chart with the game's name, version and the maker's web address. A
+// AboutBox: the framed sea chart with the game's name, the build's version and the maker's web address. A
 // click on the address opens the site in the browser; a click anywhere else closes the window.
 #include <functional>
 #include <string_view>

@@ -7,23 +7,31 @@ namespace vortala {
 namespace {
 constexpr const char* kRegular = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr const char* kBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+constexpr const char* kSerifItalic = "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Italic.ttf";
 ImFont* gLabel = nullptr;
+ImFont* gCaption = nullptr;
+
+ImFont* AddIfPresent(ImFontAtlas* atlas, const char* path, float pixels, const ImWchar* ranges) {
+    std::error_code error;
+    return std::filesystem::exists(path, error) ? atlas->AddFontFromFileTTF(path, pixels, nullptr, ranges)
+                                                : nullptr;
+}
 }  // namespace
 
 void UiFonts::Load() {
     ImFontAtlas* atlas = ImGui::GetIO().Fonts;
-    std::error_code error;
     const ImWchar* ranges = atlas->GetGlyphRangesCyrillic();
-    if (std::filesystem::exists(kRegular, error))
-        atlas->AddFontFromFileTTF(kRegular, 15.0f, nullptr, ranges);
-    else
-        atlas->AddFontDefault();
-    gLabel = std::filesystem::exists(kBold, error) ? atlas->AddFontFromFileTTF(kBold, 21.0f, nullptr, ranges)
-                                                   : nullptr;
+    if (!AddIfPresent(atlas, kRegular, 15.0f, ranges)) atlas->AddFontDefault();
+    gLabel = AddIfPresent(atlas, kBold, 21.0f, ranges);
+    gCaption = AddIfPresent(atlas, kSerifItalic, 18.0f, ranges);
 }
 
 ImFont* UiFonts::Label() {
     return gLabel;
+}
+
+ImFont* UiFonts::Caption() {
+    return gCaption;
 }
 
 }  // namespace vortala

@@ -11,6 +11,8 @@ public:
     static void Load();
     // The bill's labels: bold, 21 pixels; null when only ImGui's font is there.
     static ImFont* Label();
+    // The about window's version line: serif italic, 18 pixels; null when only ImGui's font is there.
+    static ImFont* Caption();
 };
 
 }  // namespace vortala

@@ -64,8 +64,7 @@ def aboutbox():
             f"{coast}{rhumb}{rose}"
             f"<text x='200' y='80' {SERIF} font-weight='bold' font-size='46' fill='#5a1a08' text-anchor='middle' "
             "stroke='#f3e2b8' stroke-width='1'>Vortala</text>"
-            f"<text x='200' y='112' {SERIF} font-style='italic' font-size='18' fill='#3a2410' "
-            "text-anchor='middle'>version 3.08</text>"
+            # the line at y = 112 stays blank: the window writes the build's version there
             f"<text x='200' y='138' {SERIF} font-size='12' fill='#3a2410' text-anchor='middle'>"
             "a pirate slot by Orvexa</text>"
             # the web address along the bottom edge, under the window's hot area (136..321, 178..201)

@@ -1,28 +1,19 @@
 #include "Rtp.h"
 
-#include <cstring>
 #include <iostream>
 #include <string>
 
 #include "RtpOptions.h"
 #include "RtpReport.h"
 #include "RtpRun.h"
+#include "Subcommand.h"
 
 namespace vortala::sim {
 
 int RunRtpCommand(int argc, char** argv) {
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::cout << RtpUsage();
-            return 0;
-        }
-    }
     RtpOptions options;
     std::string error;
-    if (!ParseRtpOptions(argc, argv, options, error)) {
-        std::cerr << "rtp: " << error << '\n' << RtpUsage();
-        return 2;
-    }
+    if (!ParseRtpOptions(argc, argv, options, error)) return UsageError("rtp", error);
     const RtpRunResult run = RunRtp(options, std::cerr);
     if (options.json)
         PrintRtpJson(std::cout, options, run);

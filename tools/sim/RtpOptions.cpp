@@ -37,7 +37,9 @@ bool ParseFortune(std::string_view text, RtpOptions& o) {
 }  // namespace
 
 const char* RtpUsage() {
-    return "usage: vortala-sim rtp [options]\n"
+    return "Usage: vortala-sim rtp [options]\n"
+           "Plays many games with a fixed strategy and reports what the machine returns.\n"
+           "Options:\n"
            "  --games N              games to play (default 1000000)\n"
            "  --seed S               seed of the whole run (default 1)\n"
            "  --threads T            worker threads (default: all cores)\n"
@@ -66,7 +68,7 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
         const bool known = name == "--games" || name == "--seed" || name == "--threads" ||
                            name == "--bet-per-line" || name == "--fortune" || name == "--gamble";
         if (!known) {
-            error = "unknown option " + std::string(name);
+            error = "unknown option '" + std::string(name) + "'";
             return false;
         }
         if (!hasValue) {

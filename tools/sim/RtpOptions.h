@@ -20,7 +20,7 @@ struct RtpOptions {
 // Parses argv (without the program and subcommand names). On failure returns false and says why.
 bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error);
 
-// One line per option, for --help and for the usage after an error.
+// The usage, one line per option, for --help.
 const char* RtpUsage();
 
 }  // namespace vortala::sim

@@ -1,55 +1,68 @@
-// vortala-sim: the machine without a window.
-//   vortala-sim script FILE|-   run a script against a fresh machine on a virtual clock
-//   vortala-sim rtp [options]   play many games and report what the machine returns
-#include <cstring>
-#include <fstream>
+// vortala-sim: the machine without a window. Each subcommand is one row of kSubcommands; --help
+// and --version are answered here for all of them.
 #include <iostream>
+#include <string>
+#include <string_view>
 
 #include "Rtp.h"
-#include "app/HeadlessHost.h"
-#include "app/ScriptRunner.h"
+#include "RtpOptions.h"
+#include "ScriptCommand.h"
+#include "Subcommand.h"
+#include "version/Version.h"
 
 namespace {
 
-class HeadlessDriver : public vortala::ScriptDriver {
-public:
-    vortala::Machine& machine() override { return host_.machine(); }
-    void Input(const vortala::InputEvent& event) override { host_.Input(event); }
-    void Advance(std::uint32_t ms) override { host_.Advance(ms); }
-    bool Settle(std::uint32_t limitMs) override { return host_.Settle(limitMs); }
-    std::vector<std::string> TakeSounds() override { return host_.TakeSounds(); }
+using vortala::sim::Subcommand;
 
-private:
-    vortala::HeadlessHost host_;
+const Subcommand kSubcommands[] = {
+    {"script", "run a game script against a fresh machine on a virtual clock", vortala::sim::ScriptUsage,
+     vortala::sim::RunScriptCommand},
+    {"rtp", "play many games and report what the machine returns", vortala::sim::RtpUsage,
+     vortala::sim::RunRtpCommand},
 };
 
-int Usage() {
-    std::cerr << "usage: vortala-sim script FILE|-\n"
-                 "       vortala-sim rtp [--games N] [--seed S] [--threads T] [--bet-per-line B]\n"
-                 "                       [--fortune SPIN,RISK,BONUS] [--gamble K] [--json]\n";
-    return 2;
+void PrintOverview(std::ostream& out) {
+    out << "Usage: vortala-sim COMMAND [options]\n"
+           "       vortala-sim --help | --version\n"
+           "The game's machine without a window, on a virtual clock.\n\nCommands:\n";
+    for (const Subcommand& command : kSubcommands) {
+        const std::size_t pad = command.name.size() < 9 ? 10 - command.name.size() : 1;
+        out << "  " << command.name << std::string(pad, ' ') << command.summary << '\n';
+    }
+    out << "\n'vortala-sim COMMAND --help' shows a command's options. More in 'man 6 vortala-sim'.\n";
 }
 
-int RunScriptCommand(const char* path) {
-    HeadlessDriver driver;
-    vortala::ScriptResult result;
-    if (std::strcmp(path, "-") == 0) {
-        result = vortala::RunScript(std::cin, driver, std::cout, std::cerr);
-    } else {
-        std::ifstream file(path);
-        if (!file) {
-            std::cerr << "cannot open " << path << '\n';
-            return 2;
-        }
-        result = vortala::RunScript(file, driver, std::cout, std::cerr);
-    }
-    return static_cast<int>(result);
+int PrintVersion() {
+    std::cout << "vortala-sim " << vortala::kVersion << '\n';
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 3 && std::strcmp(argv[1], "script") == 0 && argc == 3) return RunScriptCommand(argv[2]);
-    if (argc >= 2 && std::strcmp(argv[1], "rtp") == 0) return vortala::sim::RunRtpCommand(argc - 2, argv + 2);
-    return Usage();
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    if (first == "--help" || first == "-h") {
+        PrintOverview(std::cout);
+        return 0;
+    }
+    if (first == "--version") return PrintVersion();
+    for (const Subcommand& command : kSubcommands) {
+        if (command.name != first) continue;
+        for (int i = 2; i < argc; ++i) {
+            const std::string_view arg = argv[i];
+            if (arg == "--help" || arg == "-h") {
+                std::cout << command.usage();
+                return 0;
+            }
+            if (arg == "--version") return PrintVersion();
+        }
+        return command.run(argc - 2, argv + 2);
+    }
+    if (argc < 2) {
+        PrintOverview(std::cerr);
+        return 2;
+    }
+    std::cerr << "vortala-sim: unknown " << (first.substr(0, 1) == "-" ? "option" : "command") << " '"
+              << first << "'\nTry 'vortala-sim --help' for more information.\n";
+    return 2;
 }
