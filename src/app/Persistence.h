@@ -29,6 +29,10 @@ struct WindowSize {
     int height = 480;
 };
 
+// Money as stored: unreadable or negative is 0; beyond the money cap (however many digits) is the
+// cap.
+Money StoredMoney(std::string_view text);
+
 // Jackpot ("val"), helms ("valb", then their angles), coin pile and coin stacks.
 void RestoreMoney(GameState& g, const SettingsAccess& store);
 // The stored window size when "Store window size" was on, within sane bounds.

@@ -4,7 +4,8 @@
 
 namespace vortala {
 
-// Starts xdg-open on the address without a shell and without waiting for it.
+// Starts xdg-open on the address without a shell and without waiting for it; it inherits no
+// descriptor beyond the standard three.
 void OpenUrl(std::string_view url);
 
 // A message box with one OK button; printed to standard error instead when the environment

@@ -8,7 +8,7 @@
 namespace vortala {
 
 bool WindowScriptDriver::Settle(std::uint32_t limitMs) {
-    for (std::uint32_t waited = 0; waited <= limitMs; waited += 10) {
+    for (std::uint32_t waited = 0; waited <= limitMs && !window_.Quit(); waited += 10) {
         if (window_.machine().Idle() && window_.PhaseTimersIdle() && !window_.OneShotsPending() &&
             !window_.InputPending())
             return true;
