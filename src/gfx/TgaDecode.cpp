@@ -80,13 +80,13 @@ DecodeResult DecodeTga(const std::uint8_t* data, std::size_t size, std::string_v
     const std::size_t bytesPerPixel = depth / 8;
     const std::size_t pixelCount = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (pixelCount == 0) return ShortData(name);
-    if (width > kMaxPictureSide || height > kMaxPictureSide)
-        return TgaError(name, "The picture is too large.");
     // Checked before allocating: a run packet of 1 + bytesPerPixel bytes yields at most 128
     // pixels, so a small file cannot make us allocate for a huge picture.
     const std::size_t mostPixels =
         imageType == 2 ? storedSize / bytesPerPixel : (storedSize / (1 + bytesPerPixel) + 1) * 128;
     if (pixelCount > mostPixels) return ShortData(name);
+    if (width > kMaxPictureSide || height > kMaxPictureSide)
+        return TgaError(name, "The picture is too large.");
 
     Image image;
     image.width = width;

@@ -49,6 +49,7 @@ public:
         return shot_;
     }
     std::vector<std::string> TakeSounds();
+    long FramesPainted() const { return framesPainted_; }
     // Measured figures: start-up to first frame, frame times, paint ticks and frames, memory.
     std::string StatsJson() const;
     // Delivers one player's input event now, then what it queued.
