@@ -18,24 +18,9 @@ int SettingsSnapshot::ReadInteger(std::string_view key, std::string_view section
     return error == std::errc() && end == text.data() + text.size() ? number : def;
 }
 
-bool SettingsSnapshot::ReadBool(std::string_view key, std::string_view section, std::string_view value,
-                                bool def) const {
-    return ReadInteger(key, section, value, def ? 1 : 0) != 0;
-}
-
 void SettingsSnapshot::WriteString(std::string_view key, std::string_view section, std::string_view value,
                                    std::string_view text) {
     values_[{std::string(key), std::string(section), std::string(value)}] = text;
-}
-
-void SettingsSnapshot::WriteInteger(std::string_view key, std::string_view section, std::string_view value,
-                                    int number) {
-    WriteString(key, section, value, std::to_string(number));
-}
-
-void SettingsSnapshot::WriteBool(std::string_view key, std::string_view section, std::string_view value,
-                                 bool flag) {
-    WriteString(key, section, value, flag ? "1" : "0");
 }
 
 void SettingsSnapshot::CopyTo(SettingsAccess& store) const {

@@ -16,14 +16,8 @@ public:
                            std::string_view def) const override;
     int ReadInteger(std::string_view key, std::string_view section, std::string_view value,
                     int def) const override;
-    bool ReadBool(std::string_view key, std::string_view section, std::string_view value,
-                  bool def) const override;
     void WriteString(std::string_view key, std::string_view section, std::string_view value,
                      std::string_view text) override;
-    void WriteInteger(std::string_view key, std::string_view section, std::string_view value,
-                      int number) override;
-    void WriteBool(std::string_view key, std::string_view section, std::string_view value,
-                   bool flag) override;
 
     void CopyTo(SettingsAccess& store) const;
     bool operator==(const SettingsSnapshot& other) const { return values_ == other.values_; }

@@ -18,8 +18,9 @@ enum class ReadPart {
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, ReadPart part);
 
 // Appends text in one write and flushes it to disk; headerIfEmpty goes first when the file is
-// new or empty. Missing folders are created. False, with errno saying why, when the path is not
-// a regular file or cannot be written.
+// new or empty. Missing folders are created. False, with errno saying why, when the path cannot
+// be written; errno is EISDIR for a folder and EINVAL for anything else that is not a regular
+// file.
 bool AppendToRegularFile(const std::string& path, std::string_view text, std::string_view headerIfEmpty);
 
 }  // namespace vortala

@@ -1,5 +1,6 @@
 #include "ui/SaveFailures.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -9,7 +10,8 @@
 namespace vortala {
 
 void SaveFailures::Report(std::string_view what, const std::string& where, int error) {
-    const std::string reason = error != 0 ? std::strerror(error) : "unknown error";
+    // EINVAL is what the game's own checks give for a FIFO or a device in a file's place.
+    const std::string reason = error == EINVAL ? "not a regular file" : std::strerror(error);
     const std::string text = "Could not save " + std::string(what) + " in " + where + " (" + reason + ").";
     if (shown_ || EndSignalReceived()) {
         std::fprintf(stderr, "vortala: %s\n", text.c_str());
