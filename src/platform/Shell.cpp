@@ -33,10 +33,14 @@ void OpenUrl(std::string_view url) {
     }).detach();
 }
 
+bool MessagesOnStandardError() {
+    return std::getenv("VORTALA_NO_DIALOGS") != nullptr;
+}
+
 void ShowMessage(std::string_view caption, std::string_view text) {
     const std::string title(caption);
     const std::string message(text);
-    if (std::getenv("VORTALA_NO_DIALOGS") == nullptr &&
+    if (!MessagesOnStandardError() &&
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), message.c_str(), nullptr) == 0) {
         return;
     }

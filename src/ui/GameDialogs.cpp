@@ -16,6 +16,11 @@ GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, Machine* mac
             *machine_, store_,
             OptionsDialog::Services{services_.openUrl, services_.connected, [this] { stack_.Show(*log_); }});
     }
+    if (machine_)
+        failures_.ShowOverTheGame([this](const std::string& text) {
+            notice_.SetText(text);
+            stack_.Show(notice_);
+        });
     statistics_ = std::make_unique<StatisticsBox>(store_, game);
     ReserveGameNumber();
     log_ = std::make_unique<LogWindow>(std::move(logPath), statistics_->GameNumber(), game, failures_);
@@ -23,6 +28,7 @@ GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, Machine* mac
 }
 
 GameDialogs::~GameDialogs() {
+    failures_.ShowOverTheGame({});  // nothing is drawn any more
     layer_.reset();
     log_.reset();         // the closing block
     statistics_.reset();  // the game number
@@ -120,6 +126,7 @@ void GameDialogs::CloseWithoutWaiting() {
 void GameDialogs::SaveAndQuit() {
     if (saved_) return;
     saved_ = true;
+    failures_.ShowOverTheGame({});  // the game is ending: nothing would draw the message
     SaveAtClose(machine_->State(), machine_->Options(), services_.outerSize(), store_);
     SaveStore("the settings and money");
     services_.quit();

@@ -21,6 +21,7 @@
 #include "ui/LogWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/SaveFailures.h"
+#include "ui/SaveNotice.h"
 #include "ui/SettingsStore.h"
 #include "ui/StatisticsBox.h"
 
@@ -78,6 +79,7 @@ private:
     SettingsSnapshot stored_;  // the values the close stores, as last stored
     DialogStack stack_;
     ExitQuestion exit_;
+    SaveNotice notice_;
     std::unique_ptr<AboutBox> about_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<StatisticsBox> statistics_;

@@ -18,7 +18,11 @@ void SaveFailures::Report(std::string_view what, const std::string& where, int e
         return;
     }
     shown_ = true;
-    ShowMessage("Vortala", text + "\nThe game goes on, but what could not be saved will not be kept.");
+    const std::string message = text + "\nThe game goes on, but what could not be saved will not be kept.";
+    if (show_ && !MessagesOnStandardError())
+        show_(message);
+    else
+        ShowMessage("Vortala", message);
 }
 
 }  // namespace vortala
