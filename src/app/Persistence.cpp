@@ -36,18 +36,24 @@ std::optional<std::int64_t> ParseWhole(std::string_view text) {
     return value;
 }
 
-// Money as loaded: negative or unreadable is 0, and nothing beyond the money cap.
-Money LoadedMoney(std::string_view text) {
-    return ClampMoney(ParseWhole(text).value_or(0));
+// Money as stored, capped like every sum: below 0 is 0, and a figure beyond the cap is the cap
+// however many digits it has.
+std::optional<Money> ParseMoney(std::string_view text) {
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (end != text.data() + text.size() || text.empty()) return std::nullopt;
+    if (error == std::errc::result_out_of_range) return text.front() == '-' ? 0 : kMoneyCap;
+    if (error != std::errc()) return std::nullopt;
+    return ClampMoney(value);
 }
 
 void ReadHelms(StoredStores& s, std::string_view record) {
     for (int field = 0; field < 6; ++field) {
         const std::size_t semicolon = field < 5 ? record.find(';') : std::string_view::npos;
         const std::string_view text = record.substr(0, semicolon);
-        const auto value = ParseWhole(text);
-        if (!value) return;  // this field and the rest keep their starting values
         const int helm = field / 2;
+        const auto value = field % 2 == 0 ? ParseMoney(text) : ParseWhole(text);
+        if (!value) return;  // this field and the rest keep their starting values
         if (field % 2 == 0)
             s.helmBank[helm] = *value;
         else
@@ -81,6 +87,10 @@ void SaveOptions(const Settings& o, SettingsAccess& store) {
 
 }  // namespace
 
+Money StoredMoney(std::string_view text) {
+    return ParseMoney(text).value_or(0);
+}
+
 std::string ScrambleText(std::string_view plain, int key, int multiplier, int increment) {
     return Scramble(plain, key, multiplier, increment, true);
 }
@@ -98,10 +108,10 @@ StoredStores ReadStores(const SettingsAccess& store, const GameState& start) {
         return UnscrambleText(s, kScrambleConstant, kScrambleConstant, kScrambleConstant);
     };
     StoredStores s = CurrentStores(start);
-    s.jackpot = LoadedMoney(unscramble(store.ReadString(kSettingsKey, kSettingsSection, "val", "0")));
+    s.jackpot = StoredMoney(unscramble(store.ReadString(kSettingsKey, kSettingsSection, "val", "0")));
     const std::string helms = store.ReadString(kSettingsKey, kSettingsSection, "valb", "0");
     if (helms != "0") ReadHelms(s, unscramble(helms));
-    s.coinPile = LoadedMoney(store.ReadString(kSettingsKey, kSettingsSection, "coins", "0"));
+    s.coinPile = StoredMoney(store.ReadString(kSettingsKey, kSettingsSection, "coins", "0"));
     s.coinRounds = store.ReadInteger(kSettingsKey, kSettingsSection, "coinvol", 0);
     return s;
 }

@@ -29,6 +29,10 @@ struct WindowSize {
     int height = 480;
 };
 
+// Money as stored: unreadable or negative is 0; beyond the money cap (however many digits) is the
+// cap.
+Money StoredMoney(std::string_view text);
+
 // Jackpot ("val"), helms ("valb"), coin pile and coin stacks as stored; what is missing keeps the
 // value it has in `start`.
 StoredStores ReadStores(const SettingsAccess& store, const GameState& start);

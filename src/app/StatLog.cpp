@@ -7,17 +7,32 @@
 namespace vortala {
 
 namespace {
+
 const std::string kStars(40, '*');
+
+std::vector<std::string> Header() {
+    return {kStars, "Orvexa presents:", "Zevirezid Vortala v." + std::string(kVersion),
+            "https://www.orvexa.example", kStars};
 }
 
-StatLog::StatLog()
-    : lines_{kStars, "Orvexa presents:", "Zevirezid Vortala v." + std::string(kVersion),
-             "https://www.orvexa.example", kStars} {}
+std::string FileText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+}  // namespace
+
+StatLog::StatLog() : lines_(Header()) {}
 
 bool StatLog::ClearsHistoryAt(int n) {
     if (n >= 100 && n <= 2500) return n % 100 == 0;
     if (n >= 3000 && n <= 10000) return n % 500 == 0;
     return false;
+}
+
+void StatLog::Restart() {
+    lines_ = Header();
 }
 
 void StatLog::Replace(std::string_view text) {
@@ -32,25 +47,26 @@ void StatLog::Replace(std::string_view text) {
     }
 }
 
-void StatLog::AppendOpening(int gameNumber, const std::tm& now) {
-    lines_.push_back(kStars);
-    lines_.push_back(LogStamp("Zevirezid *Vortala* ON - ", now));
-    lines_.push_back("game's number  " + std::to_string(gameNumber));
+std::string StatLog::Append(std::vector<std::string> block) {
+    lines_.insert(lines_.end(), block.begin(), block.end());
+    return FileText(block);
 }
 
-void StatLog::AppendClosing(Money inserted, Money credit, const std::tm& now) {
+std::string StatLog::AppendOpening(int gameNumber, const std::tm& now) {
+    return Append(
+        {kStars, LogStamp("Zevirezid *Vortala* ON - ", now), "game's number  " + std::to_string(gameNumber)});
+}
+
+std::string StatLog::AppendClosing(Money inserted, Money credit, const std::tm& now, bool interrupted) {
     const Money gain = credit - inserted;
-    lines_.push_back("Set on stake " + std::to_string(inserted));
-    lines_.push_back("Taken off " + std::to_string(credit));
-    lines_.push_back("You won " + std::to_string(gain > 0 ? gain : 0));
-    lines_.push_back("You lost " + std::to_string(gain > 0 ? 0 : -gain));
-    lines_.push_back(LogStamp("Zevirezid *Vortala* OFF - ", now));
+    return Append({"Set on stake " + std::to_string(inserted), "Taken off " + std::to_string(credit),
+                   "You won " + std::to_string(gain > 0 ? gain : 0),
+                   "You lost " + std::to_string(gain > 0 ? 0 : -gain),
+                   LogStamp("Zevirezid *Vortala* OFF - ", now) + (interrupted ? " (interrupted)" : "")});
 }
 
-std::string StatLog::Text() const {
-    std::string text;
-    for (const std::string& line : lines_) text += line + "\r\n";
-    return text;
+std::string StatLog::HeaderText() {
+    return FileText(Header());
 }
 
 std::string LogStamp(std::string_view label, const std::tm& t) {

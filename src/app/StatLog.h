@@ -2,7 +2,8 @@
 // StatLog: the lines of the statistics log, a plain-text history with one opening block per run
 // or new game (date, time, game number) and one closing block (money put in, taken off, won,
 // lost). It starts with the designed header lines and is replaced by the file's lines when one
-// exists; the file side lives with the log window.
+// exists. Each Append returns the block as the file holds it, so the file grows block by block
+// with exactly the lines shown; the file side lives with the log window.
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -20,15 +21,21 @@ public:
     // from 3000 to 10000.
     static bool ClearsHistoryAt(int gameNumber);
 
+    // Back to the designed header lines alone.
+    void Restart();
     void Replace(std::string_view fileText);
-    void AppendOpening(int gameNumber, const std::tm& now);
-    void AppendClosing(Money inserted, Money credit, const std::tm& now);
+    std::string AppendOpening(int gameNumber, const std::tm& now);
+    // An interrupted session's block (written at the next start) says so on its last line, whose
+    // time is that of the session's last finished game.
+    std::string AppendClosing(Money inserted, Money credit, const std::tm& now, bool interrupted = false);
 
     const std::vector<std::string>& Lines() const { return lines_; }
-    // The file's text: every line ended by CR LF.
-    std::string Text() const;
+    // The designed header lines as the file holds them (every line ended by CR LF).
+    static std::string HeaderText();
 
 private:
+    std::string Append(std::vector<std::string> block);
+
     std::vector<std::string> lines_;
 };
 

@@ -11,6 +11,10 @@
 
 namespace vortala {
 
+// The largest width or height decoded. Every picture of the game is far smaller; a header
+// claiming more is damaged or hostile, and would ask for gigabytes.
+inline constexpr int kMaxPictureSide = 4096;
+
 struct Image {
     int width = 0, height = 0, channels = 0;
     std::vector<std::uint8_t> pixels;  // rows without padding, bytes R,G,B(,A)

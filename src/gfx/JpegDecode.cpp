@@ -61,6 +61,11 @@ bool DecodeRows(const std::uint8_t* data, std::size_t size, Output* out) {
     decoder.mem->max_memory_to_use = 256L << 20;
     jpeg_mem_src(&decoder, data, static_cast<unsigned long>(size));
     jpeg_read_header(&decoder, TRUE);
+    const JDIMENSION most = kMaxPictureSide;
+    if (decoder.image_width > most || decoder.image_height > most) {
+        jpeg_destroy_decompress(&decoder);
+        return false;
+    }
     decoder.out_color_space = JCS_RGB;
     jpeg_start_decompress(&decoder);
     out->width = static_cast<int>(decoder.output_width);

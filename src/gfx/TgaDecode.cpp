@@ -85,6 +85,8 @@ DecodeResult DecodeTga(const std::uint8_t* data, std::size_t size, std::string_v
     const std::size_t mostPixels =
         imageType == 2 ? storedSize / bytesPerPixel : (storedSize / (1 + bytesPerPixel) + 1) * 128;
     if (pixelCount > mostPixels) return ShortData(name);
+    if (width > kMaxPictureSide || height > kMaxPictureSide)
+        return TgaError(name, "The picture is too large.");
 
     Image image;
     image.width = width;

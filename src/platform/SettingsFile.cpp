@@ -1,13 +1,10 @@
 #include "platform/SettingsFile.h"
 
 #include <charconv>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 #include <utility>
 
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 #include "platform/UserFolders.h"
 
 namespace vortala {
@@ -15,7 +12,7 @@ namespace vortala {
 namespace {
 
 // Far more than the game ever writes; anything bigger is not our file.
-constexpr std::uintmax_t kMaxFileSize = 1 << 20;
+constexpr std::size_t kMaxFileSize = 1 << 20;
 
 std::string SectionPath(std::string_view key, std::string_view section) {
     auto trim = [](std::string_view s) {
@@ -32,13 +29,8 @@ std::string SectionPath(std::string_view key, std::string_view section) {
 }
 
 IniData LoadFile(const std::string& path) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error || size > kMaxFileSize) return {};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return ParseIni(text);
+    const auto text = ReadRegularFile(path, kMaxFileSize, ReadPart::Whole);
+    return text ? ParseIni(*text) : IniData{};
 }
 
 }  // namespace

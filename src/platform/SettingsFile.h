@@ -30,8 +30,10 @@ public:
     void WriteInteger(std::string_view key, std::string_view section, std::string_view value, int number);
     void WriteBool(std::string_view key, std::string_view section, std::string_view value, bool flag);
 
-    // False when the file could not be written; the writes are kept for another try.
+    // False, with errno saying why, when the file could not be written; the writes are kept
+    // for another try.
     bool Save();
+    const std::string& Path() const { return path_; }
 
 private:
     std::string path_;

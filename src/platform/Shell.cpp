@@ -17,8 +17,15 @@ void OpenUrl(std::string_view url) {
     std::string program = "xdg-open";
     std::string address(url);
     char* argv[] = {program.data(), address.data(), nullptr};
+    // The browser gets none of our descriptors, whatever opened them (a library, a file left
+    // without close-on-exec): it could keep the instance lock or a pipe alive after we end.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     pid_t pid = 0;
-    if (posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) return;
+    const int started = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (started != 0) return;
     // Reaped on a thread of its own, so no zombie is left and the caller never waits.
     std::thread([pid] {
         int status = 0;
@@ -26,10 +33,14 @@ void OpenUrl(std::string_view url) {
     }).detach();
 }
 
+bool MessagesOnStandardError() {
+    return std::getenv("VORTALA_NO_DIALOGS") != nullptr;
+}
+
 void ShowMessage(std::string_view caption, std::string_view text) {
     const std::string title(caption);
     const std::string message(text);
-    if (std::getenv("VORTALA_NO_DIALOGS") == nullptr &&
+    if (!MessagesOnStandardError() &&
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), message.c_str(), nullptr) == 0) {
         return;
     }

@@ -4,11 +4,15 @@
 
 namespace vortala {
 
-// Starts xdg-open on the address without a shell and without waiting for it.
+// Starts xdg-open on the address without a shell and without waiting for it; it inherits no
+// descriptor beyond the standard three.
 void OpenUrl(std::string_view url);
 
-// A message box with one OK button; printed to standard error instead when the environment
-// variable VORTALA_NO_DIALOGS is set or no box can be shown.
+// A message box with one OK button; printed to standard error instead when messages go there
+// or no box can be shown.
 void ShowMessage(std::string_view caption, std::string_view text);
+// True when the environment variable VORTALA_NO_DIALOGS is set: messages are lines on standard
+// error, for scripts and tests.
+bool MessagesOnStandardError();
 
 }  // namespace vortala

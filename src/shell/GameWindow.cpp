@@ -3,10 +3,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "WindowIcon.h"
 #include "app/FieldZones.h"
 #include "app/Persistence.h"
+#include "platform/AtomicFile.h"
+#include "platform/EndSignals.h"
 #include "platform/Shell.h"
 #include "platform/UserFolders.h"
 #include "ui/NetworkState.h"
@@ -16,6 +20,8 @@ namespace vortala {
 
 namespace {
 constexpr int kStartWidth = 800;  // the field's reference size; it scales with the window
+constexpr const char* kNoDisplay =
+    "no display: run it from a desktop session, or under xvfb-run; `make run` does this for you";
 }  // namespace
 
 GameWindow::GameWindow() = default;
@@ -40,10 +46,19 @@ GameWindow::~GameWindow() {
 
 bool GameWindow::Create() {
     createdAt_ = SDL_GetPerformanceCounter();
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the end signals are ours (EndSignals.h)
+    const bool driverChosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+        if (!driverChosen) return std::fprintf(stderr, "%s\n", kNoDisplay), false;
         ShowMessage("Vortala", std::string("Cannot start the display: ") + SDL_GetError());
         return false;
     }
+    // SDL falls back to drawing off screen when no display answers: a game nobody could see.
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if (!driverChosen && (driver == "offscreen" || driver == "dummy"))
+        return std::fprintf(stderr, "%s\n", kNoDisplay), false;
+    if (!TakeInstanceLock()) return false;
+    store_ = std::make_unique<SettingsStore>(SettingsStore::DefaultPath());
     if (!DisplayFits()) {
         CreateDialogs(nullptr);  // the log and the game number still record this start
         return false;
@@ -56,10 +71,26 @@ bool GameWindow::Create() {
     sound_.Open();
     machine_ = std::make_unique<Machine>(*this);
     RestoreWindowSize();
-    machine_->RestoreStores(ReadStores(store_, machine_->State()));
+    machine_->RestoreStores(ReadStores(*store_, machine_->State()));
     CreateDialogs(machine_.get());
     dialogs_->AttachWindow(window_, context_);
     SDL_StartTextInput();
+    return true;
+}
+
+// One copy per user; with it held, a temporary file beside a stored one can only be left from a
+// save that was killed, and the settings are read only now, after any other copy has saved.
+bool GameWindow::TakeInstanceLock() {
+    lock_ = std::make_unique<InstanceLock>(SaveFolder() + "vortala.lock");
+    if (lock_->state() == InstanceLock::State::HeldElsewhere) {
+        ShowMessage("Vortala", "Vortala is already running");
+        return false;
+    }
+    if (lock_->state() == InstanceLock::State::Held) {
+        const std::string log = SaveFolder() + "stat.log";
+        for (const std::string& path : {SettingsStore::DefaultPath(), log, LogWindow::SessionRecordPath(log)})
+            RemoveStaleTemporaries(path);
+    }
     return true;
 }
 
@@ -120,7 +151,7 @@ void GameWindow::CreateRenderer() {
 }
 
 void GameWindow::RestoreWindowSize() {
-    const auto size = StoredWindowSize(store_);
+    const auto size = StoredWindowSize(*store_);
     if (!size) return;
     // A stored size larger than this screen (another monitor, a damaged file) is fitted to it.
     SDL_Rect usable{0, 0, size->width, size->height};
@@ -139,7 +170,8 @@ void GameWindow::CreateDialogs(Machine* machine) {
                                        return size;
                                    },
                                    [](std::string_view url) { vortala::OpenUrl(url); }, InternetConnected};
-    dialogs_ = std::make_unique<GameDialogs>(store_, SaveFolder() + "stat.log", machine, std::move(services));
+    dialogs_ =
+        std::make_unique<GameDialogs>(*store_, SaveFolder() + "stat.log", machine, std::move(services));
 }
 
 void GameWindow::Paint() {
@@ -157,7 +189,11 @@ void GameWindow::Paint() {
 
 void GameWindow::RunFor(std::uint32_t ms) {
     const Uint32 until = SDL_GetTicks() + ms;
-    do {
+    while (!quit_) {
+        if (EndSignalReceived()) {  // polled: the wait below never exceeds 5 ms
+            dialogs_->CloseWithoutWaiting();
+            return;
+        }
         SDL_Event e;
         const Uint32 now = SDL_GetTicks();
         const int wait = static_cast<int>(until > now ? std::min<Uint32>(until - now, 5) : 0);
@@ -166,7 +202,8 @@ void GameWindow::RunFor(std::uint32_t ms) {
             while (SDL_PollEvent(&e)) HandleEvent(e);
         }
         if (paintRequested_) Paint();
-    } while (!quit_ && !SDL_TICKS_PASSED(SDL_GetTicks(), until));
+        if (SDL_TICKS_PASSED(SDL_GetTicks(), until)) return;
+    }
 }
 
 void GameWindow::Run() {

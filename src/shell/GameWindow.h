@@ -12,6 +12,7 @@
 
 #include "app/Machine.h"
 #include "platform/AsyncTimer.h"
+#include "platform/InstanceLock.h"
 #include "render/GlRenderer.h"
 #include "sound/SoundPlayer.h"
 #include "ui/GameDialogs.h"
@@ -24,9 +25,10 @@ public:
     GameWindow();
     ~GameWindow() override;
 
-    // Display checks, window, context, pictures and font. False when the game cannot run.
+    // Display checks, the one-copy lock, window, context, pictures and font. False when the game
+    // cannot run (no display, another copy running, a display too small).
     bool Create();
-    // Runs until the window closes.
+    // Runs until the window closes, or an end signal has closed it.
     void Run();
     // Runs the loop for a span of real time (script mode).
     void RunFor(std::uint32_t ms);
@@ -47,6 +49,7 @@ public:
         return shot_;
     }
     std::vector<std::string> TakeSounds();
+    long FramesPainted() const { return framesPainted_; }
     // Measured figures: start-up to first frame, frame times, paint ticks and frames, memory.
     std::string StatsJson() const;
     // Delivers one player's input event now, then what it queued.
@@ -65,11 +68,13 @@ public:
     void OpenUrl(std::string_view url) override;
     void ShowDialog(Dialog dialog) override;
     int StoredAutoStop() override;
+    void GameEnded() override;
 
     // The dialogs around the game; null before Create.
     GameDialogs* Dialogs() { return dialogs_.get(); }
 
 private:
+    bool TakeInstanceLock();
     bool DisplayFits();
     bool OpenWindow();
     void CreateRenderer();
@@ -84,11 +89,12 @@ private:
     void WriteScreenshot();
     void CreateDialogs(Machine* machine);
 
+    std::unique_ptr<InstanceLock> lock_;  // released last
     SDL_Window* window_ = nullptr;
     SDL_GLContext context_ = nullptr;
     std::unique_ptr<GlRenderer> renderer_;
     std::unique_ptr<Machine> machine_;
-    SettingsStore store_{SettingsStore::DefaultPath()};
+    std::unique_ptr<SettingsStore> store_;  // read once the lock is held
     std::unique_ptr<GameDialogs> dialogs_;
     std::unique_ptr<AsyncTimer> timers_[kTimerCount];
     SoundPlayer sound_;

@@ -32,7 +32,7 @@ std::string GameWindow::StatsJson() const {
     const float median = sorted.empty() ? 0 : sorted[sorted.size() / 2];
     const float p95 = sorted.empty() ? 0 : sorted[sorted.size() * 95 / 100];
     long rssKb = 0;
-    if (FILE* f = std::fopen("/proc/self/status", "r")) {
+    if (FILE* f = std::fopen("/proc/self/status", "re")) {
         char line[256];
         while (std::fgets(line, sizeof line, f))
             if (std::sscanf(line, "VmRSS: %ld kB", &rssKb) == 1) break;

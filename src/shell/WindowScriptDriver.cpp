@@ -8,7 +8,7 @@
 namespace vortala {
 
 bool WindowScriptDriver::Settle(std::uint32_t limitMs) {
-    for (std::uint32_t waited = 0; waited <= limitMs; waited += 10) {
+    for (std::uint32_t waited = 0; waited <= limitMs && !window_.Quit(); waited += 10) {
         if (window_.machine().Idle() && window_.PhaseTimersIdle() && !window_.OneShotsPending() &&
             !window_.InputPending())
             return true;
@@ -34,7 +34,8 @@ bool WindowScriptDriver::Screenshot(const std::string& path, std::string& error)
     return error.empty();
 }
 
-// Events through the window's real queue, as a player's would arrive; then 150 ms of play.
+// Events through the window's real queue, as a player's would arrive; then 150 ms of play and
+// at least three frames.
 bool WindowScriptDriver::PushEvents(const std::vector<std::string>& w, std::string& error) {
     auto flag = [&w](const char* name) { return std::find(w.begin() + 1, w.end(), name) != w.end(); };
     SDL_Event e{};
@@ -76,7 +77,12 @@ bool WindowScriptDriver::PushEvents(const std::vector<std::string>& w, std::stri
     } else {
         return false;
     }
+    // The dialogs see a click over two drawn frames (press, release) and act on the next, so on a
+    // busy machine, where 150 ms may hold no frame at all, the frames are waited for too.
+    const long frames = window_.FramesPainted() + 3;
     window_.RunFor(150);
+    for (int waited = 0; window_.FramesPainted() < frames && waited < 10000 && !window_.Quit(); waited += 10)
+        window_.RunFor(10);
     SDL_SetModState(KMOD_NONE);
     return true;
 }

@@ -105,7 +105,11 @@ void GameWindow::ShowDialog(Dialog dialog) {
 }
 
 int GameWindow::StoredAutoStop() {
-    return vortala::StoredAutoStop(store_);
+    return vortala::StoredAutoStop(*store_);
+}
+
+void GameWindow::GameEnded() {
+    if (dialogs_) dialogs_->GameEnded();
 }
 
 }  // namespace vortala

@@ -1,5 +1,7 @@
 #include "ui/GameDialogs.h"
 
+#include <cerrno>
+
 #include "game/Rules.h"
 #include "ui/ImGuiLayer.h"
 
@@ -14,15 +16,50 @@ GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, Machine* mac
             *machine_, store_,
             OptionsDialog::Services{services_.openUrl, services_.connected, [this] { stack_.Show(*log_); }});
     }
+    if (machine_)
+        failures_.ShowOverTheGame([this](const std::string& text) {
+            notice_.SetText(text);
+            stack_.Show(notice_);
+        });
     statistics_ = std::make_unique<StatisticsBox>(store_, game);
-    log_ = std::make_unique<LogWindow>(std::move(logPath), statistics_->GameNumber(), game);
+    ReserveGameNumber();
+    log_ = std::make_unique<LogWindow>(std::move(logPath), statistics_->GameNumber(), game, failures_);
+    if (machine_) stored_ = ValuesToStore();
 }
 
 GameDialogs::~GameDialogs() {
+    failures_.ShowOverTheGame({});  // nothing is drawn any more
     layer_.reset();
     log_.reset();         // the closing block
     statistics_.reset();  // the game number
-    if (!store_.Save()) std::fprintf(stderr, "vortala: could not save the settings\n");
+    SaveStore("the game number");
+}
+
+// Stored before the run's block is written, so a run that dies never hands its number on.
+void GameDialogs::ReserveGameNumber() {
+    StoreGameNumber(statistics_->GameNumber(), store_);
+    SaveStore("the game number");
+}
+
+void GameDialogs::SaveStore(std::string_view what) {
+    if (!store_.Save()) failures_.Report(what, store_.Path(), errno);
+}
+
+SettingsSnapshot GameDialogs::ValuesToStore() const {
+    SettingsSnapshot values;
+    SaveAtClose(machine_->State(), machine_->Options(), services_.outerSize(), values);
+    return values;
+}
+
+void GameDialogs::GameEnded() {
+    if (!machine_) return;
+    SettingsSnapshot values = ValuesToStore();
+    if (values != stored_) {
+        values.CopyTo(store_);
+        SaveStore("the settings and money");
+        stored_ = std::move(values);  // a failed save keeps its writes for the next one
+    }
+    log_->GameEnded();
 }
 
 void GameDialogs::AttachWindow(SDL_Window* window, SDL_GLContext context) {
@@ -75,23 +112,37 @@ void GameDialogs::RequestClose() {
     if (closing_ || !machine_) return;
     closing_ = true;
     statistics_->SetTaken(machine_->State().Credit);
-    stack_.Show(*statistics_, [this] {
-        SaveAtClose(machine_->State(), machine_->Options(), services_.outerSize(), store_);
-        if (!store_.Save()) std::fprintf(stderr, "vortala: could not save the settings\n");
+    stack_.Show(*statistics_, [this] { SaveAndQuit(); });
+}
+
+void GameDialogs::CloseWithoutWaiting() {
+    closing_ = true;
+    if (machine_)
+        SaveAndQuit();
+    else
         services_.quit();
-    });
+}
+
+void GameDialogs::SaveAndQuit() {
+    if (saved_) return;
+    saved_ = true;
+    failures_.ShowOverTheGame({});  // the game is ending: nothing would draw the message
+    SaveAtClose(machine_->State(), machine_->Options(), services_.outerSize(), store_);
+    SaveStore("the settings and money");
+    services_.quit();
 }
 
 // Money in play, bonus state and pending wins stay: only the credit and the stakes start afresh.
 void GameDialogs::StartNewGame() {
     SaveAtNewGame(machine_->State(), machine_->Options(), store_);
-    if (!store_.Save()) std::fprintf(stderr, "vortala: could not save the settings\n");
+    SaveStore("the settings and money");
     log_->CloseSection();
     statistics_->SetTaken(machine_->State().Credit);
     stack_.Show(*statistics_, [this] {
         statistics_->SetTaken(0);
         machine_->NewGame();
         statistics_->RaiseGameNumber();
+        ReserveGameNumber();
         log_->OpenSection(statistics_->GameNumber());
     });
 }

@@ -3,7 +3,9 @@
 // game's fixed order (about window, options, statistics box, log window) and destroyed in the
 // reverse one, so the log's closing block is written and the game number stored even when the
 // display checks failed and the game never ran. It also runs the window's close (statistics box,
-// then the save) and the exit dialog with its new-game path.
+// then the save) and the exit dialog with its new-game path, and keeps the session safe as it
+// goes: the game number is stored as soon as it is taken, and what the close stores is stored
+// again whenever a game ends with any of it changed.
 #include <SDL2/SDL.h>
 
 #include <functional>
@@ -12,11 +14,14 @@
 
 #include "app/Machine.h"
 #include "app/Persistence.h"
+#include "app/SettingsSnapshot.h"
 #include "ui/AboutBox.h"
 #include "ui/DialogStack.h"
 #include "ui/ExitQuestion.h"
 #include "ui/LogWindow.h"
 #include "ui/OptionsDialog.h"
+#include "ui/SaveFailures.h"
+#include "ui/SaveNotice.h"
 #include "ui/SettingsStore.h"
 #include "ui/StatisticsBox.h"
 
@@ -46,6 +51,11 @@ public:
     void Show(Dialog dialog);
     // Closing the main window: the statistics box, then the save, then the end.
     void RequestClose();
+    // The close without the statistics box, for a signal: nothing may wait for the player.
+    void CloseWithoutWaiting();
+    // A game of the player has ended (once per game): stores what changed, updates the log's
+    // session record.
+    void GameEnded();
 
     DialogStack& Stack() { return stack_; }
     AboutBox& About() { return *about_; }
@@ -57,18 +67,26 @@ public:
 private:
     void ExitAnswered();
     void StartNewGame();
+    void SaveAndQuit();
+    void ReserveGameNumber();
+    void SaveStore(std::string_view what);
+    SettingsSnapshot ValuesToStore() const;
 
     SettingsStore& store_;
     Machine* machine_;
     Services services_;
+    SaveFailures failures_;
+    SettingsSnapshot stored_;  // the values the close stores, as last stored
     DialogStack stack_;
     ExitQuestion exit_;
+    SaveNotice notice_;
     std::unique_ptr<AboutBox> about_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<StatisticsBox> statistics_;
     std::unique_ptr<LogWindow> log_;
     std::unique_ptr<ImGuiLayer> layer_;
     bool closing_ = false;
+    bool saved_ = false;
 };
 
 }  // namespace vortala

@@ -1,10 +1,10 @@
 #include "ui/NetworkState.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
+
+#include "platform/RegularFile.h"
 
 namespace vortala {
 
@@ -25,9 +25,8 @@ bool HasDefaultRoute(std::string_view table) {
 }
 
 bool InternetConnected() {
-    std::ifstream in("/proc/net/route");
-    return in &&
-           HasDefaultRoute(std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+    const auto table = ReadRegularFile("/proc/net/route", 1 << 20, ReadPart::Whole);
+    return table && HasDefaultRoute(*table);
 }
 
 }  // namespace vortala

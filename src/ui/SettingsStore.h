@@ -40,8 +40,10 @@ public:
                    bool flag) override {
         file_.WriteBool(key, section, value, flag);
     }
-    // False when the file could not be written; the writes are kept for another try.
+    // False, with errno saying why, when the file could not be written; the writes are kept
+    // for another try.
     bool Save() { return file_.Save(); }
+    const std::string& Path() const { return file_.Path(); }
 
 private:
     SettingsFile file_;

@@ -14,8 +14,8 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A 16 x 16 picture whose top half is white and bottom half black.
-Bytes EncodeTwoTonePicture() {
+// A picture whose top half is white and bottom half black.
+Bytes EncodeTwoTonePicture(JDIMENSION width = 16, JDIMENSION height = 16) {
     jpeg_compress_struct encoder;
     jpeg_error_mgr errors;
     encoder.err = jpeg_std_error(&errors);
@@ -23,16 +23,16 @@ Bytes EncodeTwoTonePicture() {
     unsigned char* out = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&encoder, &out, &size);
-    encoder.image_width = 16;
-    encoder.image_height = 16;
+    encoder.image_width = width;
+    encoder.image_height = height;
     encoder.input_components = 3;
     encoder.in_color_space = JCS_RGB;
     jpeg_set_defaults(&encoder);
     jpeg_set_quality(&encoder, 95, TRUE);
     jpeg_start_compress(&encoder, TRUE);
-    std::vector<JSAMPLE> row(16 * 3);
-    while (encoder.next_scanline < 16) {
-        std::fill(row.begin(), row.end(), encoder.next_scanline < 8 ? 255 : 0);
+    std::vector<JSAMPLE> row(width * 3);
+    while (encoder.next_scanline < height) {
+        std::fill(row.begin(), row.end(), encoder.next_scanline < height / 2 ? 255 : 0);
         JSAMPROW rows[] = {row.data()};
         jpeg_write_scanlines(&encoder, rows, 1);
     }
@@ -75,7 +75,18 @@ TEST(DecodeJpeg, DamagedPicturesGiveTheLoadMessage) {
     Bytes garbage(jpeg.size(), 0x5A);
     garbage[0] = 0xFF;
     garbage[1] = 0xD8;
-    for (const Bytes& bad : {truncated, garbage, Bytes{}}) {
+    // A whole picture wider than any of the game's, and a header claiming 65000 x 65000 (which
+    // once asked for gigabytes): both refused before any pixel is decoded.
+    const Bytes wide = EncodeTwoTonePicture(5000, 8);
+    Bytes claimsHuge = jpeg;
+    for (std::size_t i = 0; i + 8 < claimsHuge.size(); ++i) {
+        if (claimsHuge[i] == 0xFF && claimsHuge[i + 1] == 0xC0) {  // start of frame: height, width
+            claimsHuge[i + 5] = claimsHuge[i + 7] = 0xFD;
+            claimsHuge[i + 6] = claimsHuge[i + 8] = 0xE8;
+            break;
+        }
+    }
+    for (const Bytes& bad : {truncated, garbage, Bytes{}, wide, claimsHuge}) {
         const DecodeResult result = DecodeJpeg(bad.data(), bad.size(), "font.jpg");
         EXPECT_FALSE(result.image);
         EXPECT_EQ(result.caption, "BMP Unit");

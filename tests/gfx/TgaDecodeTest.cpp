@@ -88,7 +88,7 @@ TEST(DecodeTga, FullLengthRawAndRunPackets) {
     EXPECT_EQ(alpha.image->pixels, (Bytes{3, 2, 1, 4, 3, 2, 1, 4, 3, 2, 1, 4}));
 }
 
-TEST(DecodeTga, DataShortOfThePictureIsRejected) {
+TEST(DecodeTga, DataShortOfThePictureOrAPictureTooLargeIsRejected) {
     const char* message = "Couldn't read file \"pic.tga\".";
     ExpectFailure(Header(2, 2, 2, 24) + Bytes(11, 0), "TGA File Error", message);
     ExpectFailure(Header(2, 0, 5, 24), "TGA File Error", message);
@@ -98,6 +98,9 @@ TEST(DecodeTga, DataShortOfThePictureIsRejected) {
     ExpectFailure(Header(10, 4, 1, 24) + Bytes{0x81, 1, 2, 3}, "TGA File Error", message);  // packets run out
     ExpectFailure(Header(10, 4, 1, 24) + Bytes{3, 1, 2, 3, 4}, "TGA File Error", message);  // raw data cut
     ExpectFailure(Header(10, 65535, 65535, 32) + Bytes{0xFF, 1, 2, 3, 4}, "TGA File Error", message);
+    // Every pixel present, but wider than any picture of the game.
+    ExpectFailure(Header(2, 5000, 1, 24) + Bytes(15000, 0), "TGA File Error",
+                  "Couldn't load \"pic.tga\". The picture is too large.");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,14 +25,18 @@ std::string ReadText(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A stand-in xdg-open records its arguments, one to a line.
-TEST(Shell, OpenUrlPassesTheAddressAsOneArgumentWithoutAShell) {
+// A stand-in xdg-open records its arguments, one to a line, and whether it inherited a descriptor
+// the game left without close-on-exec.
+TEST(Shell, OpenUrlPassesTheAddressAsOneArgumentWithoutAShellOrOurFiles) {
     const fs::path folder = fs::temp_directory_path() / ("vortala-shell-" + std::to_string(getpid()));
     fs::create_directories(folder);
     const fs::path record = folder / "args";
+    const int leaked = open("/dev/null", O_RDONLY);  // no O_CLOEXEC
+    ASSERT_GE(leaked, 0);
     {
         std::ofstream script(folder / "xdg-open");
-        script << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > " << record << ".tmp\nmv "
+        script << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > " << record << ".tmp\n"
+               << "[ -e /proc/$$/fd/" << leaked << " ] && echo inherited >> " << record << ".tmp\nmv "
                << record << ".tmp " << record << "\n";
     }
     fs::permissions(folder / "xdg-open", fs::perms::owner_all);
@@ -41,6 +46,7 @@ TEST(Shell, OpenUrlPassesTheAddressAsOneArgumentWithoutAShell) {
     const std::string url = "https://example.invalid/a?b=1&c=$(touch x);d `e` 'f\" g";
     OpenUrl(url);
     setenv("PATH", oldPath.c_str(), 1);
+    close(leaked);
 
     const auto start = std::chrono::steady_clock::now();
     while (!fs::exists(record) && std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {

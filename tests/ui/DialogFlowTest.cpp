@@ -150,6 +150,41 @@ TEST_F(Dialogs, WithoutTheOfferTheExitButtonCloses) {
     EXPECT_TRUE(quit_);
 }
 
+// The number is stored as soon as it is taken; a game's end stores what the close would, once,
+// and only when something changed; a signal's close saves without the statistics box.
+TEST_F(Dialogs, StoresAreKeptAsTheSessionGoes) {
+    const int number = dialogs_->Statistics().GameNumber();
+    EXPECT_EQ(Store().ReadInteger(kCounterKey, kSettingsSection, "num", 0), number);
+
+    GameState& g = machine_->EditState();
+    g.Jackpot = 5000, g.HelmBank = {10, 20, 30}, g.HelmPosition = {2, 3, 4}, g.CoinPile = 900,
+    g.CoinRounds = 2;
+    dialogs_->GameEnded();
+    GameState next;
+    RestoreMoney(next, Store());
+    EXPECT_EQ(next.Jackpot, 5000);
+    EXPECT_EQ(next.HelmBank, g.HelmBank);
+    EXPECT_EQ(next.HelmPosition, g.HelmPosition);
+    EXPECT_EQ(next.CoinPile, 900);
+    EXPECT_EQ(next.CoinRounds, 2);
+
+    std::filesystem::remove(SettingsStore::DefaultPath());
+    g.Credit = 50;  // credit is never stored
+    dialogs_->GameEnded();
+    EXPECT_FALSE(std::filesystem::exists(SettingsStore::DefaultPath()));
+    g.HelmBank[1] = 21;
+    dialogs_->GameEnded();
+    RestoreMoney(next, Store());
+    EXPECT_EQ(next.HelmBank[1], 21);
+
+    g.Jackpot = 6000;
+    dialogs_->CloseWithoutWaiting();
+    EXPECT_TRUE(quit_);
+    EXPECT_EQ(Top(), "none");
+    RestoreMoney(next, Store());
+    EXPECT_EQ(next.Jackpot, 6000);
+}
+
 TEST_F(Dialogs, AboutWindowOpensTheSiteFromItsAddress) {
     dialogs_->Show(Dialog::About);
     ASSERT_EQ(Top(), "AboutBox");

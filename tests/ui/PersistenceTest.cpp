@@ -143,6 +143,15 @@ TEST_F(TempHome, DamagedValuesGiveSafeDefaults) {
     EXPECT_EQ(clamped.HelmPosition, (std::array<std::int32_t, 3>{1, 1, 10}));
     EXPECT_EQ(clamped.HelmAngle[0], HelmAngleOfPosition(1));
 
+    // Figures beyond the money cap are the cap however many digits they have, and far below 0 is 0.
+    put("val", Scrambled("100000000000000000000000"));
+    put("valb", Scrambled("1000000000000000000000000000;2;5;3;-99999999999999999999999;4"));
+    GameState huge;
+    RestoreMoney(huge, store);
+    EXPECT_EQ(huge.Jackpot, kMoneyCap);
+    EXPECT_EQ(huge.HelmBank, (std::array<Money, 3>{kMoneyCap, 5, 0}));
+    EXPECT_EQ(huge.HelmPosition, (std::array<std::int32_t, 3>{2, 3, 4}));
+
     Settings o;
     RestoreOptions(o, store);
     EXPECT_EQ(o.paintIntervalMs, 50);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "UiTestSupport.h"
 #include "app/StatLog.h"
 #include "ui/LogWindow.h"
@@ -32,13 +34,16 @@ TEST(StatLog, BlocksHaveTheirExactLines) {
     EXPECT_EQ(ahead.Lines()[8], "You lost 0");
 }
 
-TEST(StatLog, TextRoundTripsWithCrLf) {
+TEST(StatLog, TheFileHoldsTheBlocksAsShownWithCrLf) {
     StatLog log;
-    log.AppendOpening(1, Moment());
+    std::string text = StatLog::HeaderText();
+    text += log.AppendOpening(1, Moment());
+    text += log.AppendClosing(5, 0, Moment(), true);
     StatLog again;
-    again.Replace(log.Text());
+    again.Replace(text);
     EXPECT_EQ(again.Lines(), log.Lines());
-    EXPECT_NE(log.Text().find("\r\n"), std::string::npos);
+    EXPECT_NE(text.find("You lost 5\r\nZevirezid *Vortala* OFF - 05/03/2024, 09:07:03 (interrupted)\r\n"),
+              std::string::npos);
 }
 
 TEST(StatLog, HistoryStartsAfreshAtTheListedGameNumbers) {
@@ -51,7 +56,8 @@ TEST_F(TempHome, FirstRunWritesHeaderAndBothBlocks) {
     GameState g;
     g.CreditInserted = 500;
     g.Credit = 800;
-    { LogWindow window(LogPath(), 1, &g); }
+    SaveFailures failures;
+    { LogWindow window(LogPath(), 1, &g, failures); }
     StatLog written;
     written.Replace(ReadText(LogPath()));
     ASSERT_EQ(written.Lines().size(), 13u);
@@ -59,11 +65,11 @@ TEST_F(TempHome, FirstRunWritesHeaderAndBothBlocks) {
     EXPECT_EQ(written.Lines()[7], "game's number  1");
     EXPECT_EQ(written.Lines()[10], "You won 300");
     // The next run keeps the history and adds to it.
-    { LogWindow window(LogPath(), 2, &g); }
+    { LogWindow window(LogPath(), 2, &g, failures); }
     written.Replace(ReadText(LogPath()));
     EXPECT_EQ(written.Lines().size(), 21u);
     // At game 100 the history starts afresh from the designed header.
-    { LogWindow window(LogPath(), 100, &g); }
+    { LogWindow window(LogPath(), 100, &g, failures); }
     written.Replace(ReadText(LogPath()));
     EXPECT_EQ(written.Lines().size(), 13u);
     EXPECT_EQ(written.Lines()[7], "game's number  100");
@@ -75,8 +81,58 @@ TEST_F(TempHome, FirstRunWritesHeaderAndBothBlocks) {
 }
 
 TEST_F(TempHome, ALogWithoutAGameRecordsZeroes) {
-    { LogWindow window(LogPath(), 3, nullptr); }
+    SaveFailures failures;
+    { LogWindow window(LogPath(), 3, nullptr, failures); }
     EXPECT_NE(ReadText(LogPath()).find("Set on stake 0\r\nTaken off 0\r\n"), std::string::npos);
+}
+
+// A long history: the memo shows its last megabyte from a whole line, and the file only ever
+// grows by the new blocks; what was there stays byte for byte.
+TEST_F(TempHome, ALongLogIsShownFromItsTailAndOnlyAppendedTo) {
+    std::string history;
+    for (int i = 0; history.size() < 1536 * 1024; ++i)
+        history += "earlier line " + std::to_string(i) + "\r\n";
+    std::filesystem::create_directories(SaveFolder());
+    std::ofstream(LogPath(), std::ios::binary) << history;
+    SaveFailures failures;
+    auto window = std::make_unique<LogWindow>(LogPath(), 7, nullptr, failures);
+    const std::vector<std::string>& lines = window->Log().Lines();
+    EXPECT_EQ(lines.back(), "game's number  7");
+    EXPECT_EQ(lines.front().rfind("earlier line ", 0), 0u);
+    EXPECT_NE(history.find("\n" + lines.front() + "\r\n"), std::string::npos);  // a whole line
+    EXPECT_LE(lines.size(), 1024 * 1024 / 16u);
+    window.reset();
+    const std::string text = ReadText(LogPath());
+    EXPECT_EQ(text.substr(0, history.size()), history);
+    EXPECT_EQ(std::count(text.begin() + static_cast<std::ptrdiff_t>(history.size()), text.end(), '\n'), 8);
+}
+
+// A session that died: the next start closes its block with the money of its last finished game,
+// marked as interrupted, before opening its own.
+TEST_F(TempHome, AnInterruptedSessionIsClosedAtTheNextStart) {
+    GameState g;
+    SaveFailures failures;
+    auto first = std::make_unique<LogWindow>(LogPath(), 4, &g, failures);
+    g.CreditInserted = 500, g.Credit = 350;
+    first->GameEnded();
+    g.Credit = 0;  // lost after the last finished game: never recorded
+    const std::string record = LogWindow::SessionRecordPath(LogPath());
+    const std::string logThen = ReadText(LogPath()), recordThen = ReadText(record);
+    first.reset();
+    std::ofstream(LogPath(), std::ios::binary) << logThen;  // as if the process had died before
+    std::ofstream(record, std::ios::binary) << recordThen;
+
+    { LogWindow second(LogPath(), 5, &g, failures); }
+    StatLog written;
+    written.Replace(ReadText(LogPath()));
+    const std::vector<std::string>& lines = written.Lines();
+    ASSERT_EQ(lines.size(), 5u + 3 + 5 + 3 + 5);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 8, lines.begin() + 12),
+              (std::vector<std::string>{"Set on stake 500", "Taken off 350", "You won 0", "You lost 150"}));
+    EXPECT_NE(lines[12].find(" (interrupted)"), std::string::npos);
+    EXPECT_EQ(lines[15], "game's number  5");
+    EXPECT_EQ(lines[20].find(" (interrupted)"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(record));  // the second session closed itself
 }
 
 }  // namespace
