@@ -154,7 +154,7 @@ void Machine::PaintFrame(FrameRenderer* renderer) {
         }
         JitterBlurredReels(g, *this);  // the blurred reels' jitter draws from the generator
         if (renderer) renderer->DrawReels(g), renderer->DrawHelmDrums(g);
-        if (renderer && CollectionDue(g)) renderer->DrawWinFrames(g);
+        if (renderer && ReelsWithinStopLimits(g)) renderer->DrawWinFrames(g);
         StepHelms(g);
         if (renderer) renderer->DrawPaylines(g, settings_), renderer->DrawStatus(g);
     }

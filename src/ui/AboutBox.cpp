@@ -12,6 +12,10 @@ const ImVec2 kSize{466, 207};
 const ImVec2 kAddressAt{136, 178}, kAddressSize{185, 23};
 }  // namespace
 
+void AboutBox::KeyDown(SDL_Keycode key, Uint16 /*modifiers*/) {
+    if (key == SDLK_ESCAPE) Close();
+}
+
 void AboutBox::Draw() {
     BeginPictureWindow("AboutBox", kSize, picture_);
     ImGui::InvisibleButton("chart", kSize);
