@@ -7,11 +7,21 @@ namespace vortala {
 namespace vk {
 constexpr int Space = 32, PageUp = 33, PageDown = 34, Left = 37, Up = 38, Right = 39, Down = 40;
 constexpr int Escape = 27, Insert = 45;
-constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F10 = 121, F12 = 123;
+constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F10 = 121, F11 = 122, F12 = 123;
 constexpr int Numpad1 = 97, Numpad9 = 105, Add = 107, Subtract = 109;
+// The main keyboard's "=/+" and "-" keys; its digits are their characters '0'..'9'.
+constexpr int RowPlus = 187, RowMinus = 189;
 constexpr int Numpad(int n) {
     return Numpad1 + n - 1;
 }  // n = 1..9
+// A keyboard without a keypad: the number row's 1-9, "=/+" and "-" act as keypad 1-9, plus and
+// minus. Every other key is itself.
+constexpr int AsKeypad(int key) {
+    if (key >= '1' && key <= '9') return Numpad(key - '0');
+    if (key == RowPlus) return Add;
+    if (key == RowMinus) return Subtract;
+    return key;
+}
 }  // namespace vk
 
 // Modifier state held with a key or mouse event.

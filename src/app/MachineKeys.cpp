@@ -66,6 +66,7 @@ void Machine::FormKeyDown(int key, Shift shift) {
 
 void Machine::FormKeyUp(int key, Shift shift) {
     GameState& g = game_;
+    key = vk::AsKeypad(key);
     g.LineHighlight.fill(0);
     platform_.SetTimerEnabled(TimerId::WildAnimation, true);
 
@@ -94,7 +95,9 @@ void Machine::FormKeyUp(int key, Shift shift) {
             TakeWin(g, *this);
     }
     if (key == vk::F10) platform_.ToggleMaximise();
-    if (key != vk::F10 && g.IntroShown) {
+    if (key == vk::F11) platform_.ToggleFullScreen();
+    // The window keys leave the opening picture up.
+    if (key != vk::F10 && key != vk::F11 && g.IntroShown) {
         Post(InputEvent::Kind::KeyDown, vk::Space);
         Post(InputEvent::Kind::KeyUp, vk::Space);
         g.IntroShown = 0;
@@ -190,8 +193,7 @@ void Machine::AlwaysKeysOnKeyUp(int key) {
         case vk::F1:
             PlaySound(Cue::ButtonClick, false);
             if (g.HelpArmed)
-                platform_.OpenUrl(
-                    "https://www.orvexa.example/en/index.php?option=com_content&view=article&id=8");
+                platform_.OpenManual();
             else
                 g.HelpArmed = 1;
             break;

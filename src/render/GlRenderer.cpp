@@ -5,6 +5,7 @@
 #include <GL/glu.h>
 
 #include "GlDraw.h"
+#include "app/FieldArea.h"
 
 namespace vortala {
 
@@ -47,7 +48,9 @@ void GlRenderer::Destroy() {
 }
 
 void GlRenderer::Resize(int width, int height) {
-    glViewport(0, 0, width, height);
+    // The field keeps its shape: bars left and right, or above and below, stay the clear colour.
+    const FieldArea field = FitField(width, height);
+    glViewport(field.x, height - field.y - field.height, field.width, field.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glFrustum(-1, 1, -1, 1, 50, 300);

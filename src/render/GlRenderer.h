@@ -21,7 +21,7 @@ public:
     // context current.
     void Create();
     void Destroy();
-    // Viewport and the scene projection for a client area.
+    // Viewport (the field fitted into the client area) and the scene projection.
     void Resize(int width, int height);
     const TextureCatalogue& Textures() const { return textures_; }
 
