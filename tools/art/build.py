@@ -176,13 +176,14 @@ def build_drums():
     for name, lab in (('barab_c0', 'x0'), ('barab_c1', 'x10'), ('barab_c2', 'x2'), ('barab_c5', 'x5')):
         emit(name + '.jpg', fit(drum_face(lab)[len('<defs>'):].split('</defs>', 1)[1], 256, 128, 242, 128),
              242, 128, 256, 128, ALL_DEFS + drum_face(lab).split('</defs>')[0][len('<defs>'):])
-    # helm drums: ten bands round the cylinder; band k faces the player at position (k - 8) mod 10 (+10)
+    # helm drums: ten bands round the cylinder. GLU wraps s = 1 - slice / slices round it, so s grows against the
+    # turn and band k (of ten across the width) faces the player at position (1 - k) mod 10 (0 meaning 10).
     kinds = {'barab_b_o': ('noto', 'desert-island'), 'barab_b_j': ('noto', 'skull-and-crossbones'), 'barab_b_rb': None}
     for name, ic in kinds.items():
         w, h = 256, 128
         bands = []
         for k in range(10):
-            p = (k - 8) % 10 or 10
+            p = (1 - k) % 10 or 10
             # band content in screen terms: 113 x 25.6 strip, u to the right, v upwards
             pips = ''.join(
                 f'<circle cx="{30 + j * 8.2:.1f}" cy="12.8" r="3.2" fill="{"#ffd34a" if j < p else "#2a2014"}" '
