@@ -6,6 +6,7 @@
 
 #include "GlDraw.h"
 #include "app/FieldArea.h"
+#include "app/FieldZones.h"
 
 namespace vortala {
 
@@ -141,8 +142,21 @@ void GlRenderer::DrawTorches(const GameState& g) {
 
 void GlRenderer::FinishBackdrops(const GameState& g) {
     if (g.ChestScreen) DrawChests(g);
+    if (g.FreeGameScreen && g.FreeGameAwarded) DrawPickedShip(g);
     DrawCoinMarkers(g);
     ToSceneProjection();
+}
+
+// The picked ship's zone in the gold win frame, so the red number on its buoy has its ship.
+void GlRenderer::DrawPickedShip(const GameState& g) {
+    constexpr float kFieldToBackdropX = 100.0f / 666.5f, kFieldToBackdropY = 100.0f / 500.0f, kMargin = 8;
+    for (int item = 0; item < 6; ++item) {
+        if (!g.FreeGameItems[item].FreeGameChosen) continue;
+        const zones::Rect& r = zones::kFreeGamePick[item];
+        BlendedPicture(textures_.Get("ramk_o.tga"), (r.x0 - kMargin) * kFieldToBackdropX,
+                       (r.y0 - kMargin) * kFieldToBackdropY, (r.x1 + kMargin) * kFieldToBackdropX,
+                       (r.y1 + kMargin) * kFieldToBackdropY);
+    }
 }
 
 void GlRenderer::DrawCoinMarkers(const GameState& g) {

@@ -46,6 +46,7 @@ private:
     void ToSceneProjection();
     void DrawTorches(const GameState& g);
     void DrawChests(const GameState& g);
+    void DrawPickedShip(const GameState& g);
     void DrawCoinMarkers(const GameState& g);
     void DrawFacetDrum(int faceCount, int steps, const TextureHandle* textures);
     void DrawPanelText(const GameState& g);
