@@ -345,7 +345,7 @@ def free_game_buoy(i):
 def free_games_body(w, h):
     """Six ships at sea, each where its click zone is, moored to a numbered buoy; the title in the top right
     corner, clear of the ships' masts."""
-    body = scene_bg('sea')[1] + torch_posts() + title_banner('Choose one ship', w, y=8, cx=w - 132, half=118, tall=30,
+    body = scene_bg('sea')[1] + torch_posts() + title_banner('Choose one ship', w, y=8, cx=w - 122, half=108, tall=30,
                                                              size=22)
     s = 84
     for i, z in enumerate(FREE_ZONES):
