@@ -26,11 +26,23 @@ enum Code : int {
     F4 = 115,
     F5 = 116,
     F10 = 121,
+    F11 = 122,
     F12 = 123,
+    // The main keyboard's "=/+" and "-" keys; its digits are their characters '0'..'9'.
+    RowPlus = 187,
+    RowMinus = 189,
 };
 constexpr int Numpad(int n) {
     return Numpad1 + n - 1;
 }  // n = 1..9
+// A keyboard without a keypad: the number row's 1-9, "=/+" and "-" act as keypad 1-9, plus and
+// minus. Every other key is itself.
+constexpr int AsKeypad(int key) {
+    if (key >= '1' && key <= '9') return Numpad(key - '0');
+    if (key == RowPlus) return Add;
+    if (key == RowMinus) return Subtract;
+    return key;
+}
 }  // namespace vk
 
 // Modifier state held with a key or mouse event.

@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-#include "FieldZones.h"
+#include "game/FieldArea.h"
+#include "game/FieldZones.h"
 
 namespace vortala {
 
@@ -44,10 +45,13 @@ void Machine::ApplySpeed() {
 }
 
 FieldPoint Machine::MapToField(int x, int y, int clientWidth, int clientHeight) {
-    // A degenerate client area must never divide by zero.
-    const double w = clientWidth > 0 ? clientWidth : 1;
-    const double h = clientHeight > 1 ? clientHeight - 1 : 1;
-    return {static_cast<int>(std::lround(zones::kFieldAspect * 500.0 * x / w)),
+    const FieldArea area = FitField(clientWidth, clientHeight);
+    x -= area.x, y -= area.y;
+    // The bars are no part of the field: the exit zone, for one, reaches past its right edge.
+    if (x < 0 || y < 0 || x > area.width || y > area.height) return kOutsideField;
+    // A degenerate area must never divide by zero.
+    const double h = area.height > 1 ? area.height - 1 : 1;
+    return {static_cast<int>(std::lround(zones::kFieldAspect * 500.0 * x / area.width)),
             static_cast<int>(std::lround(500.0 - 500.0 * y / h))};
 }
 

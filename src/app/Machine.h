@@ -17,6 +17,8 @@ struct FieldPoint {
     int x = 0;
     int y = 0;
 };
+// Where a point in the bars beside the field maps: inside no zone.
+constexpr FieldPoint kOutsideField{-1000, -1000};
 
 class Machine : public GameHost, public FrameClock {
 public:
@@ -56,7 +58,8 @@ public:
     // through here, so the machine notices a game's end after each.
     void Deliver(const InputEvent& event);
 
-    // Field coordinates of a window point in a client area of the given size.
+    // Field coordinates of a window point in a client area of the given size, the field being
+    // fitted into it with bars (FitField); a point in the bars gives kOutsideField.
     static FieldPoint MapToField(int x, int y, int clientWidth, int clientHeight);
 
     // ---- Time ----

@@ -60,6 +60,7 @@ void Machine::FormKeyDown(int key, Shift shift) {
 
 void Machine::FormKeyUp(int key, Shift shift) {
     GameState& g = game_;
+    key = vk::AsKeypad(key);
     HighlightAllLines(g, false);
     platform_.SetTimerEnabled(TimerId::WildAnimation, true);
 
@@ -79,7 +80,9 @@ void Machine::FormKeyUp(int key, Shift shift) {
             TakeWin(g, *this);
     }
     if (key == vk::F10) platform_.ToggleMaximise();
-    if (key != vk::F10 && g.IntroShown) {
+    if (key == vk::F11) platform_.ToggleFullScreen();
+    // The window keys leave the opening picture up.
+    if (key != vk::F10 && key != vk::F11 && g.IntroShown) {
         Post(InputEvent::Kind::KeyDown, vk::Space);
         Post(InputEvent::Kind::KeyUp, vk::Space);
         DismissIntro(g);
@@ -152,8 +155,7 @@ void Machine::AlwaysKeysOnKeyUp(int key) {
         case vk::F1:
             PlaySound(Cue::ButtonClick, false);
             if (g.HelpArmed)
-                platform_.OpenUrl(
-                    "https://www.orvexa.example/en/index.php?option=com_content&view=article&id=8");
+                platform_.OpenManual();
             else
                 ArmHelp(g);
             break;

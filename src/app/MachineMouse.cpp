@@ -1,8 +1,8 @@
 // Mouse zones of the field. The mouse never acts on the game itself: a click inside a painted
 // button queues the key event of that button's key, except for the bet buttons and the window
 // buttons.
-#include "FieldZones.h"
 #include "Machine.h"
+#include "game/FieldZones.h"
 
 namespace vortala {
 

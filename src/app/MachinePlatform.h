@@ -29,7 +29,10 @@ public:
     // Window and dialog requests; a platform without them ignores them.
     virtual void Minimise() {}
     virtual void ToggleMaximise() {}
-    virtual void OpenUrl(std::string_view /*url*/) {}
+    // Desktop full screen (the field keeps its shape, with bars) and back.
+    virtual void ToggleFullScreen() {}
+    // The player's manual in the browser.
+    virtual void OpenManual() {}
     virtual void ShowDialog(Dialog /*dialog*/) {}
     // The stored auto-stop choice read once the opening reels have unfolded; -1 when none.
     virtual int StoredAutoStop() { return -1; }

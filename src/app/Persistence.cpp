@@ -143,7 +143,8 @@ void RestoreOptions(Settings& o, const SettingsAccess& store) {
 
 int StoredAutoStop(const SettingsAccess& store) {
     if (store.ReadInteger(kSettingsKey, kSettingsSection, "save", 0) != 1) return -1;
-    return store.ReadInteger(kSettingsKey, kSettingsSection, "stopped", 0) != 0 ? 1 : 0;
+    // Only a stored 1 ticks the box; any other value clears it.
+    return store.ReadInteger(kSettingsKey, kSettingsSection, "stopped", 0) == 1 ? 1 : 0;
 }
 
 void SaveAtClose(const GameState& g, const Settings& o, WindowSize size, SettingsAccess& store) {

@@ -42,7 +42,7 @@ void RestoreMoney(GameState& g, const SettingsAccess& store);
 std::optional<WindowSize> StoredWindowSize(const SettingsAccess& store);
 // The options as the dialog reads them when it is created (fortune bars are never stored).
 void RestoreOptions(Settings& options, const SettingsAccess& store);
-// The stored auto-stop choice (1 or 0) when options were stored, else -1.
+// The stored auto-stop choice when options were stored (1 only for a stored 1), else -1.
 int StoredAutoStop(const SettingsAccess& store);
 
 // The save at window close; size is the window's outer size.

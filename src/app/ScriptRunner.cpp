@@ -361,7 +361,9 @@ int KeyCodeOf(const std::string& name) {
                                                   {"Down", vk::Down},
                                                   {"Escape", vk::Escape},
                                                   {"NumPlus", vk::Add},
-                                                  {"NumMinus", vk::Subtract}};
+                                                  {"NumMinus", vk::Subtract},
+                                                  {"Plus", vk::RowPlus},
+                                                  {"Minus", vk::RowMinus}};
     if (auto it = named.find(name); it != named.end()) return it->second;
     if (name.size() >= 2 && name[0] == 'F') {
         long long n = 0;

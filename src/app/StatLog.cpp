@@ -69,12 +69,13 @@ std::string StatLog::HeaderText() {
     return FileText(Header());
 }
 
+// The pattern is the quoted label, which ends in a blank, then a blank and the date.
 std::string LogStamp(std::string_view label, const std::tm& t) {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%02d/%02d/%04d, %02d:%02d:%02d", t.tm_mday % 100,
                   (t.tm_mon + 1) % 100, (t.tm_year + 1900) % 10000, t.tm_hour % 100, t.tm_min % 100,
                   t.tm_sec % 100);
-    return std::string(label) + stamp;
+    return std::string(label) + " " + stamp;
 }
 
 }  // namespace vortala

@@ -39,7 +39,7 @@ private:
     std::vector<std::string> lines_;
 };
 
-// "dd/mm/yyyy, hh:nn:ss" after a quoted label, as the log writes it.
+// The label, a blank, then "dd/mm/yyyy, hh:nn:ss", as the log writes it.
 std::string LogStamp(std::string_view label, const std::tm& time);
 
 }  // namespace vortala

@@ -56,13 +56,16 @@ void PayLines(GameState& g, GameHost& host) {
 
 }  // namespace
 
-bool CollectionDue(const GameState& g) {
-    if (!g.HasWin || g.HelpArmed) return false;
+bool ReelsWithinStopLimits(const GameState& g) {
     for (Flag stopped : g.ReelStopped)
         if (!stopped) return false;
     for (int r = 0; r < 4; ++r)
         if (g.ReelTurns[r] >= 2) return false;
     return g.ReelTurns[4] < 20;
+}
+
+bool CollectionDue(const GameState& g) {
+    return g.HasWin && !g.HelpArmed && ReelsWithinStopLimits(g);
 }
 
 // Tracked by its own flag rather than derived from Collect's gates: the next Space press clears

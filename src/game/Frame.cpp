@@ -30,7 +30,7 @@ void DrawAndStepField(GameState& g, GameHost& host, std::uint32_t now, FramePain
     }
     JitterBlurredReels(g, host);  // the blurred reels' jitter draws from the generator
     if (p) p->DrawReels(g), p->DrawHelmDrums(g);
-    if (p && CollectionDue(g)) p->DrawWinFrames(g);
+    if (p && ReelsWithinStopLimits(g)) p->DrawWinFrames(g);
     StepHelms(g);
     if (p) p->DrawPaylines(g), p->DrawStatus(g);
 }

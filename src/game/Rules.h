@@ -74,6 +74,9 @@ void StepStopSequence(GameState& g, GameHost& host);
 void RunReelStart(GameState& g, GameHost& host);
 void BeginStopSequence(GameState& g);  // the first reel stops; the rest follow frame by frame
 void RunStopSequence(GameState& g, GameHost& host);
+// All five reels told to stop, reels 1 to 4 within their last two turns and reel 5 within 20: the
+// win frames show from here, and with a win the collection runs.
+bool ReelsWithinStopLimits(const GameState& g);
 bool CollectionDue(const GameState& g);  // the frame's condition for CollectIfSettled
 void CollectIfSettled(GameState& g, GameHost& host);
 void Collect(GameState& g, GameHost& host);

@@ -41,7 +41,7 @@ void ShowMessage(std::string_view caption, std::string_view text) {
     const std::string title(caption);
     const std::string message(text);
     if (!MessagesOnStandardError() &&
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), message.c_str(), nullptr) == 0) {
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, title.c_str(), message.c_str(), nullptr) == 0) {
         return;
     }
     std::fprintf(stderr, "%s: %s\n", title.c_str(), message.c_str());

@@ -8,8 +8,8 @@ namespace vortala {
 // descriptor beyond the standard three.
 void OpenUrl(std::string_view url);
 
-// A message box with one OK button; printed to standard error instead when messages go there
-// or no box can be shown.
+// A message box with the warning icon and one OK button (every box the game shows is a warning or
+// an error); printed to standard error instead when messages go there or no box can be shown.
 void ShowMessage(std::string_view caption, std::string_view text);
 // True when the environment variable VORTALA_NO_DIALOGS is set: messages are lines on standard
 // error, for scripts and tests.

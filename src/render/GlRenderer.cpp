@@ -5,6 +5,8 @@
 #include <GL/glu.h>
 
 #include "GlDraw.h"
+#include "game/FieldArea.h"
+#include "game/FieldZones.h"
 
 namespace vortala {
 
@@ -50,7 +52,9 @@ void GlRenderer::Destroy() {
 }
 
 void GlRenderer::Resize(int width, int height) {
-    glViewport(0, 0, width, height);
+    // The field keeps its shape: bars left and right, or above and below, stay the clear colour.
+    const FieldArea field = FitField(width, height);
+    glViewport(field.x, height - field.y - field.height, field.width, field.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glFrustum(-1, 1, -1, 1, 50, 300);
@@ -141,8 +145,26 @@ void GlRenderer::DrawTorches(const GameState& g) {
 
 void GlRenderer::FinishBackdrops(const GameState& g) {
     if (g.ChestScreen) DrawChests(g);
+    if (g.FreeGameScreen && g.FreeGameAwarded) DrawPickedShip(g);
     DrawCoinMarkers(g);
     ToSceneProjection();
+}
+
+// The picked ship's zone in the gold win frame, so the red number on its buoy has its ship.
+void GlRenderer::DrawPickedShip(const GameState& g) {
+    constexpr float kFieldToBackdropX = 100.0f / 666.5f, kFieldToBackdropY = 100.0f / 500.0f, kMargin = 8;
+    for (int item = 0; item < 6; ++item) {
+        if (!g.FreeGameItems[item].FreeGameChosen) continue;
+        const zones::Rect& r = zones::kFreeGamePick[item];
+        auto x = [&](int fieldX, float margin) {
+            return (static_cast<float>(fieldX) + margin) * kFieldToBackdropX;
+        };
+        auto y = [&](int fieldY, float margin) {
+            return (static_cast<float>(fieldY) + margin) * kFieldToBackdropY;
+        };
+        BlendedPicture(textures_.Get("ramk_o.tga"), x(r.x0, -kMargin), y(r.y0, -kMargin), x(r.x1, kMargin),
+                       y(r.y1, kMargin));
+    }
 }
 
 void GlRenderer::DrawCoinMarkers(const GameState& g) {

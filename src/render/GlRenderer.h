@@ -23,7 +23,7 @@ public:
     // context current.
     void Create();
     void Destroy();
-    // Viewport and the scene projection for a client area.
+    // Viewport (the field fitted into the client area) and the scene projection.
     void Resize(int width, int height);
     const TextureCatalogue& Textures() const { return textures_; }
 
@@ -48,6 +48,7 @@ private:
     void ToSceneProjection();
     void DrawTorches(const GameState& g);
     void DrawChests(const GameState& g);
+    void DrawPickedShip(const GameState& g);
     void DrawCoinMarkers(const GameState& g);
     void DrawFacetDrum(int faceCount, int steps, const TextureHandle* textures);
     void DrawPanelText(const GameState& g);

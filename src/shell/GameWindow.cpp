@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "WindowIcon.h"
-#include "app/FieldZones.h"
 #include "app/Persistence.h"
+#include "game/FieldZones.h"
 #include "platform/AtomicFile.h"
 #include "platform/EndSignals.h"
 #include "platform/Shell.h"
@@ -151,8 +151,14 @@ void GameWindow::CreateRenderer() {
 }
 
 void GameWindow::RestoreWindowSize() {
-    const auto size = StoredWindowSize(*store_);
+    auto size = StoredWindowSize(*store_);
     if (!size) return;
+    // The stored size is the outer one where the system reports the frame.
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) == 0) {
+        size->width = std::max(size->width - left - right, 1);
+        size->height = std::max(size->height - top - bottom, 1);
+    }
     // A stored size larger than this screen (another monitor, a damaged file) is fitted to it.
     SDL_Rect usable{0, 0, size->width, size->height};
     SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable);
@@ -160,15 +166,29 @@ void GameWindow::RestoreWindowSize() {
         {size->width, usable.w, static_cast<int>(static_cast<float>(usable.h) * zones::kFieldAspect)});
     SDL_SetWindowSize(window_, width, std::min(size->height, usable.h));
     KeepAspect();
+    CentreWindow();
+}
+
+void GameWindow::CentreWindow() {
+    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+}
+
+WindowSize GameWindow::OuterSize() const {
+    WindowSize size;
+    if (!window_) return size;
+    SDL_GetWindowSize(window_, &size.width, &size.height);
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) == 0) {
+        size.width += left + right;
+        size.height += top + bottom;
+    }
+    return size;
 }
 
 void GameWindow::CreateDialogs(Machine* machine) {
-    GameDialogs::Services services{[this] { quit_ = true; },
-                                   [this] {
-                                       WindowSize size;
-                                       if (window_) SDL_GetWindowSize(window_, &size.width, &size.height);
-                                       return size;
-                                   },
+    GameDialogs::Services services{[this] { quit_ = true; }, [this] { return OuterSize(); },
                                    [](std::string_view url) { vortala::OpenUrl(url); }, InternetConnected};
     dialogs_ =
         std::make_unique<GameDialogs>(*store_, SaveFolder() + "stat.log", machine, std::move(services));

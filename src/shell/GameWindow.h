@@ -65,7 +65,8 @@ public:
     std::uint32_t Entropy() override;
     void Minimise() override;
     void ToggleMaximise() override;
-    void OpenUrl(std::string_view url) override;
+    void ToggleFullScreen() override;
+    void OpenManual() override;
     void ShowDialog(Dialog dialog) override;
     int StoredAutoStop() override;
     void GameEnded() override;
@@ -80,6 +81,9 @@ private:
     void CreateRenderer();
     void CreateTimers();
     void RestoreWindowSize();
+    // The window's outer size where the system reports its frame, else its client size.
+    WindowSize OuterSize() const;
+    void CentreWindow();
     void HandleEvent(const SDL_Event& e);
     void HandleKey(const SDL_Event& e);
     void HandleMouse(const SDL_Event& e);

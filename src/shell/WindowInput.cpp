@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "GameWindow.h"
-#include "app/FieldZones.h"
+#include "game/FieldZones.h"
 
 namespace vortala {
 
@@ -37,6 +37,11 @@ int VirtualKey(SDL_Keycode k) {
             return vk::Add;
         case SDLK_KP_MINUS:
             return vk::Subtract;
+        case SDLK_EQUALS:
+        case SDLK_PLUS:
+            return vk::RowPlus;
+        case SDLK_MINUS:
+            return vk::RowMinus;
         default:
             return -1;
     }
@@ -150,8 +155,10 @@ void GameWindow::KeepAspect() {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
     const int wanted = static_cast<int>(std::nearbyint(static_cast<float>(w) / zones::kFieldAspect));
-    if (wanted != h && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED))
-        SDL_SetWindowSize(window_, w, wanted);
+    // A window the player sizes keeps the field's shape; a maximised or full-screen one shows the
+    // field with bars instead (the renderer and the mouse mapping fit it in).
+    const Uint32 fixedShape = SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP;
+    if (wanted != h && !(SDL_GetWindowFlags(window_) & fixedShape)) SDL_SetWindowSize(window_, w, wanted);
     SDL_GL_GetDrawableSize(window_, &w, &h);
     SDL_GL_MakeCurrent(window_, context_);
     renderer_->Resize(w, h);

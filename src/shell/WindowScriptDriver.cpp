@@ -64,6 +64,9 @@ bool WindowScriptDriver::PushEvents(const std::vector<std::string>& w, std::stri
         e.motion.windowID = window_.WindowId();
         e.motion.x = x, e.motion.y = y;
         SDL_PushEvent(&e);
+        // The pointer rests there for a frame first, as a hand's would: a dialog's tabs take a
+        // click only from a pointer that already hovered them.
+        window_.RunFor(60);
         for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
             e = SDL_Event{};
             e.type = type;

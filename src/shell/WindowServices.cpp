@@ -5,6 +5,7 @@
 
 #include "GameWindow.h"
 #include "app/Persistence.h"
+#include "platform/Manual.h"
 #include "platform/Shell.h"
 
 namespace vortala {
@@ -90,14 +91,31 @@ void GameWindow::Minimise() {
 }
 
 void GameWindow::ToggleMaximise() {
-    if (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED)
+    const Uint32 flags = SDL_GetWindowFlags(window_);
+    if (flags & SDL_WINDOW_FULLSCREEN_DESKTOP) {  // F10 always brings a window back
+        SDL_SetWindowFullscreen(window_, 0);
+    } else if (flags & SDL_WINDOW_MAXIMIZED) {
         SDL_RestoreWindow(window_);
-    else
+        CentreWindow();
+    } else {
         SDL_MaximizeWindow(window_);
+    }
 }
 
-void GameWindow::OpenUrl(std::string_view url) {
-    vortala::OpenUrl(url);
+void GameWindow::ToggleFullScreen() {
+    const bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+void GameWindow::OpenManual() {
+    const std::string manual = FindManual();
+    if (manual.empty()) {
+        std::string places;
+        for (const std::string& place : ManualPlaces()) places += "\n" + place;
+        ShowMessage("Vortala", "The player's manual was not found in:" + places);
+        return;
+    }
+    vortala::OpenUrl(manual);
 }
 
 void GameWindow::ShowDialog(Dialog dialog) {

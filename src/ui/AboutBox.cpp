@@ -27,6 +27,10 @@ void DrawVersion(ImVec2 origin) {
 }
 }  // namespace
 
+void AboutBox::KeyDown(SDL_Keycode key, Uint16 /*modifiers*/) {
+    if (key == SDLK_ESCAPE) Close();
+}
+
 void AboutBox::Draw() {
     DrawVersion(BeginPictureWindow("AboutBox", kSize, picture_));
     ImGui::InvisibleButton("chart", kSize);

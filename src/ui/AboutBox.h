@@ -1,6 +1,7 @@
 #pragma once
-// AboutBox: the framed sea chart with the game's name, the build's version and the maker's web address. A
-// click on the address opens the site in the browser; a click anywhere else closes the window.
+// AboutBox: the framed sea chart with the game's name, the build's version and the maker's web
+// address. A click on the address opens the site in the browser; a click anywhere else, or Escape,
+// closes the window.
 #include <functional>
 #include <string_view>
 
@@ -17,6 +18,7 @@ public:
 
     std::string_view Name() const override { return "AboutBox"; }
     void Draw() override;
+    void KeyDown(SDL_Keycode key, Uint16 modifiers) override;
     void SetPicture(TextureHandle picture) { picture_ = picture; }
     // The hot area over the web address.
     void ClickAddress() { openUrl_(kMakerSite); }

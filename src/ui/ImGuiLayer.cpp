@@ -4,6 +4,8 @@
 #include <backends/imgui_impl_sdl.h>
 #include <imgui.h>
 
+#include <vector>
+
 #include "ui/UiFonts.h"
 
 namespace vortala {
@@ -98,7 +100,9 @@ void ImGuiLayer::Render() {
     }
     ImGui::NewFrame();
     const ModalDialog* top = stack_.Top();
-    for (ModalDialog* dialog : stack_.Shown()) {
+    // A copy: a dialog may bring up another while it draws (the options' "history").
+    const std::vector<ModalDialog*> shown = stack_.Shown();
+    for (ModalDialog* dialog : shown) {
         if (dialog != top) ImGui::BeginDisabled();
         dialog->Draw();
         if (dialog != top) ImGui::EndDisabled();

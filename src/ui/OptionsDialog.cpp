@@ -92,6 +92,10 @@ void OptionsDialog::Refresh() {
 }
 
 void OptionsDialog::KeyDown(SDL_Keycode key, Uint16 modifiers) {
+    if (key == SDLK_ESCAPE) {  // there is no Cancel: Escape is Ok, as in any dialog
+        Ok();
+        return;
+    }
     const bool chord = (modifiers & KMOD_CTRL) && (modifiers & KMOD_SHIFT) && (modifiers & KMOD_ALT);
     if (key != SDLK_j || !chord) return;
     // Kept as indices into a letter table so the line is not a plain string in the program.

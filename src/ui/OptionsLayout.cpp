@@ -120,8 +120,7 @@ void OptionsDialog::DrawGamblingPage() {
     if (ImGui::IsItemHovered())
         ImGui::SetTooltip("Информация обновляется через Интернет. Нажмите и дождитесь обновления.");
     ImGui::SameLine();
-    ImGui::TextWrapped(
-        "The information is updated via the Internet: press Refresh and Next to see everything.");
+    ImGui::TextWrapped("The information is updated via the Internet: press Refresh to see the next page.");
 }
 
 void OptionsDialog::DrawBottomStrip() {

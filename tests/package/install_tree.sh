@@ -25,6 +25,7 @@ if [ -f "$src/docs/manual/index.html" ]; then
     [ -f "$usr/share/doc/vortala/manual/index.html" ] || fail "the player's manual is not installed"
 fi
 ! grep -rlF "$build" "$tmp/root" || fail "installed files refer to the build folder"
+! grep -rlF "$src/docs" "$tmp/root" || fail "installed files refer to the source tree"
 
 # Each theme icon has the size its folder says (width and height from the PNG header).
 for size in 16 24 32 48 64 128 256 512; do

@@ -193,5 +193,39 @@ TEST_F(Dialogs, AboutWindowOpensTheSiteFromItsAddress) {
     EXPECT_EQ(Top(), "AboutBox");
 }
 
+// Escape is each window's Cancel, or its Ok where it has no Cancel.
+TEST_F(Dialogs, EscapeClosesEveryDialog) {
+    GameState& g = machine_->EditState();
+    machine_->Options().offerNewGameOnExit = true;
+    g.Credit = 300;
+
+    machine_->Options().fortuneRisk = 40;  // set on the bar; the game takes it on Ok
+    dialogs_->Show(Dialog::Options);
+    Key(SDLK_ESCAPE);
+    EXPECT_EQ(Top(), "none");
+    EXPECT_EQ(g.FortuneRisk, 40);
+
+    dialogs_->Show(Dialog::Options);
+    dialogs_->Options().ShowHistory();
+    ASSERT_EQ(Top(), "LogFile");
+    Key(SDLK_ESCAPE);
+    EXPECT_EQ(Top(), "Options");
+    Key(SDLK_ESCAPE);
+    EXPECT_EQ(Top(), "none");
+
+    for (Dialog d : {Dialog::About, Dialog::Statistics}) {
+        dialogs_->Show(d);
+        Key(SDLK_ESCAPE);
+        EXPECT_EQ(Top(), "none");
+    }
+
+    dialogs_->Show(Dialog::Exit);
+    Key(SDLK_ESCAPE);
+    EXPECT_EQ(Top(), "none");
+    EXPECT_EQ(dialogs_->Exit().Chosen(), ExitQuestion::Answer::Cancel);
+    EXPECT_FALSE(quit_);
+    EXPECT_EQ(g.Credit, 300);
+}
+
 }  // namespace
 }  // namespace vortala

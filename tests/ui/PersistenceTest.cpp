@@ -158,6 +158,16 @@ TEST_F(TempHome, DamagedValuesGiveSafeDefaults) {
     EXPECT_EQ(o.autoStopSeconds, 1);
 }
 
+TEST_F(TempHome, OnlyAStoredOneTicksAutoStop) {
+    SettingsStore store = Store();
+    store.WriteInteger(kSettingsKey, kSettingsSection, "save", 1);
+    const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {2, 0}, {-1, 0}};
+    for (auto [stored, ticked] : cases) {
+        store.WriteInteger(kSettingsKey, kSettingsSection, "stopped", stored);
+        EXPECT_EQ(StoredAutoStop(store), ticked) << "stopped=" << stored;
+    }
+}
+
 TEST_F(TempHome, GameNumberCountsRunsAndRestartsWhereItWouldOverflow) {
     SettingsStore store = Store();
     EXPECT_EQ(StartingGameNumber(store), 1);

@@ -21,10 +21,10 @@ TEST(StatLog, BlocksHaveTheirExactLines) {
     log.AppendOpening(12, Moment());
     log.AppendClosing(500, 0, Moment());
     const std::vector<std::string> tail(log.Lines().begin() + 5, log.Lines().end());
-    EXPECT_EQ(tail,
-              (std::vector<std::string>{std::string(40, '*'), "Zevirezid *Vortala* ON - 05/03/2024, 09:07:03",
-                                        "game's number  12", "Set on stake 500", "Taken off 0", "You won 0",
-                                        "You lost 500", "Zevirezid *Vortala* OFF - 05/03/2024, 09:07:03"}));
+    EXPECT_EQ(tail, (std::vector<std::string>{
+                        std::string(40, '*'), "Zevirezid *Vortala* ON -  05/03/2024, 09:07:03",
+                        "game's number  12", "Set on stake 500", "Taken off 0", "You won 0", "You lost 500",
+                        "Zevirezid *Vortala* OFF -  05/03/2024, 09:07:03"}));
     StatLog even, ahead;
     even.AppendClosing(300, 300, Moment());
     EXPECT_EQ(even.Lines()[7], "You won 0");
@@ -42,7 +42,7 @@ TEST(StatLog, TheFileHoldsTheBlocksAsShownWithCrLf) {
     StatLog again;
     again.Replace(text);
     EXPECT_EQ(again.Lines(), log.Lines());
-    EXPECT_NE(text.find("You lost 5\r\nZevirezid *Vortala* OFF - 05/03/2024, 09:07:03 (interrupted)\r\n"),
+    EXPECT_NE(text.find("You lost 5\r\nZevirezid *Vortala* OFF -  05/03/2024, 09:07:03 (interrupted)\r\n"),
               std::string::npos);
 }
 

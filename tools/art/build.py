@@ -34,7 +34,9 @@ def setup_fonts():
 setup_fonts()
 
 from layout import (SW, SH, scene_window_size, field_in_window, scene_window_px, CHEST_ZONES, FREE_ZONES,  # noqa: E402
-                    RISK_BUTTONS, COMPASS_ZONE, COIN_ZONE, BARREL_ZONES, FREE_ITEM_ANCHORS)
+                    text_box, screen_in_window,
+                    RISK_BUTTONS, COMPASS_ZONE, FREE_ITEM_ANCHORS, BARREL_QUADS, TARGET_REST, coin_drum_window_rect,
+                    scene_window_rect)
 from iconlib import embed  # noqa: E402
 from art import (BG, rim, ship_wheel, doubloon, bar_plank, skull_rays, galleon, GALLEON_DEFS, toucan,  # noqa: E402
                  TOUCAN_DEFS)
@@ -176,13 +178,14 @@ def build_drums():
     for name, lab in (('barab_c0', 'x0'), ('barab_c1', 'x10'), ('barab_c2', 'x2'), ('barab_c5', 'x5')):
         emit(name + '.jpg', fit(drum_face(lab)[len('<defs>'):].split('</defs>', 1)[1], 256, 128, 242, 128),
              242, 128, 256, 128, ALL_DEFS + drum_face(lab).split('</defs>')[0][len('<defs>'):])
-    # helm drums: ten bands round the cylinder; band k faces the player at position (k - 8) mod 10 (+10)
+    # helm drums: ten bands round the cylinder. GLU wraps s = 1 - slice / slices round it, so s grows against the
+    # turn and band k (of ten across the width) faces the player at position (1 - k) mod 10 (0 meaning 10).
     kinds = {'barab_b_o': ('noto', 'desert-island'), 'barab_b_j': ('noto', 'skull-and-crossbones'), 'barab_b_rb': None}
     for name, ic in kinds.items():
         w, h = 256, 128
         bands = []
         for k in range(10):
-            p = (k - 8) % 10 or 10
+            p = (1 - k) % 10 or 10
             # band content in screen terms: 113 x 25.6 strip, u to the right, v upwards
             pips = ''.join(
                 f'<circle cx="{30 + j * 8.2:.1f}" cy="12.8" r="3.2" fill="{"#ffd34a" if j < p else "#2a2014"}" '
@@ -330,6 +333,50 @@ def torch_posts():
     return ''.join(out)
 
 
+def free_game_buoy(i):
+    """Item i's buoy, where the game prints its free games after the pick (left-aligned, 0.005 high when
+    chosen): a dark plate (additive gold or red reads on it) on a cork float. (left, top, width, height)."""
+    x, y = FREE_ITEM_ANCHORS[i]
+    l, t, tw, th = text_box(x, y, 0.005, 2)
+    l, t = screen_in_window(l, t)
+    return l - 7, t - 2, tw + 8, th + 4
+
+
+def free_games_body(w, h):
+    """Six ships at sea, each where its click zone is, moored to a numbered buoy; the title in the top right
+    corner, clear of the ships' masts."""
+    body = scene_bg('sea')[1] + torch_posts() + title_banner('Choose one ship', w, y=8, cx=w - 122, half=108, tall=30,
+                                                             size=22)
+    s = 84
+    for i, z in enumerate(FREE_ZONES):
+        zx, zy, zw, zh = zone_px(z)
+        bx, by, bw, bh = free_game_buoy(i)
+        heading_left = bx > zx + zw / 2        # the stern, with its rope, faces the buoy
+        cx = zx + zw / 2
+        # keep the ship (masts to waves) off the plate: a little up or down, else a rope's length aside
+        def clear(t):
+            return t + 0.08 * s > by + bh + 4 or t + 0.88 * s < by - 4
+        tops = [zy + zh / 2 - s / 2 + d for d in (0, -6, -12, 6, 12)]
+        top = next((t for t in tops if clear(t) and t >= 2), tops[0])
+        if not clear(top):
+            cx = min(cx, bx - s / 2 - 10) if heading_left else max(cx, bx + bw + s / 2 + 10)
+        assert abs(cx - (zx + zw / 2)) < zw / 2, i     # the ship still stands over its zone
+        body += f'<g filter="url(#ds)">{galleon(cx - s / 2, top, s, flip=heading_left)}</g>'
+        # a mooring rope from the stern to the nearest edge of the buoy
+        stern = (cx + s * 0.40, top + s * 0.62) if heading_left else (cx - s * 0.40, top + s * 0.62)
+        near = (min(max(stern[0], bx - 3), bx + bw + 3), min(max(stern[1], by - 3), by + bh + 3))
+        mid = ((stern[0] + near[0]) / 2, max(stern[1], near[1]) + 12)
+        rope = f'M{stern[0]:.1f},{stern[1]:.1f} Q{mid[0]:.1f},{mid[1]:.1f} {near[0]:.1f},{near[1]:.1f}'
+        body += (f'<path d="{rope}" fill="none" stroke="#2a1406" stroke-width="4.5" stroke-linecap="round"/>'
+                 f'<path d="{rope}" fill="none" stroke="#e0bc78" stroke-width="2.5" stroke-linecap="round" stroke-dasharray="3 1.5"/>')
+        body += (f'<ellipse cx="{bx + bw / 2:.1f}" cy="{by + bh - 1:.1f}" rx="{bw * 0.62:.1f}" ry="6" fill="#e8fbff" opacity=".35"/>'
+                 f'<rect x="{bx - 3:.1f}" y="{by - 3:.1f}" width="{bw + 6:.1f}" height="{bh + 6:.1f}" rx="10" fill="#b8742e" '
+                 f'stroke="#3a1a06" stroke-width="2"/>'
+                 f'<rect x="{bx:.1f}" y="{by:.1f}" width="{bw:.1f}" height="{bh:.1f}" rx="8" fill="#04080e" stroke="url(#gold)" '
+                 f'stroke-width="1.5"/>')
+    return body
+
+
 def build_backdrops():
     w, h = scene_window_size()
     # chests: a treasure cave; each chest stands on its lit rock ledge
@@ -346,11 +393,15 @@ def build_backdrops():
         embed('game-icons', 'stalactites', w - 170, -50, 170, color='#120a05') + title_banner('Choose a treasure chest', w)
     emit('bonusarea.jpg', body, w, h, 654, 325, ALL_DEFS + defs)
 
-    # barrels on the gun deck
+    # barrels on the gun deck, each on its shadow; the title sits under them, since the target cursor rests
+    # at the top of the picture
     d, b = scene_bg('deck')
-    body = b + torch_posts() + title_banner('Shoot a barrel!', w) + ''.join(
-        f'<ellipse cx="{(zone_px(z)[0] + zone_px(z)[2] / 2):.1f}" cy="{zone_px(z)[1] + zone_px(z)[3] - 6:.1f}" '
-        f'rx="60" ry="12" fill="#000" opacity=".45"/>' for z in BARREL_ZONES)
+    shadows = ''.join(f'<ellipse cx="{x + bw / 2:.1f}" cy="{y + bh - 10:.1f}" rx="{bw * 0.55:.1f}" ry="11" fill="#000" opacity=".45"/>'
+                      for x, y, bw, bh in (scene_window_rect(*q, 0) for q in BARREL_QUADS))
+    lowest = max(y + bh for x, y, bw, bh in (scene_window_rect(*q, 0) for q in BARREL_QUADS))
+    rest_bottom = scene_window_rect(*TARGET_REST, 0)[1] + scene_window_rect(*TARGET_REST, 0)[3]
+    assert rest_bottom < lowest < h - 34
+    body = b + torch_posts() + shadows + title_banner('Shoot a barrel!', w, y=h - 34, half=130, tall=30, size=22)
     emit('bar_area.jpg', body, w, h, 1024, 512, ALL_DEFS + d + SCENE_FILTERS)
 
     # risk: a card table with three buttons
@@ -369,20 +420,13 @@ def build_backdrops():
                  f'text-anchor="middle" fill="#ffe9a8" stroke="#000" stroke-width="2" paint-order="stroke">{lab}</text>')
     emit('rbarea.jpg', body, w, h, 1024, 512, ALL_DEFS + d + SCENE_FILTERS)
 
-    # free games: six ships at sea; the number under each is printed by the game
-    d, b = scene_bg('sea')
-    body = b + torch_posts() + title_banner('Choose one ship', w)
-    for i, z in enumerate(FREE_ZONES):
-        x, y, zw, zh = zone_px(z)
-        s = max(zw, zh) * 1.25
-        body += f'<g filter="url(#ds)">{galleon(x + zw / 2 - s / 2, y + zh / 2 - s / 2, s, flip=(i % 2 == 1))}</g>'
-    emit('addarea.jpg', body, w, h, 1024, 512, ALL_DEFS + d + SCENE_FILTERS)
+    emit('addarea.jpg', free_games_body(w, h), w, h, 1024, 512, ALL_DEFS + scene_bg('sea')[0] + SCENE_FILTERS)
 
-    # coin game: a gilded frame the coin drum hangs in
+    # coin game: a gilded frame the coin drum hangs in, round the drum as drawn (its click zone is narrower)
     d, b = scene_bg('deck')
-    x, y, zw, zh = zone_px(COIN_ZONE)
+    x, y, zw, zh = coin_drum_window_rect()
     body = (b + torch_posts() + title_banner('Spin the coin drum', w)
-            + f'<rect x="{x - 30:.1f}" y="{y - 20:.1f}" width="{zw + 60:.1f}" height="{zh + 40:.1f}" rx="14" fill="#0a0604" stroke="url(#gold)" stroke-width="6"/>'
+            + f'<rect x="{x - 30:.1f}" y="{y - 10:.1f}" width="{zw + 60:.1f}" height="{zh + 20:.1f}" rx="14" fill="#0a0604" stroke="url(#gold)" stroke-width="6"/>'
             + f'<rect x="{x - 38:.1f}" y="{y + zh / 2 - 8:.1f}" width="14" height="16" fill="url(#iron)"/>'
             + f'<rect x="{x + zw + 24:.1f}" y="{y + zh / 2 - 8:.1f}" width="14" height="16" fill="url(#iron)"/>'
             + f'<text x="{w / 2:.1f}" y="{h - 14:.1f}" font-family="Cinzel" font-weight="900" font-size="15" text-anchor="middle" '

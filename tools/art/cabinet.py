@@ -113,7 +113,7 @@ def cabinet_body():
     # the coin slot itself
     g.append(rect(cx + cw - 62, cy + 5, 46, 11, 5, fill='#050505', stroke='url(#gold)', stroke_width=2))
     g.append(rect(cx + cw - 56, cy + 9.5, 34, 2, 1, fill='#6b5a2a'))
-    g.append(text(cx + cw - 39, cy + 24, 'INSERT', 7, fill='#e8d49a', sw=0, extra='letter-spacing="1"'))
+    g.append(text(cx + cw - 39, cy + 25, 'INSERT', 8.5, fill='#f0dca0', sw=0, extra='letter-spacing="0.5"'))
     # --- total bet = stake zone
     sx, sy, sw_, sh_ = field_rect(*ZONES['stake'])
     sy, sh_ = 28, 62
@@ -122,13 +122,19 @@ def cabinet_body():
     g.append(gold_frame(sx, sy, sw_, sh_, 10, 2))
     g.append(display(tx, ty, tw, th))
     g.append(text(sx + 12, sy + 16, 'TOTAL BET', 14, anchor='start', fill='#ffd34a'))
-    # +/- raised a little so their mouse-button hints fit inside the plate
-    for i, (lab, sub) in enumerate((('+', 'LEFT'), ('\u2212', 'RIGHT'))):
-        bx = tx + tw + 10 + i * 28
-        by = ty + th / 2 - 4
-        g.append(f'<circle cx="{bx + 10}" cy="{by}" r="10" fill="url(#btn)" stroke="url(#gold)" stroke-width="1.5"/>')
-        g.append(text(bx + 10, by + 6, lab, 17, font='DejaVu Sans', fill='#ffe9a8', sw=0))
-        g.append(text(bx + 10, sy + sh_ - 5, sub, 6.5, fill='#e8d49a', sw=0))
+    # the whole plate is one stake control: a left click raises every line, a right click lowers them, so it
+    # carries one rocker, + over -, each half with the mouse button that works it
+    rx_, ry_, rw_, rh_ = tx + tw + 9, sy + 7, 26, sh_ - 14
+    g.append(rect(rx_, ry_, rw_, rh_, 12, fill='url(#btn)', stroke='url(#gold)', stroke_width=1.8))
+    g.append(f'<line x1="{rx_ + 4:.1f}" y1="{ry_ + rh_ / 2:.1f}" x2="{rx_ + rw_ - 4:.1f}" y2="{ry_ + rh_ / 2:.1f}" '
+             f'stroke="#1a0402" stroke-width="2"/>')
+    g.append(text(rx_ + rw_ / 2, ry_ + rh_ / 4 + 6.5, '+', 19, font='DejaVu Sans', weight='bold', fill='#ffe9a8', sw=0))
+    g.append(text(rx_ + rw_ / 2, ry_ + rh_ * 3 / 4 + 6.5, '\u2212', 19, font='DejaVu Sans', weight='bold', fill='#ffe9a8', sw=0))
+    for half, button_x in ((0, 0), (1, 5)):   # a small mouse beside each half: left button, then right button
+        mx, my = rx_ + rw_ + 5, ry_ + rh_ / 4 - 7 + half * rh_ / 2
+        g.append(rect(mx, my, 10, 14, 5, fill='#2a1a0c', stroke='#e8d49a', stroke_width=1.2))
+        g.append(rect(mx + button_x, my, 5, 6, 2, fill='#ffd34a'))
+        g.append(f'<line x1="{mx + 5:.1f}" y1="{my:.1f}" x2="{mx + 5:.1f}" y2="{my + 6:.1f}" stroke="#e8d49a" stroke-width="1"/>')
     # --- win and free games
     wx, wy, ww, wh = padded(text_box(*PANEL_VALUES['win'][:4]), 8, 4)
     fx, fy, fw, fh = padded(text_box(*PANEL_VALUES['free'][:4]), 3, 4)
@@ -145,7 +151,7 @@ def cabinet_body():
         g.append(f'<circle cx="{x + w / 2:.1f}" cy="{y + h / 2:.1f}" r="{w / 2 + 0.5:.1f}" fill="#020202" stroke="url(#gold)" stroke-width="1.6"/>')
         g.append(f'<circle cx="{x + w / 2:.1f}" cy="{y + h / 2:.1f}" r="{w / 2 - 3:.1f}" fill="none" stroke="#5a4a1a" stroke-width="1" stroke-dasharray="2 2"/>')
     # named underneath, like LINES and BETS, away from the stake plate's hints
-    g.append(text(px_ + 6, py_ + ph_ + 13, 'COIN PILE', 9, anchor='start', fill='#ffd34a'))
+    g.append(text(px_ + 6, py_ + ph_ + 13, 'COIN PILE', 10, anchor='start', fill='#ffd34a'))
     # --- status line
     sx, sy, sw_, sh_ = padded(text_box(*STATUS[:4]), 8, 3)
     g.append(rect(sx, sy, sw_, sh_, sh_ / 2, fill='#030303', stroke='url(#gold)', stroke_width=1.5))
@@ -166,8 +172,8 @@ def cabinet_body():
         top, bot = min(by, ty) - 1, max(by + bh, ty + th) + 1
         g.append(rect(left, top, right - left, bot - top, 5, fill='#050505', stroke='url(#gold)', stroke_width=1.3))
         g.append(rect(right - 4, top + 3, 2.5, bot - top - 6, 1, fill=hexcol(col, 0.1)))
-    g.append(text(42, 130, 'LINES', 10, fill='#ffd34a'))
-    g.append(text(759, 130, 'BETS', 10, fill='#ffd34a'))
+    g.append(text(42, 130, 'LINES', 11, fill='#ffd34a'))
+    g.append(text(759, 130, 'BETS', 11, fill='#ffd34a'))
     # all-lines and max-bet buttons
     for name, lab in (('all lines (F5)', 'ALL'), ('max bet', 'MAX')):
         x, y, w, h = field_rect(*ZONES[name])
@@ -182,15 +188,16 @@ def cabinet_body():
         g.append(rect(bx, by, bw, bh, 12, fill='#0a0604', stroke='#000', stroke_width=2))
         g.append(gold_frame(bx, by, bw, bh, 12, 3))
         name, icon = labels[hnum]
-        g.append(text(bx + bw / 2, by + 15, name, 12, fill='#ffd34a'))
+        # the mark clear of the frame's rounded corner, the name a little apart from it
+        g.append(text(bx + 34, by + 16, name, 12, anchor='start', fill='#ffd34a'))
         tx, ty, tw, th = padded(text_box(*PANEL_VALUES[f'bank{hnum}'][:4]), 5, 2)
         g.append(display(tx, ty, tw, th, 4))
         g.append(rect(x - 4, y + 2, w + 8, h - 4, 6, fill='#000', stroke='#3a2a0a', stroke_width=2))
         if icon:
-            g.append(embed(*icon, bx + 3, by + 1, 17))
+            g.append(embed(*icon, bx + 11, by + 2, 16))
         else:
-            g.append(f'<rect x="{bx + 5}" y="{by + 3}" width="8" height="11" rx="1.5" fill="#c0141c"/>'
-                     f'<rect x="{bx + 11}" y="{by + 5}" width="8" height="11" rx="1.5" fill="#111" stroke="#888" stroke-width=".6"/>')
+            g.append(f'<rect x="{bx + 12}" y="{by + 4}" width="8" height="11" rx="1.5" fill="#c0141c" stroke="#2a0000" stroke-width=".6"/>'
+                     f'<rect x="{bx + 18}" y="{by + 6}" width="8" height="11" rx="1.5" fill="#111" stroke="#bbb" stroke-width=".8"/>')
     # between the boxes: helm wheels as ornament
     for cxw in (279, 515):
         g.append(f'<g opacity=".9" filter="url(#dsSmall)">{ship_wheel(cxw, 532, 38, rot=12)}</g>')
@@ -203,72 +210,85 @@ def cabinet_body():
 
 
 def helpcard_body():
-    """The help page: pay table, special symbols, bonus games, keys, and the link to the web help."""
+    """The help page: pay table, special symbols, bonus games, keys, and the link to the player's manual.
+    Body text is set in DejaVu Sans at 12 px and more in dark ink, readable on the parchment at 800 x 600."""
     g = [rect(0, 0, SW, SH, fill='#2a1606')]
     g.append('<radialGradient id="hp" cx="0.5" cy="0.45" r="0.75"><stop offset="0" stop-color="#f9edcc"/>'
-             '<stop offset="0.7" stop-color="#e4c88d"/><stop offset="1" stop-color="#a87838"/></radialGradient>')
+             '<stop offset="0.7" stop-color="#e9d09a"/><stop offset="1" stop-color="#b88848"/></radialGradient>')
     g.append(rect(10, 10, SW - 20, SH - 20, 18, fill='url(#hp)'))
     g.append(gold_frame(10, 10, SW - 20, SH - 20, 18, 5))
-    ink = '#3a1c06'
-    g.append(text(400, 50, 'Vortala \u2014 Pay Table and Rules', 34, font=TITLE, weight='400', stroke='#2a0000', sw=5))
+    ink, red, sans = '#241002', '#7a0c06', 'DejaVu Sans'
+
+    def body(x, y, s, size=12.5, fill=ink, weight='400', anchor='start'):
+        return text(x, y, s, size, font=sans, anchor=anchor, fill=fill, stroke='none', sw=0, weight=weight,
+                    extra='xml:space="preserve"')
+
+    def heading(x, y, s):
+        return text(x, y, s, 15, fill=ink, stroke='none', sw=0, weight='900')
+
+    g.append(text(400, 48, 'Vortala \u2014 Pay Table and Rules', 34, font=TITLE, weight='400', stroke='#2a0000', sw=5))
     # pay table, multiples of the line bet
     rows = [('bar', 'BAR', '20', '200', '1000'), ('tuk', 'Toucan', '10', '50', '500'), ('rul', 'Helm', '10', '50', '500'),
             ('shark', 'Shark', '5', '20', '200'), ('del', 'Dolphin', '5', '20', '200'), ('crab', 'Crab', '5', '20', '200'),
             ('coin', 'Coin (to the coin pile)', '20', '100', '500')]
-    x0, y0 = 34, 78
-    g.append(text(x0 + 215, y0 + 6, 'LINE PAYS  \u00d7 line bet', 15, fill=ink, stroke='none', sw=0))
+    x0, y0 = 34, 74
+    g.append(heading(x0 + 200, y0, 'LINE PAYS \u00d7 LINE BET'))
     for j, head in enumerate(('3 in a row', '4', '5')):
-        g.append(text(x0 + 260 + j * 58, y0 + 26, head, 11, fill=ink, stroke='none', sw=0))
+        g.append(body(x0 + 262 + j * 58, y0 + 20, head, 12, weight='bold', anchor='middle'))
     for i, (pic, name, a, b, c) in enumerate(rows):
-        y = y0 + 34 + i * 38
-        g.append(f'<image x="{x0}" y="{y}" width="42" height="36" preserveAspectRatio="none" xlink:href="SYM_{pic}"/>')
-        g.append(text(x0 + 54, y + 25, name, 14, anchor='start', fill=ink, stroke='none', sw=0))
+        y = y0 + 28 + i * 33
+        g.append(f'<image x="{x0}" y="{y}" width="38" height="31" preserveAspectRatio="none" xlink:href="SYM_{pic}"/>')
+        g.append(text(x0 + 48, y + 21, name, 14, anchor='start', fill=ink, stroke='none', sw=0))
         for j, v in enumerate((a, b, c)):
-            g.append(text(x0 + 260 + j * 58, y + 26, v, 17, fill='#7a0c06', stroke='none', sw=0))
-        g.append(f'<line x1="{x0}" y1="{y + 37}" x2="{x0 + 400}" y2="{y + 37}" stroke="{ink}" stroke-opacity=".25"/>')
-    # set from the left margin: centred, the first line ran off the page
-    g.append(text(x0, y0 + 34 + 7 * 38 + 14, 'Three equal symbols in a row through the middle reel win;',
-                  10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
-    g.append(text(x0, y0 + 34 + 7 * 38 + 28, 'the longest run pays. 15 lines, bet 0 to 99 on each.',
-                  10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
+            g.append(text(x0 + 262 + j * 58, y + 22, v, 17, fill=red, stroke='none', sw=0))
+        g.append(f'<line x1="{x0}" y1="{y + 32}" x2="{x0 + 400}" y2="{y + 32}" stroke="{ink}" stroke-opacity=".25"/>')
+    g.append(body(x0, y0 + 28 + 7 * 33 + 16, 'Three equal symbols in a row through the middle reel win;'))
+    g.append(body(x0, y0 + 28 + 7 * 33 + 31, 'the longest run pays. 15 lines, a bet of 0 to 99 on each.'))
     # special symbols, right column
-    sx, sy = 450, 78
-    specials = [('cher', 'Skull \u2014 WILD', 'stands in for ordinary symbols; 5 skulls on a', 'line with a bet win 101 \u00d7 bet plus the JACKPOT'),
-                ('ostr', 'Island \u2014 SCATTER', '3, 4 or 5 anywhere add 1, 2 or 5 \u00d7 total bet', 'to the Islands helm bank'),
+    sx, sy = 452, 70
+    specials = [('cher', 'Skull \u2014 WILD', 'stands in for the others; five on a line', 'with a bet win 101 \u00d7 bet and the JACKPOT'),
+                ('ostr', 'Island \u2014 SCATTER', '3, 4 or 5 anywhere add 1, 2 or 5 \u00d7 total', 'bet to the Islands helm bank'),
                 ('gal', 'Galleon', '3, 4 or 5 in a row: pick a ship', 'for free games'),
-                ('sun', 'Chest', '3, 4 or 5 in a row: pick a treasure', 'chest for a multiplier'),
-                ('coin', 'Coin', 'coin wins fill the coin pile; a full pile', 'is thrown on the coin drum \u00d70, 2, 5, 10')]
+                ('sun', 'Chest', '3, 4 or 5 in a row: pick a treasure', 'chest for a multiplier of the win'),
+                ('coin', 'Coin', 'coin wins fill the coin pile; a full pile', 'is thrown on the drum: \u00d7 0, 2, 5 or 10')]
     for i, (pic, head, l1, l2) in enumerate(specials):
         y = sy + i * 56
-        g.append(f'<image x="{sx}" y="{y}" width="52" height="46" preserveAspectRatio="none" xlink:href="SYM_{pic}"/>')
-        g.append(text(sx + 60, y + 15, head, 14, anchor='start', fill='#7a0c06', stroke='none', sw=0))
-        g.append(text(sx + 60, y + 30, l1, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
-        g.append(text(sx + 60, y + 43, l2, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
+        g.append(f'<image x="{sx}" y="{y}" width="48" height="42" preserveAspectRatio="none" xlink:href="SYM_{pic}"/>')
+        g.append(text(sx + 56, y + 14, head, 14, anchor='start', fill=red, stroke='none', sw=0))
+        g.append(body(sx + 56, y + 30, l1, 12))
+        g.append(body(sx + 56, y + 45, l2, 12))
     # bonuses
-    by = 428
-    g.append(text(220, by, 'BONUS GAMES', 15, fill=ink, stroke='none', sw=0))
-    lines = ['Helms: islands, jokers and a won risk ladder each turn their helm; a full turn opens the barrels.',
-             'Barrels: shoot one \u2014 gold pays the helm banks, an empty one keeps them, powder blows them away.',
-             'Risk: guess red or black up to seven times to double the win, or take it.',
+    by = 384
+    g.append(heading(220, by, 'BONUS GAMES'))
+    lines = ['Helms: islands, wild lines and won risk games turn the helms; a full turn opens the barrels.',
+             'Barrels: shoot one. Gold pays the helm banks, an empty one keeps them, powder blows them away.',
+             'Risk: after a win guess red or black up to seven times to double it, or take the win.',
              'Voyage: spin the compass and sail the chart; reefs sink the ship, the far harbour doubles the win.']
-    for i, s in enumerate(lines):
-        g.append(text(34, by + 18 + i * 15, s, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400'))
-    # keys
-    ky = 510   # the last key line has to end above the frame at 580
-    g.append(text(220, ky, 'KEYS', 15, fill=ink, stroke='none', sw=0))
-    keys = ['Space  start / stop reels        Insert  add 100 credit      F1  this page (again: web help)',
-            'Num 1\u20139  bet +1 (Alt: \u22121)   Num +/\u2212  all lines     PgUp / PgDn  max / min bet',
-            'F5  show all lines    Left / Right  red / black    Down  take win    F2 options  F3 about  F4 stats',
-            'F10  full screen / window          Esc  minimise']
-    for i, s in enumerate(keys):
-        g.append(text(34, ky + 16 + i * 15, s, 10.5, anchor='start', fill=ink, stroke='none', sw=0, weight='400',
-                      extra='xml:space="preserve"'))
-    # web help link
+    for i, line in enumerate(lines):
+        g.append(body(34, by + 18 + i * 16, line))
+    # keys: key names in red, in two columns left of the manual's button
+    ky = 472
+    g.append(heading(220, ky, 'KEYS'))
+    keys = [[('Space', 'start and stop the reels; throw the coin; spin the compass', 34, 122)],
+            [('Insert', '100 credit', 34, 92), ('PgUp / PgDn', 'max / min bet', 196, 286), ('F5', 'all lines (held)', 420, 448)],
+            [('1\u20139', 'bet +1 on a line (Alt: \u22121), pick a ship or a chest; keypad or number row', 34, 122)],
+            [('+ / \u2212', 'every line +1 / \u22121; keypad, or = and \u2212; on the stake: left / right click', 34, 122)],
+            [('\u2190 / \u2192 / \u2193', 'risk: red / black / take the win', 34, 122),
+             ('\u2190 \u2192 \u2193', 'barrels: aim the target', 382, 432)],
+            [('F1', 'this page; again: the manual', 34, 70), ('F2 / F3 / F4', 'options / about / statistics', 270, 366)],
+            [('F10', 'maximise', 34, 70), ('F11', 'full screen', 170, 204), ('Esc', 'minimise; closes a dialog', 320, 352)]]
+    for i, line in enumerate(keys):
+        y = ky + 17 + i * 15
+        for key, action, kx, ax in line:
+            g.append(body(kx, y, key, 12, fill=red, weight='bold'))
+            g.append(body(ax, y, action, 12))
+    # the link to the player's manual
     x, y, w, h = field_rect(*HELP_LINK)
     g.append(rect(x, y, w, h, 10, fill='url(#btn)', stroke='url(#gold)', stroke_width=3))
-    g.append(text(x + w / 2, y + 30, 'WEB', 16, fill='#ffe9a8'))
-    g.append(text(x + w / 2, y + 50, 'HELP', 16, fill='#ffe9a8'))
-    g.append(text(x + w / 2, y + 70, 'F1 / click', 9, fill='#ffe9a8', sw=0))
+    g.append(text(x + w / 2, y + 26, 'PLAYER\u2019S', 12, fill='#ffe9a8', sw=2))
+    g.append(text(x + w / 2, y + 46, 'MANUAL', 15, fill='#ffe9a8', sw=2))
+    g.append(text(x + w / 2, y + 64, 'F1 again', 10, font=sans, fill='#ffe9a8', sw=0, weight='400'))
+    g.append(text(x + w / 2, y + 77, 'or click', 10, font=sans, fill='#ffe9a8', sw=0, weight='400'))
     return ''.join(g)
 
 

@@ -21,6 +21,8 @@ def glyph(g):
     ch = chr(code)
     esc = {'&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;'}.get(ch, ch)
     c, r = g % 16, g // 16          # r from the top here; the whole sheet is stored flipped
+    if ch == '1' and g < 128:
+        return one(c * 16 + ADVANCE / 2, r * 16 + SAMPLE * 0.84, size)
     x, y = c * 16 + ADVANCE / 2, r * 16 + SAMPLE * 0.84
     sq = SQUEEZE * (0.74 if ch in WIDE else 1.0)
     anchor, sy = 'middle', 1.0
@@ -30,6 +32,17 @@ def glyph(g):
         sy = 0.86
     return (f'<text transform="translate({x:.2f} {y:.2f}) scale({sq:.3f} {sy})" font-family="{face}" font-weight="{weight}" '
             f'font-size="{size}" text-anchor="{anchor}" fill="#fff">{esc}</text>')
+
+
+def one(x, y, size):
+    """The serif face's 1 is a plain bar that reads as I among the panel's numbers: ours has a flag and a
+    foot. Drawn from its baseline middle, in em, at the serif face's figure height."""
+    e = size
+    stem = f'M{-0.08 * e:.2f},{-0.70 * e:.2f} L{0.08 * e:.2f},{-0.70 * e:.2f} L{0.08 * e:.2f},0 L{-0.08 * e:.2f},0Z'
+    flag = (f'M{-0.08 * e:.2f},{-0.70 * e:.2f} L{-0.33 * e:.2f},{-0.47 * e:.2f} L{-0.29 * e:.2f},{-0.40 * e:.2f} '
+            f'L{-0.08 * e:.2f},{-0.55 * e:.2f}Z')
+    foot = f'M{-0.27 * e:.2f},{-0.10 * e:.2f} L{0.27 * e:.2f},{-0.10 * e:.2f} L{0.27 * e:.2f},0 L{-0.27 * e:.2f},0Z'
+    return f'<path transform="translate({x:.2f} {y:.2f}) scale({SQUEEZE:.3f} 1)" d="{stem} {flag} {foot}" fill="#fff"/>'
 
 
 def build():

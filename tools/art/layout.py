@@ -129,6 +129,27 @@ def helm_rect(h):
     return scene_rect(x0, HELM_Y - HELM_R, x0 + HELM_LEN, HELM_Y + HELM_R, HELM_Z)
 
 
+# the coin drum: centred on (49.96, 50.22) at depth 85, 2 units long (scaled by 2) and of radius 1
+COIN_DRUM = (49.96 - 1, 50.22 - 1, 49.96 + 1, 50.22 + 1, 85)
+
+
+# the three barrels and the target cursor's rest place, scene quads at depth 0
+BARREL_QUADS = [(47.4, 48, 48.85, 50.85), (49.2, 48.2, 50.65, 51.05), (51, 48, 52.45, 50.85)]
+TARGET_REST = (49.3, 51.2, 50.55, 52.7)
+
+
+def scene_window_rect(x0, y0, x1, y1, z):
+    """A scene rectangle at depth z as the player sees it, in pixels of a bonus backdrop:
+    (left, top, width, height)."""
+    l, t = scene_window_px(*proj(x0, y1, z))
+    r, b = scene_window_px(*proj(x1, y0, z))
+    return l, t, r - l, b - t
+
+
+def coin_drum_window_rect():
+    return scene_window_rect(*COIN_DRUM)
+
+
 def coin_slot_rect(m):
     """Coin marker m = 1..5 under the win panel."""
     l, t = bd_px(84.4 + 2.6 * (m - 1), 85.8)
@@ -145,6 +166,11 @@ def scene_window_px(X, Y):
 def scene_window_size():
     x0, y0, x1, y1 = SCENE_WINDOW
     return (x1 - x0) * 8, (y1 - y0) * 6
+
+
+def screen_in_window(px, py):
+    """800 x 600 screen pixel -> pixel of a bonus backdrop."""
+    return scene_window_px(px / SW * 100, (1 - py / SH) * 100)
 
 
 def field_in_window(x, y):

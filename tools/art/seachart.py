@@ -35,7 +35,7 @@ def dial_xy(cx, cy, R, deg):
 def compass_rose(cx, cy):
     """A plain dial: the centre stays empty parchment so the spun needle reads; the ring carries the
     sector numbers (how many squares the ship sails), the cardinal letters sit outside it."""
-    r_in, r_out = 5.7, 7.7       # needle units; the needle itself reaches 5.5
+    r_in, r_out = 5.7, 8.2       # needle units; the needle itself reaches 5.5
     g = [f'<ellipse cx="{cx:.1f}" cy="{cy + 4:.1f}" rx="{r_out * UX + 6:.1f}" ry="{r_out * UY + 6:.1f}" fill="#3a1a04" opacity=".25"/>',
          f'<ellipse cx="{cx:.1f}" cy="{cy:.1f}" rx="{r_out * UX:.1f}" ry="{r_out * UY:.1f}" fill="#6b4512" stroke="#2a1404" stroke-width="2.5"/>']
     for i, (a0, a1, steps) in enumerate(SECTORS):
@@ -50,8 +50,10 @@ def compass_rose(cx, cy):
         # where the ring is widest inside each sector (the flattened ring is thin at north and south)
         mid = {(0, 40): 20, (40, 123): 68, (123, 221): 172, (221, 301): 252, (301, 360): 332}[(a0, a1)]
         x, y = dial_xy(cx, cy, (r_in + r_out) / 2, mid)
-        g.append(f'<text x="{x:.1f}" y="{y + 4.5:.1f}" font-family="Cinzel" font-weight="900" font-size="12" '
-                 f'text-anchor="middle" fill="#5a0e08">{steps}</text>')
+        # large enough to read at 800 x 600, with a pale halo against the ring's colours
+        g.append(f'<text x="{x:.1f}" y="{y + 6:.1f}" font-family="DejaVu Sans" font-weight="bold" font-size="17" '
+                 f'text-anchor="middle" fill="#6a0a04" stroke="#fff4d8" stroke-width="3" stroke-linejoin="round" '
+                 f'paint-order="stroke">{steps}</text>')
     # plain centre: parchment with one faint cross so the needle is the only strong shape inside
     g.append(f'<ellipse cx="{cx:.1f}" cy="{cy:.1f}" rx="{r_in * UX:.1f}" ry="{r_in * UY:.1f}" fill="#f6ead0" stroke="#2a1404" stroke-width="2"/>')
     g.append(f'<line x1="{cx - r_in * UX + 6:.1f}" y1="{cy:.1f}" x2="{cx + r_in * UX - 6:.1f}" y2="{cy:.1f}" stroke="#8a6a3a" stroke-opacity=".35"/>'

@@ -2,10 +2,9 @@
 // The field's mouse zones: inclusive rectangles in field coordinates (0..666 by 0..500, origin
 // at the bottom left) where the cabinet picture paints its buttons.
 
-namespace vortala::zones {
+#include "FieldArea.h"
 
-// Width over height of the field; the window keeps it.
-constexpr float kFieldAspect = 1.333f;
+namespace vortala::zones {
 
 struct Rect {
     int x0, x1, y0, y1;
