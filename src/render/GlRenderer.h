@@ -52,6 +52,8 @@ private:
     void DrawCoinMarkers(const GameState& g);
     void DrawFacetDrum(int faceCount, int steps, const TextureHandle* textures);
     void DrawPanelText(const GameState& g);
+    void DrawPanelFields(const GameState& g);
+    void DrawBonusValues(const GameState& g);
     void DrawFlare(const GameState& g);
     void BuildExplosionLists();
 

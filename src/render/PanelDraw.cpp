@@ -36,67 +36,82 @@ constexpr float kChestPlaces[5][2] = {
 
 }  // namespace
 
+namespace {
+
+void PrintTwice(const OutFont& font, const std::string& text, int set, float x, float y, float scale, Rgba a,
+                Rgba b) {
+    Colour(a);
+    font.Print(text, set, x, y, scale);
+    Colour(b);
+    font.Print(text, set, x, y, scale);
+}
+
+void PrintOnce(const OutFont& font, const std::string& text, float x, float y, float scale, Rgba c) {
+    Colour(c);
+    font.Print(text, 0, x, y, scale);
+}
+
+// A bonus value at its place: the player's pick larger and red, the others gold.
+void PrintPickValue(const OutFont& font, const std::string& text, const float (&place)[2], bool chosen) {
+    if (chosen)
+        PrintTwice(font, text, 0, place[0], place[1], 0.005f, kPureRed, kPureRed);
+    else
+        PrintTwice(font, text, 0, place[0], place[1], 0.004f, kGold, kBrown);
+}
+
+}  // namespace
+
 void GlRenderer::DrawPanelText(const GameState& g) {
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT0);
     glEnable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
-    auto twice = [&](const std::string& text, int set, float x, float y, float scale, Rgba a, Rgba b) {
-        Colour(a);
-        font_.Print(text, set, x, y, scale);
-        Colour(b);
-        font_.Print(text, set, x, y, scale);
-    };
-    auto once = [&](const std::string& text, float x, float y, float scale, Rgba c) {
-        Colour(c);
-        font_.Print(text, 0, x, y, scale);
-    };
+    DrawPanelFields(g);
+    DrawBonusValues(g);
+    glColor4f(1, 1, 1, 1);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+}
 
+void GlRenderer::DrawPanelFields(const GameState& g) {
     for (int i = 0; i < kLines; ++i) {
         const BetPlace& p = kBetPlaces[i];
-        twice(panel::TwoWide(g.LineBet[i]), 0, p.x, p.y, 0.004f, p.first, p.second);
+        PrintTwice(font_, panel::TwoWide(g.LineBet[i]), 0, p.x, p.y, 0.004f, p.first, p.second);
     }
-    once(panel::MoneyField(g.Credit), 49.1f, 51.40f, 0.005f, kGold);
-    once(panel::MoneyField(g.TotalBet), 50.1f, 51.41f, 0.005f, kGold);
-    once(panel::MoneyField(g.Win), 51.1f, 51.51f, 0.0045f, kGold);
-    once(panel::PileField(g.CoinPile), 51.0f, 51.29f, 0.0035f, kGold);
+    PrintOnce(font_, panel::MoneyField(g.Credit), 49.1f, 51.40f, 0.005f, kGold);
+    PrintOnce(font_, panel::MoneyField(g.TotalBet), 50.1f, 51.41f, 0.005f, kGold);
+    PrintOnce(font_, panel::MoneyField(g.Win), 51.1f, 51.51f, 0.0045f, kGold);
+    PrintOnce(font_, panel::PileField(g.CoinPile), 51.0f, 51.29f, 0.0035f, kGold);
     // A bank fed in this game glows red once the reels stand.
     auto bankColour = [&](Flag fed) { return fed && !g.ReelsSpinning ? kSignalRed : kGold; };
-    once(panel::BankA(g.HelmBank[0]), 48.6f, 48.69f, 0.0035f, bankColour(g.ScatterWon));
-    once(panel::BankA(g.HelmBank[1]), 49.75f, 48.69f, 0.0035f, bankColour(g.WildLineWon));
-    once(panel::BankB(g.HelmBank[2]), 50.9f, 48.69f, 0.0035f, bankColour(g.RiskLadderWon));
-    if (g.FreeGames > 0) once(panel::TwoWide(g.FreeGames), 51.6f, 51.51f, 0.0045f, kGreen);
-    once(panel::ByLength(g.Jackpot), 48.15f, 51.51f, 0.0045f, kGold);
+    PrintOnce(font_, panel::BankA(g.HelmBank[0]), 48.6f, 48.69f, 0.0035f, bankColour(g.ScatterWon));
+    PrintOnce(font_, panel::BankA(g.HelmBank[1]), 49.75f, 48.69f, 0.0035f, bankColour(g.WildLineWon));
+    PrintOnce(font_, panel::BankB(g.HelmBank[2]), 50.9f, 48.69f, 0.0035f, bankColour(g.RiskLadderWon));
+    if (g.FreeGames > 0) PrintOnce(font_, panel::TwoWide(g.FreeGames), 51.6f, 51.51f, 0.0045f, kGreen);
+    PrintOnce(font_, panel::ByLength(g.Jackpot), 48.15f, 51.51f, 0.0045f, kGold);
 
     const std::string status = panel::StatusMessage(g);
-    if (!status.empty()) twice(status, 1, 49.2f, 51.225f, 0.003f, kGold, kBrown);
+    if (!status.empty()) PrintTwice(font_, status, 1, 49.2f, 51.225f, 0.003f, kGold, kBrown);
+}
 
+void GlRenderer::DrawBonusValues(const GameState& g) {
     if (g.FreeGameScreen && g.FreeGameAwarded) {
         for (int k = 0; k < 6; ++k) {
             const auto& item = g.FreeGameItems[k];
-            const std::string text = std::to_string(item.FreeGameValue);
-            if (item.FreeGameChosen)
-                twice(text, 0, kFreeGamePlaces[k][0], kFreeGamePlaces[k][1], 0.005f, kPureRed, kPureRed);
-            else
-                twice(text, 0, kFreeGamePlaces[k][0], kFreeGamePlaces[k][1], 0.004f, kGold, kBrown);
+            PrintPickValue(font_, std::to_string(item.FreeGameValue), kFreeGamePlaces[k],
+                           item.FreeGameChosen);
         }
     }
     if (g.ChestScreen && g.ChestResultShown) {
         for (int k = 0; k < 5; ++k) {
             const auto& chest = g.Chests[k];
             if (chest.ChestValue <= 0 || !chest.ChestOpen) continue;
-            const std::string text = "x " + std::to_string(chest.ChestValue);
-            if (chest.ChestChosen)
-                twice(text, 0, kChestPlaces[k][0], kChestPlaces[k][1], 0.005f, kPureRed, kPureRed);
-            else
-                twice(text, 0, kChestPlaces[k][0], kChestPlaces[k][1], 0.004f, kGold, kBrown);
+            PrintPickValue(font_, "x " + std::to_string(chest.ChestValue), kChestPlaces[k],
+                           chest.ChestChosen);
         }
     }
-    glColor4f(1, 1, 1, 1);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_LIGHTING);
 }
 
 }  // namespace vortala
