@@ -55,13 +55,22 @@ int Machine::AutoStopDelaySeconds() const {
     return settings_.autoStopSeconds;
 }
 std::uint32_t Machine::Entropy() {
-    return platform_.Entropy();
+    std::uint32_t value = 0;
+    if (entropyQueue_.empty()) {
+        value = platform_.Entropy();
+    } else {
+        value = entropyQueue_.front();
+        entropyQueue_.pop_front();
+    }
+    if (recorder_) recorder_->Entropy(value);
+    return value;
 }
 
 // ---- Timers -----------------------------------------------------------------------------
 
 void Machine::OnTimer(TimerId timer) {
     GameState& g = game_;
+    RecordBefore();
     // Phase timers fire once per start: each disables itself before its end routine, which may
     // start the next timer of a chain.
     auto once = [&](void (*end)(GameState&, GameHost&)) {
@@ -107,10 +116,12 @@ void Machine::OnTimer(TimerId timer) {
             once(EndBarrels);
             break;
     }
+    RecordAfter();
     NoteGameEnd();
 }
 
 void Machine::OnOneShot(OneShotTimer timer) {
+    RecordBefore();
     if (timer == OneShotTimer::AutoStopTimer) {
         // One event: free the input, then the whole key stroke, so no lock can drop the release.
         game_.InputLocked = 0;
@@ -119,6 +130,7 @@ void Machine::OnOneShot(OneShotTimer timer) {
     } else {
         ChooseBonusScreen(game_, *this);
     }
+    RecordAfter();
     NoteGameEnd();
 }
 
@@ -127,6 +139,7 @@ void Machine::OnOneShot(OneShotTimer timer) {
 void Machine::PaintFrame(FrameRenderer* renderer) {
     GameState& g = game_;
     if (renderer && !renderer->BeginFrame()) return;  // no context: nothing drawn or stepped
+    RecordBefore();
     const std::uint32_t now = platform_.NowMs();
 
     if (g.IntroShown) {
@@ -182,6 +195,7 @@ void Machine::PaintFrame(FrameRenderer* renderer) {
         renderer->EndFrame();
     }
     StepWallClockCounters(g, platform_.NowMs());
+    RecordAfter();
     NoteGameEnd();
 }
 
