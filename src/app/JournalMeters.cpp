@@ -20,9 +20,10 @@ bool Meters::operator==(const Meters& o) const {
 void Meters::AddGame(const GameRecord& game) {
     ++games;
     freeGames += game.free != 0;
-    staked += game.stake;
-    returned += game.returned;
-    inserted += game.insertedBefore + game.insertedDuring;
+    // Saturating, as all money is: a capped sum never wraps into a negative meter.
+    staked = AddMoney(staked, game.stake);
+    returned = AddMoney(returned, game.returned);
+    inserted = AddMoney(inserted, AddMoney(game.insertedBefore, game.insertedDuring));
     largest = std::max(largest, game.returned);
     auto count = [this](MeterBonus b) { ++bonuses[static_cast<int>(b)]; };
     // A risk game or voyage is one unbroken run of its steps; a ladder is won by seven right cards.

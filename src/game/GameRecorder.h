@@ -35,8 +35,8 @@ public:
     bool InGame() const { return inGame_; }
     // A game has ended since the last Take: After saw it settle.
     bool Finished() const { return finished_; }
-    // The finished game's record; the next game starts a new one.
-    const GameRecord& Take() {
+    // The finished game's record, for its owner to number and keep; the next game starts anew.
+    GameRecord& Take() {
         finished_ = false;
         return record_;
     }

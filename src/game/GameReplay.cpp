@@ -122,7 +122,7 @@ private:
             return true;
         }
         host_.Fire(PhaseTimer::LineShow);  // shows the lines, ends nothing
-        Step([&] { ArmBonusChooser(g, host_); });
+        ArmBonusChooser(g, host_);         // moves no money and draws nothing: no step to watch
         if (host_.FireChooser()) {
             Step([&] { ChooseBonusScreen(g, host_); });
             return true;

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 
 #include "MachinePlayer.h"
 #include "app/JournalLine.h"
+#include "app/JournalScript.h"
+#include "app/ScriptRunner.h"
 #include "game/GameReplay.h"
 
 namespace vortala::sim::test {
@@ -31,22 +34,48 @@ Recorded PlayAndRecord(const RtpOptions& o, int games) {
     return r;
 }
 
+// Games with a bonus of every kind: ladders of seven cards (voyages, the third helm) and takes.
+const Recorded& EveryKind() {
+    static const Recorded r = [] {
+        RtpOptions ladders;
+        ladders.seed = 11;
+        ladders.gamble = 7;
+        ladders.fortuneBonus = 60;  // more full barrels and better chests: every screen comes sooner
+        ladders.fortuneRisk = 40;   // ladders won: voyages and the third helm
+        RtpOptions takes = ladders;
+        takes.gamble = 2;
+        takes.fortuneRisk = -30;
+        Recorded all = PlayAndRecord(ladders, 1500);
+        Recorded more = PlayAndRecord(takes, 500);
+        all.games.insert(all.games.end(), more.games.begin(), more.games.end());
+        for (const auto& [kind, count] : more.kinds) all.kinds[kind] += count;
+        return all;
+    }();
+    return r;
+}
+
+// The first recorded game with an event of this kind.
+const GameRecord& GameWith(char kind) {
+    for (const GameRecord& g : EveryKind().games)
+        for (const RecordEvent& e : g.events)
+            if (e.kind == kind) return g;
+    return EveryKind().games.front();
+}
+
+class HeadlessDriver : public ScriptDriver {
+public:
+    Machine& machine() override { return host_.machine(); }
+    void Input(const InputEvent& event) override { host_.Input(event); }
+    void Advance(std::uint32_t ms) override { host_.Advance(ms); }
+    bool Settle(std::uint32_t limitMs) override { return host_.Settle(limitMs); }
+    std::vector<std::string> TakeSounds() override { return host_.TakeSounds(); }
+
+private:
+    HeadlessHost host_{5};
+};
+
 TEST(Journal, GamesOfEveryKindPlayedByKeysReplayToTheirRecords) {
-    RtpOptions ladders;
-    ladders.seed = 11;
-    ladders.gamble = 7;
-    ladders.fortuneBonus = 60;  // more full barrels and better chests: every screen comes sooner
-    ladders.fortuneRisk = 40;   // ladders won: voyages and the third helm
-    RtpOptions takes = ladders;
-    takes.gamble = 2;
-    takes.fortuneRisk = -30;
-    Recorded r = PlayAndRecord(ladders, 1500);
-    Recorded more = PlayAndRecord(takes, 500);
-    r.games.insert(r.games.end(), more.games.begin(), more.games.end());
-    for (const auto& [kind, count] : more.kinds) r.kinds[kind] += count;
-    std::printf("%zu games;", r.games.size());
-    for (const auto& [kind, count] : r.kinds) std::printf(" %c %d", kind, count);
-    std::printf("\n");
+    const Recorded& r = EveryKind();
     for (char kind : std::string("SCGTBKFOA")) EXPECT_GT(r.kinds.count(kind), 0u) << "no event " << kind;
     for (const GameRecord& game : r.games) {
         GameRecord derived;
@@ -59,6 +88,70 @@ TEST(Journal, GamesOfEveryKindPlayedByKeysReplayToTheirRecords) {
         std::string why;
         ASSERT_TRUE(ParseJournalLine(FormatGameLine(game, nullptr), parsed, why)) << why;
         ASSERT_FALSE(FirstDifference(game, parsed.game, d)) << d.field;
+    }
+}
+
+TEST(Journal, AChangedFieldFailsAtThatField) {
+    struct Edit {
+        char kind;
+        const char* field;
+        void (*change)(GameRecord&);
+    };
+    auto lastOf = [](GameRecord& g, char kind) -> RecordEvent& {
+        for (auto it = g.events.rbegin(); it != g.events.rend(); ++it)
+            if (it->kind == kind) return *it;
+        return g.events.front();
+    };
+    const Edit edits[] = {
+        {'S', "reels", [](GameRecord& g) { g.reels[2][3] = (g.reels[2][3] + 1) % 11; }},
+        {'S', "after.credit", [](GameRecord& g) { g.after.credit += 1; }},
+        {'K', "sources", [](GameRecord& g) { g.sources[static_cast<int>(WinSource::Chests)] += 5; }},
+        {'B', "after.banks", [](GameRecord& g) { g.after.banks[0] += 1; }},
+    };
+    for (const Edit& edit : edits) {
+        GameRecord game = GameWith(edit.kind);
+        edit.change(game);
+        // The edit is written with a fresh checksum: only the rules can find it.
+        JournalEntry parsed;
+        std::string why;
+        ASSERT_TRUE(ParseJournalLine(FormatGameLine(game, nullptr), parsed, why)) << why;
+        GameRecord derived;
+        ReplayGame(parsed.game, derived);
+        RecordDifference d;
+        EXPECT_TRUE(FirstDifference(parsed.game, derived, d));
+        EXPECT_EQ(d.field, edit.field);
+    }
+    // A card that is not the one the entropy deals fails at its own event.
+    GameRecord game = GameWith('G');
+    RecordEvent& card = lastOf(game, 'G');
+    card.out[0] = 3 - card.out[0];
+    const std::size_t at = static_cast<std::size_t>(&card - game.events.data());
+    GameRecord derived;
+    ReplayGame(game, derived);
+    RecordDifference d;
+    ASSERT_TRUE(FirstDifference(game, derived, d));
+    EXPECT_EQ(d.field, "events[" + std::to_string(at) + "]");
+}
+
+TEST(Journal, DamagedLinesAreToldFromRecords) {
+    const std::string line = FormatGameLine(EveryKind().games.front(), nullptr);
+    JournalEntry entry;
+    std::string why;
+    EXPECT_FALSE(ParseJournalLine(line.substr(0, line.size() / 2), entry, why));  // torn
+    std::string edited = line;
+    edited[edited.find("\"stake\":") + 8] ^= 1;  // a digit changed by hand
+    EXPECT_FALSE(ParseJournalLine(edited, entry, why));
+    EXPECT_NE(why.find("checksum"), std::string::npos);
+}
+
+TEST(Journal, AGameAsAScriptPlaysTheSameOnAFreshMachine) {
+    for (char kind : std::string("SGTBKFOA")) {
+        const GameRecord& game = GameWith(kind);
+        std::istringstream script(GameScript(game));
+        HeadlessDriver driver;
+        std::ostringstream out, err;
+        EXPECT_EQ(RunScript(script, driver, out, err), ScriptResult::Passed)
+            << "event " << kind << ": " << err.str() << GameScript(game);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "PlayerRandom.h"
 #include "game/GameHost.h"
+#include "game/GameRecorder.h"
 
 namespace vortala::sim {
 
@@ -21,7 +22,12 @@ public:
     }
     bool AutoStopEnabled() const override { return false; }
     int AutoStopDelaySeconds() const override { return 1; }
-    std::uint32_t Entropy() override { return static_cast<std::uint32_t>(entropy_.Next() >> 32); }
+    std::uint32_t Entropy() override {
+        const auto value = static_cast<std::uint32_t>(entropy_.Next() >> 32);
+        if (recorder_) recorder_->Entropy(value);
+        return value;
+    }
+    void SetRecorder(GameRecorder* recorder) { recorder_ = recorder; }
 
     bool Running(PhaseTimer t) const { return (running_ & Bit(t)) != 0; }
     // The timer fires: true when it was running; a phase timer fires once per start.
@@ -45,6 +51,7 @@ private:
     std::uint32_t running_ = 0;
     bool chooserDue_ = false;
     PlayerRandom entropy_;
+    GameRecorder* recorder_ = nullptr;
 };
 
 }  // namespace vortala::sim

@@ -7,6 +7,7 @@
 #include "RtpOptions.h"
 #include "RtpReport.h"
 #include "RtpRun.h"
+#include "SimJournal.h"
 
 namespace vortala::sim {
 
@@ -23,7 +24,16 @@ int RunRtpCommand(int argc, char** argv) {
         std::cerr << "rtp: " << error << '\n' << RtpUsage();
         return 2;
     }
+    if (!options.journal.empty() && !StartJournal(options.journal, error)) {
+        std::cerr << "rtp: " << error << '\n';
+        return 2;
+    }
     const RtpRunResult run = RunRtp(options, std::cerr);
+    std::uint64_t journalled = 0;
+    if (!options.journal.empty() && !FinishJournal(options.journal, run.threads, journalled, error)) {
+        std::cerr << "rtp: " << error << '\n';
+        return 1;
+    }
     if (options.json)
         PrintRtpJson(std::cout, options, run);
     else
