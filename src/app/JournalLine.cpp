@@ -312,6 +312,8 @@ void VisitClose(V& v, C& c) {
     v.Num("close", c.afterSeq);
     v.Num("session", c.session);
     v.Num("time", c.timeMs);
+    v.Num("inserted", c.inserted);
+    v.Num("abandoned", c.abandoned);
     v.Num("taken", c.taken);
     v.Num("unclosed", c.unclosed);
 }

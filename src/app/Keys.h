@@ -7,7 +7,7 @@ namespace vortala {
 namespace vk {
 constexpr int Space = 32, PageUp = 33, PageDown = 34, Left = 37, Up = 38, Right = 39, Down = 40;
 constexpr int Escape = 27, Insert = 45;
-constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F10 = 121, F12 = 123;
+constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F6 = 117, F10 = 121, F12 = 123;
 constexpr int Numpad1 = 97, Numpad9 = 105, Add = 107, Subtract = 109;
 constexpr int Numpad(int n) {
     return Numpad1 + n - 1;

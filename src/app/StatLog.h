@@ -23,6 +23,8 @@ public:
     void Replace(std::string_view fileText);
     void AppendOpening(int gameNumber, const std::tm& now);
     void AppendClosing(Money inserted, Money credit, const std::tm& now);
+    // A line of its own, for what the game must tell the operator (the journal's check).
+    void AppendNote(std::string note) { lines_.push_back(std::move(note)); }
 
     const std::vector<std::string>& Lines() const { return lines_; }
     // The file's text: every line ended by CR LF.

@@ -33,6 +33,18 @@ public:
     void Entropy(std::uint32_t value) { entropy_ = value; }
 
     bool InGame() const { return inGame_; }
+    // The game in play is given up (its window closed before it ended); returns its stake.
+    Money Abandon() {
+        const Money stake = inGame_ ? record_.stake : 0;
+        inGame_ = false;
+        return stake;
+    }
+    // Money put in since the last game ended, which no record holds yet; counting starts anew.
+    Money TakeInsertedSinceGame() {
+        const Money m = insertedSinceGame_;
+        insertedSinceGame_ = 0;
+        return m;
+    }
     // A game has ended since the last Take: After saw it settle.
     bool Finished() const { return finished_; }
     // The finished game's record, for its owner to number and keep; the next game starts anew.

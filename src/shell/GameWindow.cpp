@@ -132,7 +132,8 @@ void GameWindow::CreateDialogs(Machine* machine) {
                                        return size;
                                    },
                                    [](std::string_view url) { vortala::OpenUrl(url); }, InternetConnected};
-    dialogs_ = std::make_unique<GameDialogs>(store_, SaveFolder() + "stat.log", machine, std::move(services));
+    dialogs_ = std::make_unique<GameDialogs>(store_, SaveFolder() + "stat.log", SaveFolder() + "games.jsonl",
+                                             machine, std::move(services));
 }
 
 void GameWindow::Paint() {

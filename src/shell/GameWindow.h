@@ -65,6 +65,7 @@ public:
     void OpenUrl(std::string_view url) override;
     void ShowDialog(Dialog dialog) override;
     int StoredAutoStop() override;
+    void GameEnded() override;
 
     // The dialogs around the game; null before Create.
     GameDialogs* Dialogs() { return dialogs_.get(); }

@@ -104,6 +104,10 @@ void GameWindow::ShowDialog(Dialog dialog) {
     dialogs_->Show(dialog);
 }
 
+void GameWindow::GameEnded() {
+    if (dialogs_) dialogs_->GameEnded();
+}
+
 int GameWindow::StoredAutoStop() {
     return vortala::StoredAutoStop(store_);
 }

@@ -5,7 +5,8 @@
 
 namespace vortala {
 
-GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, Machine* machine, Services services)
+GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, std::string journalPath, Machine* machine,
+                         Services services)
     : store_(store), machine_(machine), services_(std::move(services)) {
     const GameState* game = machine_ ? &machine_->State() : nullptr;
     if (machine_) {
@@ -16,10 +17,25 @@ GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, Machine* mac
     }
     statistics_ = std::make_unique<StatisticsBox>(store_, game);
     log_ = std::make_unique<LogWindow>(std::move(logPath), statistics_->GameNumber(), game);
+    if (!machine_) return;
+    journal_ = std::make_unique<JournalKeeper>(std::move(journalPath), *machine_);
+    recall_ = std::make_unique<GameRecall>(*journal_, *machine_);
+    statistics_->SetRecallButton([this] { stack_.Show(*recall_); });
+    // What the journal's check found goes to the log and, at once, to the window.
+    for (const std::string& note : journal_->Notes()) {
+        log_->Note("Game journal: " + note);
+        std::fprintf(stderr, "vortala: game journal: %s\n", note.c_str());
+    }
+    if (journal_->Troubled()) {
+        recall_->SelectPage(GameRecall::Page::Meters);
+        stack_.Show(*recall_);
+    }
 }
 
 GameDialogs::~GameDialogs() {
     layer_.reset();
+    recall_.reset();
+    journal_.reset();     // writes what is queued
     log_.reset();         // the closing block
     statistics_.reset();  // the game number
     if (!store_.Save()) std::fprintf(stderr, "vortala: could not save the settings\n");
@@ -29,6 +45,7 @@ void GameDialogs::AttachWindow(SDL_Window* window, SDL_GLContext context) {
     layer_ = std::make_unique<ImGuiLayer>(window, context, stack_);
     TextureHandle picture = 0;
     if (LoadTexture("statbox.jpg", picture)) statistics_->SetPicture(picture);
+    if (recall_) recall_->LoadPictures();
     if (about_ && LoadTexture("aboutbox.jpg", picture)) about_->SetPicture(picture);
 }
 
@@ -56,6 +73,9 @@ void GameDialogs::Show(Dialog dialog) {
         case Dialog::Statistics:
             stack_.Show(*statistics_);
             break;
+        case Dialog::Recall:
+            stack_.Show(*recall_);
+            break;
         case Dialog::Exit:
             machine_->PlaySound(Cue::Exit, false);
             if (!machine_->Options().offerNewGameOnExit)
@@ -76,10 +96,15 @@ void GameDialogs::RequestClose() {
     closing_ = true;
     statistics_->SetTaken(machine_->State().Credit);
     stack_.Show(*statistics_, [this] {
+        journal_->CloseSession(statistics_->GameNumber(), machine_->State().Credit, true);
         SaveAtClose(machine_->State(), machine_->Options(), services_.outerSize(), store_);
         if (!store_.Save()) std::fprintf(stderr, "vortala: could not save the settings\n");
         services_.quit();
     });
+}
+
+void GameDialogs::GameEnded() {
+    if (journal_) journal_->GameEnded(statistics_->GameNumber());
 }
 
 // Money in play, bonus state and pending wins stay: only the credit and the stakes start afresh.
@@ -90,6 +115,7 @@ void GameDialogs::StartNewGame() {
     statistics_->SetTaken(machine_->State().Credit);
     stack_.Show(*statistics_, [this] {
         statistics_->SetTaken(0);
+        journal_->CloseSession(statistics_->GameNumber(), machine_->State().Credit, false);
         NewGame(machine_->State());
         statistics_->RaiseGameNumber();
         log_->OpenSection(statistics_->GameNumber());

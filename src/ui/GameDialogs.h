@@ -15,6 +15,8 @@
 #include "ui/AboutBox.h"
 #include "ui/DialogStack.h"
 #include "ui/ExitQuestion.h"
+#include "ui/GameRecall.h"
+#include "ui/JournalKeeper.h"
 #include "ui/LogWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/SettingsStore.h"
@@ -33,7 +35,8 @@ public:
         std::function<bool()> connected;
     };
     // machine is null when the game could not start: only the records are kept then.
-    GameDialogs(SettingsStore& store, std::string logPath, Machine* machine, Services services);
+    GameDialogs(SettingsStore& store, std::string logPath, std::string journalPath, Machine* machine,
+                Services services);
     ~GameDialogs();
 
     // Draws the dialogs in this window from now on; its GL context must be current.
@@ -46,6 +49,8 @@ public:
     void Show(Dialog dialog);
     // Closing the main window: the statistics box, then the save, then the end.
     void RequestClose();
+    // A game has ended: its record goes to the journal.
+    void GameEnded();
 
     DialogStack& Stack() { return stack_; }
     AboutBox& About() { return *about_; }
@@ -53,6 +58,8 @@ public:
     StatisticsBox& Statistics() { return *statistics_; }
     LogWindow& Log() { return *log_; }
     ExitQuestion& Exit() { return exit_; }
+    GameRecall& Recall() { return *recall_; }
+    JournalKeeper* Journal() { return journal_.get(); }
 
 private:
     void ExitAnswered();
@@ -67,6 +74,8 @@ private:
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<StatisticsBox> statistics_;
     std::unique_ptr<LogWindow> log_;
+    std::unique_ptr<JournalKeeper> journal_;
+    std::unique_ptr<GameRecall> recall_;
     std::unique_ptr<ImGuiLayer> layer_;
     bool closing_ = false;
 };

@@ -23,6 +23,8 @@ public:
 
     void OpenSection(int gameNumber);
     void CloseSection();
+    // Adds a line to the log (kept with the next save).
+    void Note(std::string line) { log_.AppendNote(std::move(line)); }
     const StatLog& Log() const { return log_; }
 
 private:
