@@ -59,7 +59,10 @@ public:
     bool Idle() const;
     // Every game is recorded into `recorder` from now on (null: none); the record is complete when
     // the platform hears GameEnded.
-    void SetRecorder(GameRecorder* recorder) { recorder_ = recorder; }
+    void SetRecorder(GameRecorder* recorder) {
+        recorder_ = recorder;
+        if (recorder_) recorder_->Start(game_);
+    }
     // Values Randomize takes before the platform's own entropy: scripts replaying a record.
     void QueueEntropy(std::uint32_t value) { entropyQueue_.push_back(value); }
     const std::string& TypedBuffer() const { return typed_; }

@@ -105,6 +105,11 @@ GameRecorder::Snapshot GameRecorder::SnapshotOf(const GameState& g) {
     return s;
 }
 
+void GameRecorder::Start(const GameState& g) {
+    last_ = SnapshotOf(g);
+    haveLast_ = true;
+}
+
 void GameRecorder::Before(const GameState& g) {
     before_ = SnapshotOf(g);
     if (haveLast_ && before_.carried != last_.carried) NoteOutside(last_, before_);

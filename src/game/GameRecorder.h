@@ -27,6 +27,8 @@ public:
     // Wall time for the record's start and end; none (times stay 0) where no clock is given.
     void SetClock(std::function<std::int64_t()> unixMs) { clock_ = std::move(unixMs); }
 
+    // Watching begins from this state: money put in after it counts, before it does not.
+    void Start(const GameState& g);
     void Before(const GameState& g);
     void After(const GameState& g, bool outside = false);
     // Every value handed to Randomize, as the host serves it.

@@ -101,7 +101,7 @@ std::string JournalWriter::Problem() const {
 
 bool JournalWriter::AppendNow(const std::string& text) {
     std::string problem;
-    const int fd = OpenRegular(path_, O_WRONLY | O_APPEND | O_CREAT, problem);
+    const int fd = OpenRegular(path_, O_RDWR | O_APPEND | O_CREAT, problem);  // read: the last byte
     if (fd < 0) {
         std::lock_guard<std::mutex> lock(mutex_);
         problem_ = problem.empty() ? path_ + ": cannot be created" : problem;

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "MachinePlayer.h"
+#include "app/JournalBook.h"
 #include "app/JournalLine.h"
 #include "app/JournalScript.h"
 #include "app/ScriptRunner.h"
@@ -153,6 +154,48 @@ TEST(Journal, AGameAsAScriptPlaysTheSameOnAFreshMachine) {
         EXPECT_EQ(RunScript(script, driver, out, err), ScriptResult::Passed)
             << "event " << kind << ": " << err.str() << GameScript(game);
     }
+}
+
+// A long random play booked as the window books it: notes put in before games, one session closed.
+TEST(Journal, MetersBalanceAfterLongPlayAndNotAfterAnEditedRecord) {
+    RtpOptions o;
+    o.seed = 23;
+    o.gamble = 3;
+    MachinePlayer player(o, 23, 29);
+    GameRecorder recorder;
+    player.machine().SetRecorder(&recorder);
+    JournalBook book;
+    std::vector<std::string> lines;
+    RtpTally tally;
+    for (int i = 0; i < 400 && player.PlayGame(tally); ++i)
+        if (recorder.Finished()) lines.push_back(book.AddGame(recorder.Take(), 1));
+    JournalClose close;
+    close.inserted = recorder.TakeInsertedSinceGame();
+    close.taken = player.machine().State().Credit;
+    lines.push_back(book.Close(close));
+    auto text = [&lines] {
+        std::string t;
+        for (const std::string& l : lines) t += l + '\n';
+        return t;
+    };
+    const JournalAudit clean = AuditJournal(text());
+    EXPECT_TRUE(clean.findings.empty()) << clean.findings.front();
+    EXPECT_EQ(clean.games.size() + 1, lines.size());
+    EXPECT_EQ(clean.meters.Credit(), 0);
+    EXPECT_EQ(clean.meters.inserted, tally.inserted);
+    EXPECT_EQ(clean.meters.staked, tally.staked);
+    EXPECT_EQ(clean.meters.returned, tally.returned);
+
+    // A returned amount raised by hand, its checksum made anew: the meters no longer follow.
+    JournalEntry entry;
+    std::string why;
+    ASSERT_TRUE(ParseJournalLine(lines[200], entry, why));
+    entry.game.returned += 50;
+    entry.game.after.credit += 50;
+    lines[200] = FormatGameLine(entry.game, &entry.meters);
+    const JournalAudit edited = AuditJournal(text());
+    ASSERT_FALSE(edited.findings.empty());
+    EXPECT_NE(edited.findings.front().find("game 201"), std::string::npos) << edited.findings.front();
 }
 
 }  // namespace

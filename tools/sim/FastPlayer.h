@@ -36,6 +36,7 @@ public:
     void SetRecorder(GameRecorder* recorder) {
         recorder_ = recorder;
         host_.SetRecorder(recorder);
+        if (recorder_) recorder_->Start(g_);
     }
     const GameState& State() const { return g_; }
     bool TimersPending() const { return host_.AnyRunning(); }
