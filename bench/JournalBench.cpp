@@ -81,8 +81,9 @@ void BM_GameLineWithMeters(benchmark::State& state) {
     GameRecord longest;
     for (int i = 0; i < 2000; ++i) {
         player.PlayGame(tally);
-        if (recorder.Finished() && recorder.Take().events.size() >= longest.events.size())
-            longest = recorder.Take();
+        if (!recorder.Finished()) continue;
+        const GameRecord& game = recorder.Take();
+        if (game.events.size() >= longest.events.size()) longest = game;
     }
     Meters meters;
     meters.AddGame(longest);
