@@ -6,6 +6,7 @@
 
 #include "GameRecorder.h"
 #include "Rules.h"
+#include "TimerFlagHost.h"
 
 namespace vortala {
 
@@ -15,39 +16,15 @@ namespace {
 constexpr int kMaxAutomaticSteps = 20000;
 
 // The re-play's host: timers are flags the driver fires, entropy is the record's.
-class ReplayHost final : public GameHost {
+class ReplayHost final : public TimerFlagHost {
 public:
-    void PlaySound(Cue, bool) override {}
-    void StartTimer(PhaseTimer t) override { running_ |= Bit(t); }
-    void StopTimer(PhaseTimer t) override { running_ &= ~Bit(t); }
-    void StartOneShot(OneShotTimer t, int) override {
-        if (t == OneShotTimer::ChooserTimer) chooserDue_ = true;
-    }
-    bool AutoStopEnabled() const override { return false; }
-    int AutoStopDelaySeconds() const override { return 1; }
     std::uint32_t Entropy() override {
         recorder->Entropy(entropy);
         return entropy;
     }
 
-    bool Fire(PhaseTimer t) {
-        const bool was = (running_ & Bit(t)) != 0;
-        running_ &= ~Bit(t);
-        return was;
-    }
-    bool FireChooser() {
-        const bool was = chooserDue_;
-        chooserDue_ = false;
-        return was;
-    }
-
     GameRecorder* recorder = nullptr;
     std::uint32_t entropy = 0;
-
-private:
-    static constexpr std::uint32_t Bit(PhaseTimer t) { return 1u << static_cast<unsigned>(t); }
-    std::uint32_t running_ = 0;
-    bool chooserDue_ = false;
 };
 
 class Replay {

@@ -6,10 +6,10 @@
 #include <sstream>
 
 #include "MachinePlayer.h"
+#include "app/HeadlessDriver.h"
 #include "app/JournalBook.h"
 #include "app/JournalLine.h"
 #include "app/JournalScript.h"
-#include "app/ScriptRunner.h"
 #include "game/GameReplay.h"
 
 namespace vortala::sim::test {
@@ -62,18 +62,6 @@ const GameRecord& GameWith(char kind) {
             if (e.kind == kind) return g;
     return EveryKind().games.front();
 }
-
-class HeadlessDriver : public ScriptDriver {
-public:
-    Machine& machine() override { return host_.machine(); }
-    void Input(const InputEvent& event) override { host_.Input(event); }
-    void Advance(std::uint32_t ms) override { host_.Advance(ms); }
-    bool Settle(std::uint32_t limitMs) override { return host_.Settle(limitMs); }
-    std::vector<std::string> TakeSounds() override { return host_.TakeSounds(); }
-
-private:
-    HeadlessHost host_{5};
-};
 
 TEST(Journal, GamesOfEveryKindPlayedByKeysReplayToTheirRecords) {
     const Recorded& r = EveryKind();
@@ -149,7 +137,8 @@ TEST(Journal, AGameAsAScriptPlaysTheSameOnAFreshMachine) {
     for (char kind : std::string("SGTBKFOA")) {
         const GameRecord& game = GameWith(kind);
         std::istringstream script(GameScript(game));
-        HeadlessDriver driver;
+        HeadlessHost host(5);
+        HeadlessDriver driver(host);
         std::ostringstream out, err;
         EXPECT_EQ(RunScript(script, driver, out, err), ScriptResult::Passed)
             << "event " << kind << ": " << err.str() << GameScript(game);

@@ -9,8 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/HeadlessHost.h"
-#include "app/ScriptRunner.h"
+#include "app/HeadlessDriver.h"
 #include "ui/JournalKeeper.h"
 
 namespace vortala {
@@ -18,26 +17,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Driver : public ScriptDriver {
-public:
-    explicit Driver(HeadlessHost& h) : host_(h) {}
-    Machine& machine() override { return host_.machine(); }
-    void Input(const InputEvent& event) override { host_.Input(event); }
-    void Advance(std::uint32_t ms) override { host_.Advance(ms); }
-    bool Settle(std::uint32_t limitMs) override { return host_.Settle(limitMs); }
-    std::vector<std::string> TakeSounds() override { return host_.TakeSounds(); }
-
-private:
-    HeadlessHost& host_;
-};
-
 // One losing game on line 1, played by keys; the keeper writes it.
 void PlayLosingGame(HeadlessHost& host, JournalKeeper& keeper) {
     std::istringstream script(
         "key Insert\nsettle\nkey Num1\nreels 1 2 3 4 5  5 4 3 2 1  2 3 5 1 4\nkey Space\nuntil ReelsStarting "
         "0\n"
         "key Space\nsettle\n");
-    Driver driver(host);
+    HeadlessDriver driver(host);
     std::ostringstream out, err;
     ASSERT_EQ(RunScript(script, driver, out, err), ScriptResult::Passed) << err.str();
     keeper.GameEnded(1);

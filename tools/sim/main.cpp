@@ -8,22 +8,9 @@
 
 #include "JournalCommand.h"
 #include "Rtp.h"
-#include "app/HeadlessHost.h"
-#include "app/ScriptRunner.h"
+#include "app/HeadlessDriver.h"
 
 namespace {
-
-class HeadlessDriver : public vortala::ScriptDriver {
-public:
-    vortala::Machine& machine() override { return host_.machine(); }
-    void Input(const vortala::InputEvent& event) override { host_.Input(event); }
-    void Advance(std::uint32_t ms) override { host_.Advance(ms); }
-    bool Settle(std::uint32_t limitMs) override { return host_.Settle(limitMs); }
-    std::vector<std::string> TakeSounds() override { return host_.TakeSounds(); }
-
-private:
-    vortala::HeadlessHost host_;
-};
 
 int Usage() {
     std::cerr << "usage: vortala-sim script FILE|-\n"
@@ -34,7 +21,8 @@ int Usage() {
 }
 
 int RunScriptCommand(const char* path) {
-    HeadlessDriver driver;
+    vortala::HeadlessHost host;
+    vortala::HeadlessDriver driver(host);
     vortala::ScriptResult result;
     if (std::strcmp(path, "-") == 0) {
         result = vortala::RunScript(std::cin, driver, std::cout, std::cerr);
