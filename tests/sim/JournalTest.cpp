@@ -80,6 +80,31 @@ TEST(Journal, GamesOfEveryKindPlayedByKeysReplayToTheirRecords) {
     }
 }
 
+// Changes the rules did not make, in the middle of a game: a typed code that puts money in, the
+// fortune bars applied, a note inserted. The record keeps them where they came; the re-play
+// puts them back there.
+TEST(Journal, ChangesOutsideTheRulesReplayWhereTheyCame) {
+    HeadlessHost host(9);
+    GameRecorder recorder;
+    host.machine().SetRecorder(&recorder);
+    HeadlessDriver driver(host);
+    std::istringstream script(
+        "key Insert\nsettle\nkey Num1\nkey Num2\nreels 1 3 2 3 5  4 4 4 1 4  3 1 1 2 1\nkey Space\n"
+        "until ReelsStarting 0\nkey Space\nuntil RiskScreen 1\ntype doubloon\noption fortuneRisk -100\n"
+        "key Insert\nuntil RiskLocked 0\nkey Left\nwait 3000\nkey Down\nsettle\n");
+    std::ostringstream out, err;
+    ASSERT_EQ(RunScript(script, driver, out, err), ScriptResult::Passed) << err.str();
+    ASSERT_TRUE(recorder.Finished());
+    const GameRecord game = recorder.Take();
+    EXPECT_EQ(game.outside.size(), 2u);  // the code's money, then the fortune bar
+    EXPECT_EQ(game.insertedDuring, 20100);
+    EXPECT_EQ(game.after.credit, game.before.credit - game.stake + game.returned + 20100);
+    GameRecord derived;
+    ASSERT_TRUE(ReplayGame(game, derived));
+    RecordDifference d;
+    EXPECT_FALSE(FirstDifference(game, derived, d)) << d.field << ": " << d.recorded << " / " << d.derived;
+}
+
 TEST(Journal, AChangedFieldFailsAtThatField) {
     struct Edit {
         char kind;
