@@ -269,7 +269,29 @@ private:
 
 }  // namespace
 
+bool PossibleRecord(const GameRecord& r) {
+    auto within = [](std::int64_t v, std::int64_t low, std::int64_t high) { return v >= low && v <= high; };
+    auto possible = [&](const Carried& c) {
+        bool ok = within(c.credit, 0, kMoneyCap) && within(c.inserted, 0, kMoneyCap) &&
+                  within(c.win, 0, kMoneyCap) && within(c.jackpot, 0, kMoneyCap) &&
+                  within(c.pile, 0, kMoneyCap) && within(c.rounds, 0, 255) && within(c.freeGames, 0, 255) &&
+                  within(c.arrow, 0, 359) && (c.helmLast == 0 || c.helmLast == 9) && within(c.forced, 0, 1);
+        for (int h = 0; h < 3; ++h) ok &= within(c.banks[h], 0, kMoneyCap) && within(c.helms[h], 1, 10);
+        for (std::int32_t f : c.fortune) ok &= within(f, -100, 100);
+        for (std::int32_t b : c.bets) ok &= within(b, 0, 99);
+        return ok;
+    };
+    bool ok = possible(r.before);
+    for (const Carried& c : r.outside) ok &= possible(c);
+    for (std::int32_t s : r.presetRows) ok &= within(s, 0, kSymbolCount - 1);
+    return ok;
+}
+
 bool ReplayGame(const GameRecord& recorded, GameRecord& derived) {
+    if (!PossibleRecord(recorded)) {
+        derived = GameRecord{};
+        return false;
+    }
     Replay replay(recorded);
     const bool ended = replay.Run();
     derived = replay.Recorder().Take();

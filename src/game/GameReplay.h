@@ -12,8 +12,11 @@
 namespace vortala {
 
 // Plays `recorded` again; `derived` receives what the rules gave, with the keeper's fields (seq,
-// session, times, money inserted between games) copied over. False when the game did not end.
+// session, times, money inserted between games) copied over. False when the game did not end,
+// or when the record holds a state no machine can be in (then nothing is played: such values,
+// from a damaged or forged file, must never reach the rules).
 bool ReplayGame(const GameRecord& recorded, GameRecord& derived);
+bool PossibleRecord(const GameRecord& record);
 
 // The first field in which two records differ, as a path ("after.credit", "events[2]") with
 // both values written as the journal writes them.

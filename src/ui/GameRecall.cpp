@@ -194,13 +194,14 @@ void GameRecall::Draw() {
         const auto flags = [&](Page p) {
             return select && page_ == p ? ImGuiTabItemFlags_SetSelected : ImGuiTabItemFlags_None;
         };
+        // While a page asked for is being selected, the tab that was shown must not take it back.
         if (ImGui::BeginTabItem("Games", nullptr, flags(Page::Games))) {
-            page_ = Page::Games;
+            if (!select) page_ = Page::Games;
             DrawGames();
             ImGui::EndTabItem();
         }
         if (ImGui::BeginTabItem("Meters", nullptr, flags(Page::Meters))) {
-            page_ = Page::Meters;
+            if (!select) page_ = Page::Meters;
             DrawMeters();
             ImGui::EndTabItem();
         }
@@ -225,7 +226,7 @@ void GameRecall::DrawGames() {
         ImGui::TextUnformatted("No game on record yet.");
     else
         ImGui::Text("Games %d to %d of the %d kept, newest first", first + 1, last, count);
-    ImGui::BeginChild("games", ImVec2(0, kHeight - 110), true);
+    ImGui::BeginChild("games", ImVec2(0, kHeight - 124), true);
     for (int i = first; i < last; ++i) {
         ImGui::PushID(i);
         DrawGame(games[static_cast<std::size_t>(count - 1 - i)]);
@@ -251,7 +252,7 @@ void GameRecall::DrawGame(const GameRecord& g) {
             const TextureHandle t = symbols_[symbol];
             if (t)
                 ImGui::Image(reinterpret_cast<ImTextureID>(static_cast<std::uintptr_t>(t)),
-                             ImVec2(kFace, kFace), ImVec2(0, 1), ImVec2(1, 0));
+                             ImVec2(kFace, kFace));
             else
                 ImGui::Button(std::to_string(symbol).c_str(), ImVec2(kFace, kFace));
         }
@@ -272,7 +273,16 @@ void GameRecall::DrawMeters() {
     const GameState& g = machine_.State();
     const SimulatorFigure* sim = FindSimulatorFigure(g.FortuneSpin, 0, g.FortuneBonus);
     const ImGuiTableFlags flags = ImGuiTableFlags_RowBg | ImGuiTableFlags_BordersInnerV;
-    ImGui::BeginChild("meters", ImVec2(0, kHeight - 80), false);
+    ImGui::BeginChild("meters", ImVec2(0, kHeight - 104), false);
+    // The balance and what the start-up check found come first: they are why this page exists.
+    const Money balance = m.Credit();
+    const bool balanced = balance == journal_.LastCredit();
+    ImGui::TextColored(
+        balanced ? kGood : kBad,
+        "inserted - staked + returned - taken off%s = %lld; the credit at the last record: %lld",
+        m.unclosed ? " - unclosed" : "", static_cast<long long>(balance),
+        static_cast<long long>(journal_.LastCredit()));
+    for (const std::string& note : journal_.Notes()) ImGui::TextColored(kBad, "%s", note.c_str());
     if (ImGui::BeginTable("table", 3, flags)) {
         ImGui::TableSetupColumn("", ImGuiTableColumnFlags_WidthFixed, 170);
         ImGui::TableSetupColumn("This machine, lifetime");
@@ -307,14 +317,6 @@ void GameRecall::DrawMeters() {
     else
         ImGui::TextWrapped(
             "Simulator: a player who takes every win at once, so the risk fortune does not count.");
-    const Money balance = m.Credit();
-    const bool balanced = balance == journal_.LastCredit();
-    ImGui::TextColored(
-        balanced ? kGood : kBad,
-        "inserted - staked + returned - taken off%s = %lld; the credit at the last record: %lld",
-        m.unclosed ? " - unclosed" : "", static_cast<long long>(balance),
-        static_cast<long long>(journal_.LastCredit()));
-    for (const std::string& note : journal_.Notes()) ImGui::TextColored(kBad, "%s", note.c_str());
     ImGui::EndChild();
 }
 

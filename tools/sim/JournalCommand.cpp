@@ -83,7 +83,10 @@ int Verify(const char* path) {
         const bool ended = ReplayGame(game, derived);
         RecordDifference d;
         if (FirstDifference(game, derived, d) || !ended) {
-            if (!ended && d.field.empty()) d = {"end", "the game ends", "the game does not end"};
+            if (!PossibleRecord(game))
+                d = {"before", "a state no machine can be in", "nothing played"};
+            else if (!ended && d.field.empty())
+                d = {"end", "the game ends", "the game does not end"};
             std::cout << "game " << game.seq << " (line " << number << "): " << d.field << ": recorded "
                       << d.recorded << ", re-derived " << d.derived << '\n';
             differs = true;
