@@ -17,7 +17,7 @@ struct LabelBox {
 };
 // Where the bill's blanks are on the 380 x 320 picture.
 constexpr LabelBox kNumber{192, 64, 73, 22};
-constexpr LabelBox kRecallButton{268, 282, 100, 26};  // bottom right, clear of the figures
+constexpr LabelBox kRecallButton{282, 10, 92, 24};  // on the board, right of the clip
 constexpr LabelBox kMoney[4] = {
     {168, 116, 169, 22}, {168, 152, 169, 22}, {168, 188, 169, 22}, {176, 224, 153, 22}};
 const ImVec2 kSize{380, 320};
