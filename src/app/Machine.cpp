@@ -76,13 +76,22 @@ int Machine::AutoStopDelaySeconds() const {
     return settings_.autoStopSeconds;
 }
 std::uint32_t Machine::Entropy() {
-    return platform_.Entropy();
+    std::uint32_t value = 0;
+    if (entropyQueue_.empty()) {
+        value = platform_.Entropy();
+    } else {
+        value = entropyQueue_.front();
+        entropyQueue_.pop_front();
+    }
+    if (recorder_) recorder_->Entropy(value);
+    return value;
 }
 
 // ---- Timers -----------------------------------------------------------------------------
 
 void Machine::OnTimer(TimerId timer) {
     GameState& g = game_;
+    RecordBefore();
     // Phase timers fire once per start: each disables itself before its end routine, which may
     // start the next timer of a chain.
     auto once = [&](void (*end)(GameState&, GameHost&)) {
@@ -127,10 +136,12 @@ void Machine::OnTimer(TimerId timer) {
             once(EndBarrels);
             break;
     }
+    RecordAfter();
     NoteGameEnd();
 }
 
 void Machine::OnOneShot(OneShotTimer timer) {
+    RecordBefore();
     if (timer == OneShotTimer::AutoStopTimer) {
         // One event: free the input, then the whole key stroke, so no lock can drop the release.
         UnlockInput(game_);
@@ -139,12 +150,14 @@ void Machine::OnOneShot(OneShotTimer timer) {
     } else {
         ChooseBonusScreen(game_, *this);
     }
+    RecordAfter();
     NoteGameEnd();
 }
 
 // ---- Frame ------------------------------------------------------------------------------
 
 void Machine::PaintFrame(FramePainter* painter) {
+    RecordBefore();
     if (StepFrame(game_, *this, *this, painter).openingUnfolded) {
         // The opening spin ends as a Space stroke would; the stored auto-stop applies from now.
         Post(InputEvent::Kind::KeyDown, vk::Space);
@@ -152,6 +165,7 @@ void Machine::PaintFrame(FramePainter* painter) {
         const int stored = platform_.StoredAutoStop();
         if (stored >= 0) settings_.autoStop = stored == 1;
     }
+    RecordAfter();
     NoteGameEnd();
 }
 

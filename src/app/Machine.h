@@ -4,11 +4,13 @@
 // their GameHost. A platform (the SDL window or the headless host) feeds it events in order, one
 // at a time, on one thread.
 #include <cstdint>
+#include <deque>
 #include <string>
 
 #include "MachinePlatform.h"
 #include "Settings.h"
 #include "game/Frame.h"
+#include "game/GameRecorder.h"
 #include "game/Rules.h"
 
 namespace vortala {
@@ -70,6 +72,14 @@ public:
 
     // True when nothing is in play: reels idle, no screen, input free, panel in place.
     bool Idle() const;
+    // Every game is recorded into `recorder` from now on (null: none); the record is complete when
+    // the platform hears GameEnded.
+    void SetRecorder(GameRecorder* recorder) {
+        recorder_ = recorder;
+        if (recorder_) recorder_->Start(game_);
+    }
+    // Values Randomize takes before the platform's own entropy: scripts replaying a record.
+    void QueueEntropy(std::uint32_t value) { entropyQueue_.push_back(value); }
     const std::string& TypedBuffer() const { return typed_; }
 
     // ---- GameHost ----
@@ -96,6 +106,12 @@ private:
     void ClickBetButton(int line, int delta);
     void TypedCodes();
     void NoteGameEnd();
+    void RecordBefore() {
+        if (recorder_) recorder_->Before(game_);
+    }
+    void RecordAfter(bool outside = false) {
+        if (recorder_) recorder_->After(game_, outside);
+    }
 
     MachinePlatform& platform_;
     GameState game_;
@@ -104,6 +120,8 @@ private:
     FieldPoint press_;
     bool mouseSpinArmed_ = false;
     bool gameInPlay_ = false;  // a spin started and its game has not settled yet
+    GameRecorder* recorder_ = nullptr;
+    std::deque<std::uint32_t> entropyQueue_;
 };
 
 }  // namespace vortala

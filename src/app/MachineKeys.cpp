@@ -168,6 +168,9 @@ void Machine::AlwaysKeysOnKeyUp(int key) {
         case vk::F4:
             PlaySound(Cue::ButtonClick, false), platform_.ShowDialog(Dialog::Statistics);
             break;
+        case vk::F6:
+            PlaySound(Cue::ButtonClick, false), platform_.ShowDialog(Dialog::Recall);
+            break;
         default:
             break;
     }

@@ -133,6 +133,7 @@ Cursor Machine::FormMouseMove(Shift /*shift*/, int x, int y) {
 }
 
 void Machine::Deliver(const InputEvent& e) {
+    RecordBefore();
     switch (e.kind) {
         case InputEvent::Kind::KeyDown:
             FormKeyDown(e.key, e.shift);
@@ -159,6 +160,8 @@ void Machine::Deliver(const InputEvent& e) {
             FormMouseMove(e.shift, e.x, e.y);
             break;
     }
+    // Typed characters change the state by test codes, outside the rules.
+    RecordAfter(e.kind == InputEvent::Kind::Char);
     NoteGameEnd();
 }
 

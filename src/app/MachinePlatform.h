@@ -9,7 +9,7 @@
 
 namespace vortala {
 
-enum class Dialog : std::uint8_t { Options, OptionsGambling, About, Statistics, Exit };
+enum class Dialog : std::uint8_t { Options, OptionsGambling, About, Statistics, Exit, Recall };
 
 class MachinePlatform {
 public:

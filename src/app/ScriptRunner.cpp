@@ -167,6 +167,8 @@ public:
         long long n = 0;
         if (c == "seed" && w.size() == 2 && ToInt(w[1], n)) {
             m.EditState().Seed = static_cast<std::uint32_t>(n);
+        } else if (c == "entropy" && w.size() == 2 && ToInt(w[1], n) && n >= 0 && n <= 0xFFFFFFFFLL) {
+            m.QueueEntropy(static_cast<std::uint32_t>(n));
         } else if (c == "set" && w.size() == 3) {
             if (!SetField(m.EditState(), w[1], w[2])) return malformed("cannot set " + w[1] + " to " + w[2]);
         } else if (c == "option" && w.size() == 3 && ToInt(w[2], n)) {

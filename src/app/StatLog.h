@@ -28,6 +28,8 @@ public:
     // An interrupted session's block (written at the next start) says so on its last line, whose
     // time is that of the session's last finished game.
     std::string AppendClosing(Money inserted, Money credit, const std::tm& now, bool interrupted = false);
+    // A line of its own, for what the game must tell the operator (the journal's check).
+    std::string AppendNote(std::string note) { return Append({std::move(note)}); }
 
     const std::vector<std::string>& Lines() const { return lines_; }
     // The designed header lines as the file holds them (every line ended by CR LF).

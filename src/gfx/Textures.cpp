@@ -30,6 +30,14 @@ constexpr const char* kSymbolPictures[11] = {"ostr.jpg", "crab.jpg", "del.jpg", 
                                              "tuk.jpg",  "rul.jpg",  "coin.jpg", "gal.jpg",
                                              "bar.jpg",  "sun.jpg",  "cher.jpg"};
 
+}  // namespace
+
+const char* SymbolPicture(int symbol) {
+    return kSymbolPictures[symbol >= 0 && symbol < 11 ? symbol : 0];
+}
+
+namespace {
+
 std::string Upper(std::string_view s) {
     std::string out(s);
     for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

@@ -33,6 +33,8 @@ private:
 
 // Creates a mipmapped texture from bottom-up rows of RGB (3) or RGBA (4) bytes.
 TextureHandle CreateTexture(int width, int height, int channels, const std::uint8_t* pixels);
+// The picture of reel symbol 0..10 ("ostr.jpg" for the island), for drawings outside the reels.
+const char* SymbolPicture(int symbol);
 // Loads one picture from the resources by name; false (with a message box) when it fails.
 bool LoadTexture(std::string_view picture, TextureHandle& handle);
 

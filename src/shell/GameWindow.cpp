@@ -190,8 +190,8 @@ WindowSize GameWindow::OuterSize() const {
 void GameWindow::CreateDialogs(Machine* machine) {
     GameDialogs::Services services{[this] { quit_ = true; }, [this] { return OuterSize(); },
                                    [](std::string_view url) { vortala::OpenUrl(url); }, InternetConnected};
-    dialogs_ =
-        std::make_unique<GameDialogs>(*store_, SaveFolder() + "stat.log", machine, std::move(services));
+    dialogs_ = std::make_unique<GameDialogs>(*store_, SaveFolder() + "stat.log", SaveFolder() + "games.jsonl",
+                                             machine, std::move(services));
 }
 
 void GameWindow::Paint() {

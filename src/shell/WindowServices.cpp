@@ -122,12 +122,12 @@ void GameWindow::ShowDialog(Dialog dialog) {
     dialogs_->Show(dialog);
 }
 
-int GameWindow::StoredAutoStop() {
-    return vortala::StoredAutoStop(*store_);
-}
-
 void GameWindow::GameEnded() {
     if (dialogs_) dialogs_->GameEnded();
+}
+
+int GameWindow::StoredAutoStop() {
+    return vortala::StoredAutoStop(*store_);
 }
 
 }  // namespace vortala

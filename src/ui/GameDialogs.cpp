@@ -7,7 +7,8 @@
 
 namespace vortala {
 
-GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, Machine* machine, Services services)
+GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, std::string journalPath, Machine* machine,
+                         Services services)
     : store_(store), machine_(machine), services_(std::move(services)) {
     const GameState* game = machine_ ? &machine_->State() : nullptr;
     if (machine_) {
@@ -24,12 +25,27 @@ GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, Machine* mac
     statistics_ = std::make_unique<StatisticsBox>(store_, game);
     ReserveGameNumber();
     log_ = std::make_unique<LogWindow>(std::move(logPath), statistics_->GameNumber(), game, failures_);
-    if (machine_) stored_ = ValuesToStore();
+    if (!machine_) return;
+    stored_ = ValuesToStore();
+    journal_ = std::make_unique<JournalKeeper>(std::move(journalPath), *machine_);
+    recall_ = std::make_unique<GameRecall>(*journal_, *machine_);
+    statistics_->SetRecallButton([this] { stack_.Show(*recall_); });
+    // What the journal's check found goes to the log and, at once, to the window.
+    for (const std::string& note : journal_->Notes()) {
+        log_->Note("Game journal: " + note);
+        std::fprintf(stderr, "vortala: game journal: %s\n", note.c_str());
+    }
+    if (journal_->Troubled()) {
+        recall_->SelectPage(GameRecall::Page::Meters);
+        stack_.Show(*recall_);
+    }
 }
 
 GameDialogs::~GameDialogs() {
     failures_.ShowOverTheGame({});  // nothing is drawn any more
     layer_.reset();
+    recall_.reset();
+    journal_.reset();     // writes what is queued
     log_.reset();         // the closing block
     statistics_.reset();  // the game number
     SaveStore("the game number");
@@ -53,6 +69,7 @@ SettingsSnapshot GameDialogs::ValuesToStore() const {
 
 void GameDialogs::GameEnded() {
     if (!machine_) return;
+    journal_->GameEnded(statistics_->GameNumber());
     SettingsSnapshot values = ValuesToStore();
     if (values != stored_) {
         values.CopyTo(store_);
@@ -66,6 +83,7 @@ void GameDialogs::AttachWindow(SDL_Window* window, SDL_GLContext context) {
     layer_ = std::make_unique<ImGuiLayer>(window, context, stack_);
     TextureHandle picture = 0;
     if (LoadTexture("statbox.jpg", picture)) statistics_->SetPicture(picture);
+    if (recall_) recall_->LoadPictures();
     if (about_ && LoadTexture("aboutbox.jpg", picture)) about_->SetPicture(picture);
 }
 
@@ -92,6 +110,9 @@ void GameDialogs::Show(Dialog dialog) {
             break;
         case Dialog::Statistics:
             stack_.Show(*statistics_);
+            break;
+        case Dialog::Recall:
+            stack_.Show(*recall_);
             break;
         case Dialog::Exit:
             machine_->PlaySound(Cue::Exit, false);
@@ -127,6 +148,7 @@ void GameDialogs::SaveAndQuit() {
     if (saved_) return;
     saved_ = true;
     failures_.ShowOverTheGame({});  // the game is ending: nothing would draw the message
+    journal_->CloseSession(statistics_->GameNumber(), machine_->State().Credit, true);
     SaveAtClose(machine_->State(), machine_->Options(), services_.outerSize(), store_);
     SaveStore("the settings and money");
     services_.quit();
@@ -140,6 +162,7 @@ void GameDialogs::StartNewGame() {
     statistics_->SetTaken(machine_->State().Credit);
     stack_.Show(*statistics_, [this] {
         statistics_->SetTaken(0);
+        journal_->CloseSession(statistics_->GameNumber(), machine_->State().Credit, false);
         machine_->NewGame();
         statistics_->RaiseGameNumber();
         ReserveGameNumber();

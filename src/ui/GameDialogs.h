@@ -18,6 +18,8 @@
 #include "ui/AboutBox.h"
 #include "ui/DialogStack.h"
 #include "ui/ExitQuestion.h"
+#include "ui/GameRecall.h"
+#include "ui/JournalKeeper.h"
 #include "ui/LogWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/SaveFailures.h"
@@ -38,7 +40,8 @@ public:
         std::function<bool()> connected;
     };
     // machine is null when the game could not start: only the records are kept then.
-    GameDialogs(SettingsStore& store, std::string logPath, Machine* machine, Services services);
+    GameDialogs(SettingsStore& store, std::string logPath, std::string journalPath, Machine* machine,
+                Services services);
     ~GameDialogs();
 
     // Draws the dialogs in this window from now on; its GL context must be current.
@@ -53,8 +56,8 @@ public:
     void RequestClose();
     // The close without the statistics box, for a signal: nothing may wait for the player.
     void CloseWithoutWaiting();
-    // A game of the player has ended (once per game): stores what changed, updates the log's
-    // session record.
+    // A game of the player has ended (once per game): records it in the journal, stores
+    // what changed, updates the log's session record.
     void GameEnded();
 
     DialogStack& Stack() { return stack_; }
@@ -63,6 +66,8 @@ public:
     StatisticsBox& Statistics() { return *statistics_; }
     LogWindow& Log() { return *log_; }
     ExitQuestion& Exit() { return exit_; }
+    GameRecall& Recall() { return *recall_; }
+    JournalKeeper* Journal() { return journal_.get(); }
 
 private:
     void ExitAnswered();
@@ -84,6 +89,8 @@ private:
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<StatisticsBox> statistics_;
     std::unique_ptr<LogWindow> log_;
+    std::unique_ptr<JournalKeeper> journal_;
+    std::unique_ptr<GameRecall> recall_;
     std::unique_ptr<ImGuiLayer> layer_;
     bool closing_ = false;
     bool saved_ = false;

@@ -29,6 +29,8 @@ public:
     // A game has ended: the session record takes its money, for the closing block the next start
     // writes should this session never write its own.
     void GameEnded();
+    // Adds a line to the log, written at once like a block.
+    void Note(std::string line) { Write(log_.AppendNote(std::move(line))); }
     const StatLog& Log() const { return log_; }
     // The session record kept beside the log at logPath.
     static std::string SessionRecordPath(const std::string& logPath);

@@ -17,6 +17,7 @@ struct LabelBox {
 };
 // Where the bill's blanks are on the 380 x 320 picture.
 constexpr LabelBox kNumber{192, 64, 73, 22};
+constexpr LabelBox kRecallButton{282, 10, 92, 24};  // on the board, right of the clip
 constexpr LabelBox kMoney[4] = {
     {168, 116, 169, 22}, {168, 152, 169, 22}, {168, 188, 169, 22}, {176, 224, 153, 22}};
 const ImVec2 kSize{380, 320};
@@ -58,16 +59,26 @@ void StatisticsBox::Draw() {
     const ImVec2 origin = BeginPictureWindow("About##statistics", kSize, picture_);
     // The whole bill is one hot area apart from the game number.
     ImGui::InvisibleButton("bill", kSize);
+    if (openRecall_) ImGui::SetItemAllowOverlap();  // the recall button lies on the bill
     const bool clicked = ImGui::IsItemClicked(ImGuiMouseButton_Left);
     const ImVec2 mouse = ImGui::GetIO().MousePos;
-    const bool onNumber = mouse.x >= origin.x + kNumber.x && mouse.x < origin.x + kNumber.x + kNumber.w &&
-                          mouse.y >= origin.y + kNumber.y && mouse.y < origin.y + kNumber.y + kNumber.h;
+    auto over = [&](const LabelBox& b) {
+        return mouse.x >= origin.x + b.x && mouse.x < origin.x + b.x + b.w && mouse.y >= origin.y + b.y &&
+               mouse.y < origin.y + b.y + b.h;
+    };
+    const bool onNumber = over(kNumber) || (openRecall_ && over(kRecallButton));
     if (ImGui::IsItemHovered() && !onNumber) ImGui::SetMouseCursor(ImGuiMouseCursor_Hand);
     ImDrawList* draw = ImGui::GetWindowDrawList();
     CentredLabel(draw, origin, kNumber, std::to_string(gameNumber_));
     const Money figures[4] = {shown_.put, shown_.taken, shown_.won, shown_.lost};
     for (int i = 0; i < 4; ++i) CentredLabel(draw, origin, kMoney[i], std::to_string(figures[i]));
+    bool recall = false;
+    if (openRecall_) {
+        ImGui::SetCursorScreenPos(ImVec2(origin.x + kRecallButton.x, origin.y + kRecallButton.y));
+        recall = ImGui::Button("Game recall", ImVec2(kRecallButton.w, kRecallButton.h));
+    }
     EndPictureWindow();
+    if (recall) openRecall_();
     if (clicked && !onNumber) Close();
 }
 

@@ -3,6 +3,8 @@
 // in, taken off, won, lost. It holds the run's game number (read at creation as the stored one
 // plus one, stored again when the box is destroyed at program end). F12 leaves it open; any other
 // key or a click on the bill closes it.
+#include <functional>
+
 #include "app/SettingsAccess.h"
 #include "app/Statement.h"
 #include "game/GameState.h"
@@ -28,6 +30,8 @@ public:
     void SetTaken(Money taken) { taken_ = taken; }
     const Statement& Shown() const { return shown_; }
     void SetPicture(TextureHandle picture) { picture_ = picture; }
+    // The "Game recall" button on the bill opens the recall window over the box.
+    void SetRecallButton(std::function<void()> open) { openRecall_ = std::move(open); }
 
 private:
     SettingsAccess& store_;
@@ -36,6 +40,7 @@ private:
     Money taken_ = 0;
     Statement shown_;
     TextureHandle picture_ = 0;
+    std::function<void()> openRecall_;
 };
 
 }  // namespace vortala

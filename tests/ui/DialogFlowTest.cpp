@@ -21,7 +21,7 @@ protected:
     }
     void Open() {
         dialogs_ = std::make_unique<GameDialogs>(
-            *store_, LogPath(), machine_.get(),
+            *store_, LogPath(), LogPath() + ".journal", machine_.get(),
             GameDialogs::Services{[this] { quit_ = true; },
                                   [] {
                                       return WindowSize{800, 600};

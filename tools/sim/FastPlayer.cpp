@@ -51,6 +51,10 @@ FastPlayer::FastPlayer(const RtpOptions& o, std::uint64_t runSeed, unsigned thre
     g_.IntroShown = 0;
     g_.IntroRunning = 0;
     ResetAfterBetChange(g_, host_);
+    if (!o.journal.empty()) {
+        journal_ = std::make_unique<JournalSink>(o.journal, thread);
+        SetRecorder(&journal_->Recorder());
+    }
 }
 
 void FastPlayer::Book(Source source, Money amount) {
@@ -66,14 +70,16 @@ void FastPlayer::PlayGame(RtpTally& tally) {
 
     // Space pressed and released at idle, then again once the reels run at full speed.
     const Money before = g_.Credit;
-    PrepareSpinKey(g_, host_);
-    StartSpin(g_, host_);
+    Rule([&] {
+        PrepareSpinKey(g_, host_);
+        StartSpin(g_, host_);
+    });
     const Money stake = before - g_.Credit;
     const Money afterStake = g_.Credit;
-    RunReelStart(g_, host_);
-    StopSpin(g_, host_);
+    Rule([&] { RunReelStart(g_, host_); });
+    Rule([&] { StopSpin(g_, host_); });
     const bool hit = g_.HasWin;
-    RunStopSequence(g_, host_);
+    Rule([&] { RunStopSequence(g_, host_); });
 
     if (g_.HasWin) {
         CollectResult();
@@ -81,11 +87,12 @@ void FastPlayer::PlayGame(RtpTally& tally) {
     }
     FinishHelms();
     host_.DropDisplayTimers();
-    StepPanel(g_);  // the panel snaps back if a screen handed the reels back
+    Rule([&] { StepPanel(g_); });  // the panel snaps back if a screen handed the reels back
 
     const Money gameReturn = g_.Credit - afterStake;
     tally.bySource[static_cast<int>(Source::Unbooked)] += gameReturn - booked_;
     tally.AddGame(stake, gameReturn, hit);
+    if (journal_) journal_->GameEnded();
 }
 
 void FastPlayer::CollectResult() {
@@ -95,7 +102,7 @@ void FastPlayer::CollectResult() {
     bool jackpotLine = false;
     for (const auto& r : g_.LineResult) jackpotLine |= r.Multiplier == kFiveWildsMultiplier;
 
-    const Money created = Run([&] { CollectIfSettled(g_, host_); });
+    const Money created = Run([&] { Rule([&] { CollectIfSettled(g_, host_); }); });
     const Money jackpotPaid = jackpot - g_.Jackpot;
     Book(Source::LinePays, created - jackpotPaid);
     Book(Source::Jackpot, jackpotPaid);
@@ -105,9 +112,9 @@ void FastPlayer::CollectResult() {
     Fed(t, Store::WildLineBank) += g_.HelmBank[1] - wildBank;
     Fed(t, Store::CoinPile) += g_.CoinPile - pile;
 
-    ArmBonusChooser(g_, host_);
+    Rule([&] { ArmBonusChooser(g_, host_); });
     FinishHelms();  // they turn while the chooser waits its two seconds
-    if (host_.FireChooser()) ChooseBonusScreen(g_, host_);
+    if (host_.FireChooser()) Rule([&] { ChooseBonusScreen(g_, host_); });
 }
 
 bool FastPlayer::PlayScreens() {
@@ -140,24 +147,27 @@ void FastPlayer::PlayBarrels() {
     const int choice = 1 + choices_.Below(3);
     g_.BarrelChoice = static_cast<Byte>(choice);  // as the mouse over barrel `choice` sets it
     const auto banks = g_.HelmBank;
-    Book(Source::Barrels, Run([&] { PressBarrelSpace(g_, host_); }));
+    Book(Source::Barrels, Run([&] { Rule([&] { PressBarrelSpace(g_, host_); }); }));
     const int content = g_.BarrelContent[choice - 1];
     for (int h = 0; h < 3; ++h) {
         const Money gone = banks[h] - g_.HelmBank[h];
         if (content == kFullBarrel) t.paidOut[h] += gone;
         if (content == kExplodedBarrel) t.blownUp[h] += gone;
     }
-    if (host_.Fire(PhaseTimer::BarrelsEnd)) EndBarrels(g_, host_);
+    if (host_.Fire(PhaseTimer::BarrelsEnd)) Rule([&] { EndBarrels(g_, host_); });
 }
 
 void FastPlayer::PlayCoinGame() {
     Count(*tally_, Bonus::CoinGame);
     tally_->paidOut[static_cast<int>(Store::CoinPile)] += g_.CoinPile;
-    ThrowCoin(g_, host_);
+    Rule([&] { ThrowCoin(g_, host_); });
     Book(Source::CoinGame, Run([&] {
-             for (int f = 0; f < kMaxCoinFrames && g_.CoinThrown && !g_.CoinSettled; ++f) StepCoin(g_, host_);
+             Rule([&] {
+                 for (int f = 0; f < kMaxCoinFrames && g_.CoinThrown && !g_.CoinSettled; ++f)
+                     StepCoin(g_, host_);
+             });
          }));
-    if (host_.Fire(PhaseTimer::CoinGameEnd)) EndCoinGame(g_, host_);
+    if (host_.Fire(PhaseTimer::CoinGameEnd)) Rule([&] { EndCoinGame(g_, host_); });
 }
 
 void FastPlayer::PlayRisk() {
@@ -167,16 +177,19 @@ void FastPlayer::PlayRisk() {
     Book(Source::RiskGame, Run([&] {
              for (int k = 0; k < gamble_; ++k) {
                  const int step = g_.RiskStep;
-                 Guess(g_, host_, 1 + choices_.Below(2));
+                 const int colour = 1 + choices_.Below(2);
+                 Rule([&] { Guess(g_, host_, colour); });
                  if (g_.RiskStep == step || host_.Running(PhaseTimer::RiskEnd))
                      break;  // refused, lost or all won
-                 for (int f = 0; f < kMaxCardFrames && !g_.RiskCardShown[g_.RiskStep - 1]; ++f)
-                     StepRiskCard(g_, host_);
+                 Rule([&] {
+                     for (int f = 0; f < kMaxCardFrames && !g_.RiskCardShown[g_.RiskStep - 1]; ++f)
+                         StepRiskCard(g_, host_);
+                 });
              }
              if (host_.Fire(PhaseTimer::RiskEnd))
-                 EndRisk(g_, host_);
+                 Rule([&] { EndRisk(g_, host_); });
              else if (!g_.RiskLocked && g_.RiskGuess[6] == 0)
-                 TakeWin(g_, host_);
+                 Rule([&] { TakeWin(g_, host_); });
          }));
     if (g_.HelmBank[2] != ladderBank) Count(t, Bonus::RiskLadder);
     Fed(t, Store::LadderBank) += g_.HelmBank[2] - ladderBank;
@@ -184,36 +197,44 @@ void FastPlayer::PlayRisk() {
 
 void FastPlayer::PlayFreeGamePick() {
     Count(*tally_, Bonus::FreeGames);
-    PickFreeGames(g_, host_, choices_.Below(6));
-    if (host_.Fire(PhaseTimer::FreeGamesEnd)) EndFreeGames(g_, host_);
+    const int item = choices_.Below(6);
+    Rule([&] { PickFreeGames(g_, host_, item); });
+    if (host_.Fire(PhaseTimer::FreeGamesEnd)) Rule([&] { EndFreeGames(g_, host_); });
 }
 
 void FastPlayer::PlayChests() {
     Count(*tally_, Bonus::Chests);
-    Book(Source::Chests, Run([&] { PickChest(g_, host_, choices_.Below(5)); }));
-    if (host_.Fire(PhaseTimer::ChestsPause)) RevealChests(g_, host_);
-    if (host_.Fire(PhaseTimer::ChestsEnd)) EndChests(g_, host_);
+    const int chest = choices_.Below(5);
+    Book(Source::Chests, Run([&] { Rule([&] { PickChest(g_, host_, chest); }); }));
+    if (host_.Fire(PhaseTimer::ChestsPause)) Rule([&] { RevealChests(g_, host_); });
+    if (host_.Fire(PhaseTimer::ChestsEnd)) Rule([&] { EndChests(g_, host_); });
 }
 
 void FastPlayer::PlayVoyage() {
     Count(*tally_, Bonus::Voyage);
     Book(Source::Voyage, Run([&] {
              for (int m = 0; m < kMaxVoyageMoves && !host_.Running(PhaseTimer::VoyageEnd); ++m) {
-                 SpinArrow(g_, host_);
-                 for (int f = 0; f < kMaxArrowFrames && g_.ArrowSpeed > 0; ++f) StepArrow(g_);
-                 if (host_.Fire(PhaseTimer::ArrowCheck)) CheckArrow(g_, host_);
+                 Rule([&] { SpinArrow(g_, host_); });
+                 Rule([&] {
+                     for (int f = 0; f < kMaxArrowFrames && g_.ArrowSpeed > 0; ++f) StepArrow(g_);
+                 });
+                 if (host_.Fire(PhaseTimer::ArrowCheck)) Rule([&] { CheckArrow(g_, host_); });
                  for (int s = 0; s < kMaxShipSteps && host_.Running(PhaseTimer::ShipStep); ++s)
-                     StepShip(g_, host_);
+                     Rule([&] { StepShip(g_, host_); });
              }
          }));
     const Money jackpot = g_.Jackpot;
-    if (host_.Fire(PhaseTimer::VoyageEnd)) EndVoyage(g_, host_);  // pays the win: moves money, creates none
+    if (host_.Fire(PhaseTimer::VoyageEnd))
+        Rule([&] { EndVoyage(g_, host_); });  // pays the win: moves money, creates none
     Fed(*tally_, Store::Jackpot) += g_.Jackpot - jackpot;
 }
 
 void FastPlayer::FinishHelms() {
-    for (int f = 0; f < kMaxHelmFrames && (g_.HelmTurning[0] | g_.HelmTurning[1] | g_.HelmTurning[2]); ++f)
-        StepHelms(g_);
+    Rule([&] {
+        for (int f = 0; f < kMaxHelmFrames && (g_.HelmTurning[0] | g_.HelmTurning[1] | g_.HelmTurning[2]);
+             ++f)
+            StepHelms(g_);
+    });
 }
 
 }  // namespace vortala::sim

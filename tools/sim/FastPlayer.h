@@ -9,10 +9,13 @@
 // the game's generator on every frame. They change which arrangement comes next, not the odds
 // of any, so the figures are the machine's; the exact sequence of games is not.
 #include <cstdint>
+#include <memory>
 
 #include "FastHost.h"
 #include "RtpOptions.h"
 #include "RtpTally.h"
+#include "SimJournal.h"
+#include "game/GameRecorder.h"
 #include "game/Rules.h"
 
 namespace vortala::sim {
@@ -29,6 +32,12 @@ public:
     FastPlayer(const RtpOptions& options, std::uint64_t runSeed, unsigned thread);
 
     void PlayGame(RtpTally& tally);
+    // Records every game from now on (null: none), around each rule call as the machine would.
+    void SetRecorder(GameRecorder* recorder) {
+        recorder_ = recorder;
+        host_.SetRecorder(recorder);
+        if (recorder_) recorder_->Start(g_);
+    }
     const GameState& State() const { return g_; }
     bool TimersPending() const { return host_.AnyRunning(); }
 
@@ -42,6 +51,13 @@ private:
         return (g_.Win - win) + (g_.Credit - credit);
     }
     void Book(Source source, Money amount);
+    // One rule step, watched by the recorder when there is one.
+    template <typename Step>
+    void Rule(Step&& step) {
+        if (recorder_) recorder_->Before(g_);
+        step();
+        if (recorder_) recorder_->After(g_);
+    }
 
     void CollectResult();
     bool PlayScreens();  // false when a screen would not end
@@ -57,6 +73,8 @@ private:
     FastHost host_;
     PlayerRandom choices_;
     RtpTally* tally_ = nullptr;
+    GameRecorder* recorder_ = nullptr;
+    std::unique_ptr<JournalSink> journal_;  // with --journal: this thread's part of the file
     int betPerLine_;
     int gamble_;
     bool freeSpin_ = false;

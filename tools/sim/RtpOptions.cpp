@@ -46,7 +46,8 @@ const char* RtpUsage() {
            "  --bet-per-line B       1..99 on each of the 15 lines (default 1)\n"
            "  --fortune S,R,B        spin, risk and bonus fortune, each -100..100 (default 0,0,0)\n"
            "  --gamble K             risk K cards, then take (0..7, default 0)\n"
-           "  --json                 print the report as JSON\n";
+           "  --json                 print the report as JSON\n"
+           "  --journal FILE         write every game's record to FILE (see: vortala-sim journal)\n";
 }
 
 bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error) {
@@ -65,8 +66,9 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
             o.json = true;
             continue;
         }
-        const bool known = name == "--games" || name == "--seed" || name == "--threads" ||
-                           name == "--bet-per-line" || name == "--fortune" || name == "--gamble";
+        const bool known = name == "--journal" || name == "--games" || name == "--seed" ||
+                           name == "--threads" || name == "--bet-per-line" || name == "--fortune" ||
+                           name == "--gamble";
         if (!known) {
             error = "unknown option '" + std::string(name) + "'";
             return false;
@@ -80,7 +82,10 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
         }
         long long v = 0;
         bool ok = true;
-        if (name == "--games") {
+        if (name == "--journal") {
+            ok = !value.empty();
+            o.journal = std::string(value);
+        } else if (name == "--games") {
             ok = ParseInteger(value, 1, 1000000000000LL, v);
             o.games = static_cast<std::uint64_t>(v);
         } else if (name == "--seed") {
@@ -106,6 +111,7 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
                 {"--bet-per-line", "a whole number from 1 to 99"},
                 {"--gamble", "a whole number from 0 to 7"},
                 {"--fortune", "three whole numbers from -100 to 100, as SPIN,RISK,BONUS"},
+                {"--journal", "a file name"},
             };
             for (const auto& r : kRanges)
                 if (name == r[0])

@@ -15,6 +15,7 @@ struct RtpOptions {
     int fortuneBonus = 0;
     int gamble = 0;  // cards risked before taking, 0..7
     bool json = false;
+    std::string journal;  // every game's record goes to this file (SimJournal.h)
 };
 
 // Parses argv (without the program and subcommand names). On failure returns false and says why.

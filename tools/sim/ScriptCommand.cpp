@@ -6,26 +6,10 @@
 #include <string_view>
 
 #include "Subcommand.h"
-#include "app/HeadlessHost.h"
+#include "app/HeadlessDriver.h"
 #include "app/ScriptRunner.h"
 
 namespace vortala::sim {
-
-namespace {
-
-class HeadlessDriver : public ScriptDriver {
-public:
-    Machine& machine() override { return host_.machine(); }
-    void Input(const InputEvent& event) override { host_.Input(event); }
-    void Advance(std::uint32_t ms) override { host_.Advance(ms); }
-    bool Settle(std::uint32_t limitMs) override { return host_.Settle(limitMs); }
-    std::vector<std::string> TakeSounds() override { return host_.TakeSounds(); }
-
-private:
-    HeadlessHost host_;
-};
-
-}  // namespace
 
 const char* ScriptUsage() {
     return "Usage: vortala-sim script FILE|-\n"
@@ -40,7 +24,8 @@ int RunScriptCommand(int argc, char** argv) {
     if (path.size() > 1 && path[0] == '-')
         return UsageError("script", "unknown option '" + std::string(path) + "'");
     if (argc > 1) return UsageError("script", "unexpected argument '" + std::string(argv[1]) + "'");
-    HeadlessDriver driver;
+    HeadlessHost host;
+    HeadlessDriver driver(host);
     if (path == "-") return static_cast<int>(RunScript(std::cin, driver, std::cout, std::cerr));
     std::ifstream file{std::string(path)};
     if (!file) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "JournalCommand.h"
 #include "Rtp.h"
 #include "RtpOptions.h"
 #include "ScriptCommand.h"
@@ -19,6 +20,8 @@ const Subcommand kSubcommands[] = {
      vortala::sim::RunScriptCommand},
     {"rtp", "play many games and report what the machine returns", vortala::sim::RtpUsage,
      vortala::sim::RunRtpCommand},
+    {"journal", "verify recorded games, or print one as a script", vortala::sim::JournalUsage,
+     vortala::sim::RunJournalCommand},
 };
 
 void PrintOverview(std::ostream& out) {

@@ -1,0 +1,63 @@
+#pragma once
+// JournalKeeper: the window game's journal, $XDG_DATA_HOME/Orvexa/Vortala/games.jsonl. At start it
+// reads what the file holds (at most its last 16 MiB, a regular file only), checks it and goes on
+// from its last valid line; a session the program left without closing is booked as such and
+// reported. Each game is recorded as the machine plays it and handed to the writer thread when
+// the game ends, so nothing waits on the disk; the file keeps the last 1000 games, trimmed by an
+// atomic rewrite every hundred games beyond them. A file that cannot be read or written never
+// stops the game: the keeper then only says so.
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/JournalBook.h"
+#include "app/Machine.h"
+#include "platform/JournalFile.h"
+
+namespace vortala {
+
+class JournalKeeper {
+public:
+    static constexpr std::size_t kKeptGames = 1000;
+    static constexpr std::size_t kReadCap = 16u << 20;
+
+    JournalKeeper(std::string path, Machine& machine);
+    ~JournalKeeper();
+
+    // Writes the game that just ended; session is the statistics box's game number.
+    void GameEnded(std::int64_t session);
+    // The session ends and its credit is taken off (a new game, or the window closing; closing
+    // gives up a game still in play).
+    void CloseSession(std::int64_t session, Money credit, bool windowClosing);
+    // Waits for the writer (tests).
+    void Drain();
+
+    // The kept games, oldest first.
+    const std::deque<GameRecord>& Games() const { return games_; }
+    const Meters& CurrentMeters() const { return book_.meters(); }
+    // The credit the last line left: the meters balance when they give it.
+    Money LastCredit() const { return lastCredit_; }
+    // What the start-up check found and what went wrong since, for the log and the recall window.
+    std::vector<std::string> Notes() const;
+    // True when the start-up check found the meters out of balance or the file damaged.
+    bool Troubled() const { return !findings_.empty(); }
+
+private:
+    void Keep(std::string line, bool game);
+
+    std::string path_;
+    Machine& machine_;
+    GameRecorder recorder_;
+    JournalBook book_;
+    std::deque<GameRecord> games_;
+    std::deque<std::pair<std::string, bool>> lines_;  // the file's lines; true for a game
+    std::size_t gameLines_ = 0;
+    Money lastCredit_ = 0;
+    std::vector<std::string> findings_;
+    std::vector<std::string> notes_;
+    std::unique_ptr<JournalWriter> writer_;  // null when the file cannot be used at all
+};
+
+}  // namespace vortala

@@ -1,0 +1,118 @@
+// The window's journal against the files a player's disk may hold in its place: each start must
+// go on (no hang, no crash), say what it found, and keep every game it can.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/HeadlessDriver.h"
+#include "ui/JournalKeeper.h"
+
+namespace vortala {
+namespace {
+
+namespace fs = std::filesystem;
+
+// One losing game on line 1, played by keys; the keeper writes it.
+void PlayLosingGame(HeadlessHost& host, JournalKeeper& keeper) {
+    std::istringstream script(
+        "key Insert\nsettle\nkey Num1\nreels 1 2 3 4 5  5 4 3 2 1  2 3 5 1 4\nkey Space\nuntil ReelsStarting "
+        "0\n"
+        "key Space\nsettle\n");
+    HeadlessDriver driver(host);
+    std::ostringstream out, err;
+    ASSERT_EQ(RunScript(script, driver, out, err), ScriptResult::Passed) << err.str();
+    keeper.GameEnded(1);
+}
+
+std::string Joined(const std::vector<std::string>& notes) {
+    std::string all;
+    for (const std::string& n : notes) all += n + "\n";
+    return all;
+}
+
+class JournalKeeperTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("vortala-journal-" + std::to_string(getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        path_ = (folder_ / "games.jsonl").string();
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string Read() const {
+        std::ifstream in(path_);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    fs::path folder_;
+    std::string path_;
+};
+
+TEST_F(JournalKeeperTest, FilesThatAreNoJournalNeverStopTheGame) {
+    const auto dir = [&] { fs::create_directory(path_); };
+    const auto fifo = [&] { ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0); };
+    const auto device = [&] { fs::create_symlink("/dev/zero", path_); };
+    for (const auto& make :
+         {std::function<void()>(dir), std::function<void()>(fifo), std::function<void()>(device)}) {
+        fs::remove_all(path_);
+        make();
+        HeadlessHost host;
+        JournalKeeper keeper(path_, host.machine());  // must not block on the FIFO
+        EXPECT_NE(Joined(keeper.Notes()).find("not a regular file"), std::string::npos)
+            << Joined(keeper.Notes());
+        PlayLosingGame(host, keeper);
+        keeper.Drain();
+        EXPECT_EQ(keeper.Games().size(), 1u);  // still shown in the recall window
+    }
+}
+
+TEST_F(JournalKeeperTest, ATornLineIsSkippedAndAnUnclosedSessionBooked) {
+    {
+        HeadlessHost host;
+        JournalKeeper keeper(path_, host.machine());
+        EXPECT_TRUE(keeper.Notes().empty()) << Joined(keeper.Notes());  // a missing file is a new machine
+        PlayLosingGame(host, keeper);
+        PlayLosingGame(host, keeper);
+    }  // ends without closing its session, as a crash would
+    std::string text = Read();
+    ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
+    text.resize(text.size() - 40);  // the last line torn mid-write
+    std::ofstream(path_, std::ios::trunc) << text;
+
+    HeadlessHost host;
+    JournalKeeper keeper(path_, host.machine());
+    const std::string notes = Joined(keeper.Notes());
+    EXPECT_NE(notes.find("1 damaged lines"), std::string::npos) << notes;
+    EXPECT_NE(notes.find("ended without closing: its credit of 99"), std::string::npos) << notes;
+    EXPECT_EQ(keeper.Games().size(), 1u);
+    EXPECT_EQ(keeper.CurrentMeters().Credit(), 0);  // the credit left behind is booked, not lost
+    PlayLosingGame(host, keeper);
+    keeper.CloseSession(1, host.machine().State().Credit, true);
+    keeper.Drain();
+
+    const JournalAudit audit = AuditJournal(Read());
+    EXPECT_EQ(audit.damaged, 1u);  // the torn line stays a line of its own
+    EXPECT_EQ(audit.games.size(), 2u);
+    EXPECT_EQ(audit.games.back().seq, 2u);
+    EXPECT_TRUE(audit.findings.empty()) << audit.findings.front();
+    EXPECT_EQ(audit.meters.Credit(), 0);
+}
+
+TEST_F(JournalKeeperTest, AnEnormousFileIsReadOnlyAtItsEnd) {
+    { std::ofstream out(path_); }
+    ASSERT_EQ(truncate(path_.c_str(), 64 << 20), 0);  // sparse: 64 MiB of zeros, no line at all
+    HeadlessHost host;
+    JournalKeeper keeper(path_, host.machine());
+    EXPECT_NE(Joined(keeper.Notes()).find("larger than 16 MiB"), std::string::npos);
+    PlayLosingGame(host, keeper);
+    keeper.Drain();
+    EXPECT_EQ(keeper.Games().size(), 1u);
+}
+
+}  // namespace
+}  // namespace vortala
