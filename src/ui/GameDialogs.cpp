@@ -35,6 +35,8 @@ GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, std::string 
         log_->Note("Game journal: " + note);
         std::fprintf(stderr, "vortala: game journal: %s\n", note.c_str());
     }
+    if (!journal_->FileProblem().empty())
+        failures_.Report("the game journal", journal_->Path(), journal_->FileProblem());
     if (journal_->Troubled()) {
         recall_->SelectPage(GameRecall::Page::Meters);
         stack_.Show(*recall_);

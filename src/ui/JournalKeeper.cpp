@@ -18,7 +18,9 @@ std::int64_t UnixMs() {
 JournalKeeper::JournalKeeper(std::string path, Machine& machine) : path_(std::move(path)), machine_(machine) {
     JournalText file = ReadJournalText(path_, kReadCap);
     JournalAudit audit = AuditJournal(file.text);
-    if (!file.problem.empty()) findings_.push_back("the journal cannot be used: " + file.problem);
+    // A file that cannot be used is a storage failure, told as one; it says nothing of the meters.
+    fileProblem_ = file.problem;
+    if (!file.problem.empty()) notes_.push_back("the journal cannot be used: " + file.problem);
     if (file.cut) notes_.push_back("the journal is larger than 16 MiB: only its end was read");
     if (audit.damaged)
         findings_.push_back(std::to_string(audit.damaged) + " damaged lines in the journal were skipped");

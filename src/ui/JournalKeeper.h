@@ -43,6 +43,9 @@ public:
     std::vector<std::string> Notes() const;
     // True when the start-up check found the meters out of balance or the file damaged.
     bool Troubled() const { return !findings_.empty(); }
+    // Why the journal's file could not be read or written, or "".
+    const std::string& FileProblem() const { return fileProblem_; }
+    const std::string& Path() const { return path_; }
 
 private:
     void Keep(std::string line, bool game);
@@ -57,6 +60,7 @@ private:
     Money lastCredit_ = 0;
     std::vector<std::string> findings_;
     std::vector<std::string> notes_;
+    std::string fileProblem_;
     std::unique_ptr<JournalWriter> writer_;  // null when the file cannot be used at all
 };
 

@@ -11,7 +11,10 @@ namespace vortala {
 
 void SaveFailures::Report(std::string_view what, const std::string& where, int error) {
     // EINVAL is what the game's own checks give for a FIFO or a device in a file's place.
-    const std::string reason = error == EINVAL ? "not a regular file" : std::strerror(error);
+    Report(what, where, error == EINVAL ? "not a regular file" : std::string(std::strerror(error)));
+}
+
+void SaveFailures::Report(std::string_view what, const std::string& where, const std::string& reason) {
     const std::string text = "Could not save " + std::string(what) + " in " + where + " (" + reason + ").";
     if (shown_ || EndSignalReceived()) {
         std::fprintf(stderr, "vortala: %s\n", text.c_str());

@@ -14,6 +14,7 @@ class SaveFailures {
 public:
     // error: the errno of the failed call.
     void Report(std::string_view what, const std::string& where, int error);
+    void Report(std::string_view what, const std::string& where, const std::string& reason);
     // Shows the message over the running game; empty (the default) for a message box.
     void ShowOverTheGame(std::function<void(const std::string&)> show) { show_ = std::move(show); }
 
