@@ -3,7 +3,7 @@
 
 DEBIAN_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
     libsdl2-dev libimgui-dev fonts-dejavu-core libglu1-mesa-dev libjpeg62-turbo-dev libstb-dev libgl1-mesa-dri libegl1 libegl-mesa0 \
-    xvfb xauth xdotool clang libclang-rt-14-dev
+    xvfb xauth xdotool clang libclang-rt-14-dev openmpi-bin libopenmpi-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 

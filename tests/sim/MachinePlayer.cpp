@@ -53,7 +53,7 @@ bool MachinePlayer::PlayGame(RtpTally& t) {
         React(t);
         idle = host_.Settle(0);
     }
-    t.AddGame(stake, g.Credit - afterStake, hit);
+    t.AddGame(stake, g.Credit - afterStake, hit, t.games + 1);
     if (!idle) ++t.stuckGames;
     return idle;
 }

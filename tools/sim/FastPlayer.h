@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "FastHost.h"
+#include "RtpBlocks.h"
 #include "RtpOptions.h"
 #include "RtpTally.h"
 #include "game/Rules.h"
@@ -25,8 +26,9 @@ Money ReadyStake(GameState& g, GameHost& host, int betPerLine);
 
 class FastPlayer {
 public:
-    // Game seed, entropy and the player's choices are streams of (runSeed, thread).
-    FastPlayer(const RtpOptions& options, std::uint64_t runSeed, unsigned thread);
+    // Plays the games of one block of the run (RtpBlocks.h) from a fresh machine: each game's
+    // seed, the entropy and the player's choices are streams of (options.seed, block).
+    FastPlayer(const RtpOptions& options, std::uint64_t block);
 
     void PlayGame(RtpTally& tally);
     const GameState& State() const { return g_; }
@@ -55,7 +57,9 @@ private:
 
     GameState g_;
     FastHost host_;
+    PlayerRandom spins_;
     PlayerRandom choices_;
+    std::uint64_t nextGame_;
     RtpTally* tally_ = nullptr;
     int betPerLine_;
     int gamble_;

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string>
 
+#include "RtpBlocks.h"
 #include "RtpOptions.h"
 #include "RtpReport.h"
 #include "RtpRun.h"
@@ -23,6 +24,10 @@ int RunRtpCommand(int argc, char** argv) {
         std::cerr << "rtp: " << error << '\n' << RtpUsage();
         return 2;
     }
+    if (ShardBlocks(options).Count() == 0)
+        std::cerr << "rtp: shard " << options.shard << " of " << options.shards << " has no games: the run's "
+                  << options.games << " games make only " << BlockCount(options) << " blocks of "
+                  << options.blockGames << '\n';
     const RtpRunResult run = RunRtp(options, std::cerr);
     if (options.json)
         PrintRtpJson(std::cout, options, run);

@@ -1,11 +1,15 @@
 #pragma once
-// The rtp report as text for people or JSON for scripts.
+// The rtp report as text for people or JSON for scripts. The JSON names the run (settings, seed,
+// games, block size, shard K of N) and carries its raw sums, so shard reports can be merged.
 #include <iosfwd>
 
 #include "RtpOptions.h"
 #include "RtpRun.h"
 
 namespace vortala::sim {
+
+// The JSON's "format"; a merge reads no other.
+inline constexpr const char* kRtpReportFormat = "vortala-sim rtp 1";
 
 void PrintRtpText(std::ostream& out, const RtpOptions& options, const RtpRunResult& run);
 void PrintRtpJson(std::ostream& out, const RtpOptions& options, const RtpRunResult& run);

@@ -10,9 +10,25 @@
 namespace vortala::sim {
 
 namespace {
+
 double Ratio(double a, double b) {
     return b != 0.0 ? a / b : 0.0;
 }
+
+// The spread of one unit's (a game's or a block's) R - r S in mean stakes per unit, from the sums
+// of squares of the units' returns R and stakes S.
+double Spread(double r, double units, double meanStake, WideSum rr, WideSum rs, WideSum ss) {
+    if (units < 2.0 || meanStake <= 0.0) return 0.0;
+    // Sum of (R - r S)^2; its mean term vanishes because r is the ratio of the sums.
+    const double squares =
+        static_cast<double>(rr) - 2.0 * r * static_cast<double>(rs) + r * r * static_cast<double>(ss);
+    return std::sqrt(std::max(0.0, squares) / (units - 1.0)) / meanStake;
+}
+
+double HalfWidth(double spread, double units) {
+    return units > 0.0 ? 1.96 * spread / std::sqrt(units) : 0.0;
+}
+
 }  // namespace
 
 RtpSummary Summarise(const RtpTally& t) {
@@ -27,13 +43,13 @@ RtpSummary Summarise(const RtpTally& t) {
     const double meanStake = Ratio(staked, n);
     s.largestInStakes = Ratio(static_cast<double>(t.largestReturn), meanStake);
 
-    if (t.games >= 2 && meanStake > 0.0) {
-        const double r = s.rtp;
-        // Sum of (R - r S)^2; its mean term vanishes because r is the ratio of the sums.
-        const double squares = t.sumReturnSquared - 2.0 * r * t.sumReturnStake + r * r * t.sumStakeSquared;
-        const double variance = std::max(0.0, squares) / (n - 1.0);
-        s.sigma = std::sqrt(variance) / meanStake;
-        s.halfWidth = 1.96 * s.sigma / std::sqrt(n);
+    s.sigma = Spread(s.rtp, n, meanStake, t.sumReturnSquared, t.sumReturnStake, t.sumStakeSquared);
+    s.halfWidth = HalfWidth(s.sigma, n);
+    if (t.blocks >= kMinBlocksForSpread) {
+        const double blocks = static_cast<double>(t.blocks);
+        const double spread = Spread(s.rtp, blocks, staked / blocks, t.blockReturnSquared, t.blockReturnStake,
+                                     t.blockStakeSquared);
+        s.blockHalfWidth = HalfWidth(spread, blocks);
     }
     for (int i = 0; i < kSourceCount; ++i) {
         s.shareOfReturn[i] = Ratio(static_cast<double>(t.bySource[i]), returned);

@@ -1,11 +1,13 @@
 // vortala-sim: the machine without a window.
 //   vortala-sim script FILE|-   run a script against a fresh machine on a virtual clock
 //   vortala-sim rtp [options]   play many games and report what the machine returns
+//   vortala-sim merge FILE...   merge the JSON reports of a run's shards into the whole run's
 #include <cstring>
 #include <fstream>
 #include <iostream>
 
 #include "Rtp.h"
+#include "RtpMerge.h"
 #include "app/HeadlessHost.h"
 #include "app/ScriptRunner.h"
 
@@ -25,8 +27,10 @@ private:
 
 int Usage() {
     std::cerr << "usage: vortala-sim script FILE|-\n"
-                 "       vortala-sim rtp [--games N] [--seed S] [--threads T] [--bet-per-line B]\n"
-                 "                       [--fortune SPIN,RISK,BONUS] [--gamble K] [--json]\n";
+                 "       vortala-sim rtp [--games N] [--seed S] [--threads T] [--shard K/N]\n"
+                 "                       [--block-games B] [--bet-per-line B] [--fortune SPIN,RISK,BONUS]\n"
+                 "                       [--gamble K] [--json]\n"
+                 "       vortala-sim merge [--json] SHARD.json...\n";
     return 2;
 }
 
@@ -51,5 +55,7 @@ int RunScriptCommand(const char* path) {
 int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "script") == 0 && argc == 3) return RunScriptCommand(argv[2]);
     if (argc >= 2 && std::strcmp(argv[1], "rtp") == 0) return vortala::sim::RunRtpCommand(argc - 2, argv + 2);
+    if (argc >= 2 && std::strcmp(argv[1], "merge") == 0)
+        return vortala::sim::RunMergeCommand(argc - 2, argv + 2);
     return Usage();
 }
