@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,27 +49,14 @@ std::string ShardJson(RtpOptions o, unsigned shard, unsigned shards, unsigned th
     return Json(o, RunRtp(o, quiet));
 }
 
-ShardReport Read(const std::string& json, const std::string& name) {
-    ShardReport r;
-    r.name = name;
-    std::string error;
-    EXPECT_TRUE(ReadShardReport(json, r, error)) << name << ": " << error;
-    return r;
-}
-
 // Merges the shards' JSON texts; returns the merged JSON, or the refusal prefixed by "refused: ".
 std::string Merge(const std::vector<std::string>& texts) {
-    std::vector<ShardReport> shards;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        ShardReport r;
-        r.name = "shard file " + std::to_string(i + 1);
-        std::string error;
-        if (!ReadShardReport(texts[i], r, error)) return "refused: " + error;
-        shards.push_back(r);
-    }
+    std::vector<NamedText> reports;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        reports.push_back({"shard file " + std::to_string(i + 1), texts[i]});
     ShardReport whole;
     std::string error;
-    if (!MergeShards(shards, whole, error)) return "refused: " + error;
+    if (!MergeShardTexts(reports, whole, error)) return "refused: " + error;
     return Json(whole.options, whole.run);
 }
 
@@ -79,7 +67,7 @@ TEST(RtpShards, MergedShardsEqualOneRunOnAnyNumberOfThreads) {
     // Three shards of 3, 2 and 3 blocks, each on its own number of threads, merged in any order.
     const std::string merged = Merge({ShardJson(o, 3, 3, 1), ShardJson(o, 1, 3, 2), ShardJson(o, 2, 3, 3)});
     EXPECT_EQ(Figures(merged), Figures(whole));
-    EXPECT_EQ(Read(merged, "merged").run.tally.games, 3700u);
+    EXPECT_NE(merged.find("\"games_played\": 3700,"), std::string::npos) << merged;
 
     RtpOptions other = o;
     other.seed = 2;
@@ -117,17 +105,21 @@ TEST(RtpShards, TwoMpiRanksEqualTheMergedShards) {
     GTEST_SKIP() << "vortala-sim-mpi is not built (Open MPI's development files are missing)";
 #else
     const RtpOptions o = SmallRun();
+    const std::string errors = testing::TempDir() + "vortala-sim-mpi.err";
     // Leak checks would count Open MPI's own allocations at exit in the sanitizer build.
     const std::string command = std::string(VORTALA_MPIEXEC) +
                                 " --oversubscribe --allow-run-as-root -x ASAN_OPTIONS=detect_leaks=0 -np 2 " +
-                                VORTALA_SIM_MPI +
-                                " rtp --games 3700 --block-games 500 --gamble 2 --json 2>&1";
+                                VORTALA_SIM_MPI + " rtp --games 3700 --block-games 500 --gamble 2 --json 2>" +
+                                errors;
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    ASSERT_EQ(pclose(pipe), 0) << output;
+    if (pclose(pipe) != 0) {
+        std::ifstream in(errors);
+        FAIL() << command << " failed:\n" << in.rdbuf();
+    }
     EXPECT_EQ(Figures(output), Figures(Merge({ShardJson(o, 1, 2, 1), ShardJson(o, 2, 2, 1)})));
 #endif
 }

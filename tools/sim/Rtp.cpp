@@ -28,12 +28,7 @@ int RunRtpCommand(int argc, char** argv) {
         std::cerr << "rtp: shard " << options.shard << " of " << options.shards << " has no games: the run's "
                   << options.games << " games make only " << BlockCount(options) << " blocks of "
                   << options.blockGames << '\n';
-    const RtpRunResult run = RunRtp(options, std::cerr);
-    if (options.json)
-        PrintRtpJson(std::cout, options, run);
-    else
-        PrintRtpText(std::cout, options, run);
-    return run.tally.stuckGames ? 1 : 0;
+    return PrintRtpReport(std::cout, options, RunRtp(options, std::cerr), options.json);
 }
 
 }  // namespace vortala::sim

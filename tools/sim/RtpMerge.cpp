@@ -182,42 +182,43 @@ bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std
     return true;
 }
 
+bool MergeShardTexts(const std::vector<NamedText>& reports, ShardReport& whole, std::string& error) {
+    std::vector<ShardReport> shards(reports.size());
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        shards[i].name = reports[i].name;
+        if (!ReadShardReport(reports[i].text, shards[i], error)) {
+            error = reports[i].name + ": " + error;
+            return false;
+        }
+    }
+    return MergeShards(shards, whole, error);
+}
+
 int RunMergeCommand(int argc, char** argv) {
     bool json = false;
-    std::vector<ShardReport> shards;
+    std::vector<NamedText> reports;
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--json") == 0) {
             json = true;
             continue;
         }
-        std::string text, error;
-        ShardReport shard;
-        shard.name = argv[i];
-        if (!ReadFile(argv[i], text)) {
+        reports.push_back({argv[i], {}});
+        if (!ReadFile(argv[i], reports.back().text)) {
             std::cerr << "merge: cannot read " << argv[i] << '\n';
             return 2;
         }
-        if (!ReadShardReport(text, shard, error)) {
-            std::cerr << "merge: " << argv[i] << ": " << error << '\n';
-            return 2;
-        }
-        shards.push_back(std::move(shard));
     }
-    if (shards.empty()) {
+    if (reports.empty()) {
         std::cerr << "usage: vortala-sim merge [--json] SHARD.json...\n";
         return 2;
     }
     ShardReport whole;
     std::string error;
-    if (!MergeShards(shards, whole, error)) {
+    if (!MergeShardTexts(reports, whole, error)) {
         std::cerr << "merge: " << error << '\n';
         return 2;
     }
-    if (json)
-        PrintRtpJson(std::cout, whole.options, whole.run);
-    else
-        PrintRtpText(std::cout, whole.options, whole.run);
-    return whole.run.tally.stuckGames ? 1 : 0;
+    return PrintRtpReport(std::cout, whole.options, whole.run, json);
 }
 
 }  // namespace vortala::sim

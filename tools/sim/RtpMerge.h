@@ -25,6 +25,13 @@ bool ReadShardReport(std::string_view json, ShardReport& out, std::string& error
 // Refuses shards of different runs, a missing shard and a repeated one.
 bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std::string& error);
 
+// Reads and merges reports given as (name, JSON text); the error names the report at fault.
+struct NamedText {
+    std::string name;
+    std::string text;
+};
+bool MergeShardTexts(const std::vector<NamedText>& reports, ShardReport& whole, std::string& error);
+
 // `vortala-sim merge [--json] FILE...`; returns the exit code.
 int RunMergeCommand(int argc, char** argv);
 

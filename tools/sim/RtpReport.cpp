@@ -170,4 +170,12 @@ void PrintRtpJson(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     out << "\n}\n";
 }
 
+int PrintRtpReport(std::ostream& out, const RtpOptions& options, const RtpRunResult& run, bool json) {
+    if (json)
+        PrintRtpJson(out, options, run);
+    else
+        PrintRtpText(out, options, run);
+    return run.tally.stuckGames ? 1 : 0;
+}
+
 }  // namespace vortala::sim

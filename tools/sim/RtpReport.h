@@ -13,5 +13,8 @@ inline constexpr const char* kRtpReportFormat = "vortala-sim rtp 1";
 
 void PrintRtpText(std::ostream& out, const RtpOptions& options, const RtpRunResult& run);
 void PrintRtpJson(std::ostream& out, const RtpOptions& options, const RtpRunResult& run);
+// Prints the report in the form asked for and returns a command's exit code: 1 when some game
+// got stuck, else 0.
+int PrintRtpReport(std::ostream& out, const RtpOptions& options, const RtpRunResult& run, bool json);
 
 }  // namespace vortala::sim

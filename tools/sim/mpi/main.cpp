@@ -71,27 +71,18 @@ int Run(int rank, int ranks, int argc, char** argv) {
     const RtpRunResult run = RunRtp(o, say);
     std::ostringstream report;
     PrintRtpJson(report, o, run);
-    const std::vector<std::string> reports = GatherOnRankZero(report.str(), rank, ranks);
+    const std::vector<std::string> texts = GatherOnRankZero(report.str(), rank, ranks);
     if (rank != 0) return 0;
 
-    std::vector<ShardReport> shards(reports.size());
-    for (std::size_t r = 0; r < reports.size(); ++r) {
-        shards[r].name = "rank " + std::to_string(r);
-        if (!ReadShardReport(reports[r], shards[r], error)) {
-            std::cerr << "rtp: the report of rank " << r << ": " << error << '\n';
-            return 2;
-        }
-    }
+    std::vector<NamedText> reports;
+    for (std::size_t r = 0; r < texts.size(); ++r)
+        reports.push_back({"the report of rank " + std::to_string(r), texts[r]});
     ShardReport whole;
-    if (!MergeShards(shards, whole, error)) {
+    if (!MergeShardTexts(reports, whole, error)) {
         std::cerr << "rtp: " << error << '\n';
         return 2;
     }
-    if (o.json)
-        PrintRtpJson(std::cout, whole.options, whole.run);
-    else
-        PrintRtpText(std::cout, whole.options, whole.run);
-    return whole.run.tally.stuckGames ? 1 : 0;
+    return PrintRtpReport(std::cout, whole.options, whole.run, o.json);
 }
 
 }  // namespace
