@@ -79,6 +79,19 @@ TEST(RtpSummary, MergingThreadsEqualsOneLongRun) {
     EXPECT_NEAR(shares, static_cast<double>(45) / static_cast<double>(first.returned), 1e-12);
 }
 
+// Blocks of one game each are the games themselves: both intervals must then be one and the same.
+TEST(RtpSummary, BlocksOfOneGameGiveTheGamesOwnInterval) {
+    RtpTally t;
+    for (int i = 0; i < 40; ++i) {
+        RtpTally block;
+        block.AddGame(i % 5 ? 15 : 0, (i * 37) % 90, true, static_cast<std::uint64_t>(i) + 1);
+        t.AddBlock(block);
+    }
+    const RtpSummary s = Summarise(t);
+    EXPECT_GT(s.halfWidth, 0.0);
+    EXPECT_NEAR(s.blockHalfWidth, s.halfWidth, 1e-12);
+}
+
 bool Parse(std::vector<std::string> args, RtpOptions& o, std::string& error) {
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
@@ -89,7 +102,7 @@ TEST(RtpOptions, ParsesEveryOptionInBothForms) {
     RtpOptions o;
     std::string error;
     ASSERT_TRUE(Parse({"--games", "500", "--seed=9", "--threads", "2", "--bet-per-line", "99", "--fortune",
-                       "-100,0,100", "--gamble=7", "--json"},
+                       "-100,0,100", "--gamble=7", "--json", "--shard", "3/8", "--block-games=5000"},
                       o, error))
         << error;
     EXPECT_EQ(o.games, 500u);
@@ -101,6 +114,9 @@ TEST(RtpOptions, ParsesEveryOptionInBothForms) {
     EXPECT_EQ(o.fortuneBonus, 100);
     EXPECT_EQ(o.gamble, 7);
     EXPECT_TRUE(o.json);
+    EXPECT_EQ(o.shard, 3u);
+    EXPECT_EQ(o.shards, 8u);
+    EXPECT_EQ(o.blockGames, 5000u);
 }
 
 TEST(RtpOptions, RejectsValuesOutsideTheirRangeOrShape) {
@@ -108,7 +124,8 @@ TEST(RtpOptions, RejectsValuesOutsideTheirRangeOrShape) {
         {"--games", "0"},         {"--games", "1e6"},    {"--games"},          {"--bet-per-line", "100"},
         {"--bet-per-line", "0"},  {"--gamble", "8"},     {"--fortune", "1,2"}, {"--fortune", "1,2,3,4"},
         {"--fortune", "101,0,0"}, {"--fortune", "1,,3"}, {"--threads", "0"},   {"--seed", "-1"},
-        {"--speed", "3"},         {"--json=1"},          {"--games", "12abc"},
+        {"--speed", "3"},         {"--json=1"},          {"--games", "12abc"}, {"--shard", "4/3"},
+        {"--shard", "0/3"},       {"--shard", "3"},      {"--shard", "1/2/3"}, {"--block-games", "0"},
     };
     for (const auto& args : bad) {
         RtpOptions o;

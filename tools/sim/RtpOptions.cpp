@@ -53,9 +53,9 @@ bool ParseShard(std::string_view text, RtpOptions& o) {
 
 const char* RtpUsage() {
     return "usage: vortala-sim rtp [options]\n"
-           "  --games N              games to play (default 1000000)\n"
+           "  --games N              games of the whole run, all shards together (default 1000000)\n"
            "  --seed S               seed of the whole run (default 1)\n"
-           "  --threads T            worker threads (default: all cores)\n"
+           "  --threads T            worker threads (default: every core this process may use)\n"
            "  --shard K/N            play only the K-th of N parts of the run (default 1/1)\n"
            "  --block-games B        games per block, each played from a fresh machine (default 1000000)\n"
            "  --bet-per-line B       1..99 on each of the 15 lines (default 1)\n"
