@@ -30,14 +30,10 @@ bool ReadIdentity(const JsonValue& doc, RtpOptions& o, std::string& error) {
         long long low, high;
         long long value;
     };
-    Field fields[] = {{"games", 1, 1000000000000LL, 0},
-                      {"seed", 0, 4294967295LL, 0},
-                      {"block_games", 1, 1000000000000LL, 0},
-                      {"shard", 1, 1000000, 0},
-                      {"shards", 1, 1000000, 0},
-                      {"bet_per_line", 1, 99, 0},
-                      {"gamble", 0, 7, 0},
-                      {"threads", 0, 1000000000, 0}};
+    Field fields[] = {
+        {"games", 1, kMaxGames, 0},  {"seed", 0, kMaxSeed, 0},     {"block_games", 1, kMaxGames, 0},
+        {"shard", 1, kMaxShards, 0}, {"shards", 1, kMaxShards, 0}, {"bet_per_line", 1, 99, 0},
+        {"gamble", 0, 7, 0},         {"threads", 0, 1000000000, 0}};
     for (Field& f : fields) {
         if (!ReadInteger(doc.Find(f.name), f.low, f.high, f.value)) {
             error = std::string("\"") + f.name + "\" is missing or not a whole number from " +

@@ -9,9 +9,6 @@ namespace vortala::sim {
 
 namespace {
 
-constexpr long long kMaxGames = 1000000000000LL;
-constexpr long long kMaxShards = 1000000;
-
 // Whole decimal numbers only: "1e6", "12abc" or an empty value are mistakes worth reporting.
 bool ParseInteger(std::string_view text, long long low, long long high, long long& out) {
     if (text.empty() || text.size() > 20) return false;
@@ -105,7 +102,7 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
         } else if (name == "--shard") {
             ok = ParseShard(value, o);
         } else if (name == "--seed") {
-            ok = ParseInteger(value, 0, 4294967295LL, v);
+            ok = ParseInteger(value, 0, kMaxSeed, v);
             o.seed = static_cast<std::uint64_t>(v);
         } else if (name == "--threads") {
             ok = ParseInteger(value, 1, 256, v);

@@ -5,6 +5,11 @@
 
 namespace vortala::sim {
 
+// Limits of the options, shared by the command line and the reports that name a run.
+constexpr long long kMaxGames = 1000000000000LL;  // also of a block
+constexpr long long kMaxSeed = 4294967295LL;
+constexpr long long kMaxShards = 1000000;
+
 // The settings, seed, games, block size and shard count identify a run: shards agreeing on all of
 // them are parts of one run and can be merged. The threads only decide how fast it goes.
 struct RtpOptions {
