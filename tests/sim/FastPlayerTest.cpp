@@ -24,6 +24,8 @@ void ExpectBooksBalance(const RtpTally& t) {
     EXPECT_EQ(booked, t.returned);
     EXPECT_EQ(t.bySource[static_cast<int>(Source::Unbooked)], 0);
     EXPECT_EQ(t.stuckGames, 0u);
+    const int jackpot = static_cast<int>(Store::Jackpot);
+    EXPECT_EQ(t.jackpotKept, t.fed[jackpot] - t.paidOut[jackpot]);
 }
 
 TEST(FastPlayer, EveryPathBooksWhatItReturns) {

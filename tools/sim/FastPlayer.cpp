@@ -65,6 +65,7 @@ void FastPlayer::PlayGame(RtpTally& tally) {
     // with earlier ones and repeat them (docs/SIMULATOR.md), so every game draws a fresh seed.
     g_.Seed = static_cast<std::uint32_t>(spins_.Next() >> 32);
     tally_ = &tally;
+    const Money jackpot = g_.Jackpot;
     tally.inserted += ReadyStake(g_, host_, betPerLine_);
     freeSpin_ = g_.FreeGames > 0;
     booked_ = 0;
@@ -90,7 +91,7 @@ void FastPlayer::PlayGame(RtpTally& tally) {
 
     const Money gameReturn = g_.Credit - afterStake;
     tally.bySource[static_cast<int>(Source::Unbooked)] += gameReturn - booked_;
-    tally.AddGame(stake, gameReturn, hit, nextGame_++);
+    tally.AddGame(stake, gameReturn, g_.Jackpot - jackpot, hit, nextGame_++);
 }
 
 void FastPlayer::CollectResult() {

@@ -32,6 +32,10 @@ std::string OneIn(double n) {
     return n > 0.0 ? Format("1 in %.1f", n) : std::string("never");
 }
 
+double Fraction(double part, Money whole) {
+    return whole ? part / static_cast<double>(whole) : 0.0;
+}
+
 double GamesPerSecond(const RtpRunResult& run) {
     return run.seconds > 0.0 ? static_cast<double>(run.tally.games) / run.seconds : 0.0;
 }
@@ -68,6 +72,8 @@ void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     if (s.blockHalfWidth > 0.0)
         out << "                  +- " << Percent(s.blockHalfWidth) << " from the spread of " << t.blocks
             << " blocks' returns\n";
+    out << "paid in the run   " << Percent(s.rtpPaid)
+        << " (the rest is jackpot fed but not won before its block ended)\n";
     out << "hit frequency     " << Percent(s.hitFrequency) << " of games win anything; "
         << Percent(s.payFrequency) << " return money\n";
     out << "free spins        " << Percent(s.freeSpinShare) << " of games\n";
@@ -90,6 +96,13 @@ void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
                       100.0 * s.shareOfReturn[i], 100.0 * s.shareOfStake[i])
             << '\n';
     }
+    // The jackpot fed but not yet won: the rows above add up to the return as paid, with this
+    // one to the long-run return.
+    const double kept = static_cast<double>(t.jackpotKept);
+    out << Padded("jackpot not won", 16)
+        << Format("%14.0f   %14.3f%%   %12.3f%%", kept, 100.0 * Fraction(kept, t.LongRunReturned()),
+                  100.0 * Fraction(kept, t.staked))
+        << '\n';
 
     out << "\nmoney kept for later               fed        paid out    lost to powder\n";
     for (int i = 0; i < kStoreCount; ++i) {
@@ -102,7 +115,7 @@ void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     const Money left = LeftInStores(t);
     out << Padded("held at the blocks' ends", 27)
         << Format("%12.0f   (%.3f%% of the stake)", static_cast<double>(left),
-                  t.staked ? 100.0 * static_cast<double>(left) / static_cast<double>(t.staked) : 0.0)
+                  100.0 * Fraction(static_cast<double>(left), t.staked))
         << '\n';
 
     out << "\nbonus frequency\n";
@@ -132,6 +145,7 @@ void PrintRtpJson(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     key("games_per_second") << number(GamesPerSecond(run)) << ",\n";
     key("games_played") << t.games << ",\n";
     key("rtp") << number(s.rtp) << ",\n";
+    key("rtp_paid") << number(s.rtpPaid) << ",\n";
     key("rtp_ci95") << '[' << number(s.rtp - s.halfWidth) << ", " << number(s.rtp + s.halfWidth) << "],\n";
     key("rtp_ci95_from_blocks") << '[' << number(s.rtp - s.blockHalfWidth) << ", "
                                 << number(s.rtp + s.blockHalfWidth) << "],\n";
@@ -142,6 +156,7 @@ void PrintRtpJson(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     key("staked") << t.staked << ",\n";
     key("returned") << t.returned << ",\n";
     key("inserted") << t.inserted << ",\n";
+    key("jackpot_not_won") << t.jackpotKept << ",\n";
     key("largest_win") << t.largestReturn << ",\n";
     key("largest_win_game") << t.largestReturnGame << ",\n";
     key("held_in_stores") << LeftInStores(t) << ",\n";

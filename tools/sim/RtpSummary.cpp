@@ -1,4 +1,4 @@
-// RTP is a ratio of two random sums, returned / staked: free spins make the stake per game vary
+// RTP is a ratio of two random sums, (long-run) returned / staked: free spins make the stake per game vary
 // (0 or the full stake), so the interval uses the ratio estimator's variance,
 // Var(R - rtp * S) / (N * meanStake^2). With every game staked alike it is the plain variance of
 // R / S over N.
@@ -35,8 +35,9 @@ RtpSummary Summarise(const RtpTally& t) {
     RtpSummary s;
     const double n = static_cast<double>(t.games);
     const double staked = static_cast<double>(t.staked);
-    const double returned = static_cast<double>(t.returned);
+    const double returned = static_cast<double>(t.LongRunReturned());
     s.rtp = Ratio(returned, staked);
+    s.rtpPaid = Ratio(static_cast<double>(t.returned), staked);
     s.hitFrequency = Ratio(static_cast<double>(t.hits), n);
     s.payFrequency = Ratio(static_cast<double>(t.paidGames), n);
     s.freeSpinShare = Ratio(static_cast<double>(t.freeSpins), n);

@@ -20,6 +20,7 @@ void ForEachSum(Tally& t, Visit&& visit) {
     visit(nullptr, "staked", t.staked);
     visit(nullptr, "returned", t.returned);
     visit(nullptr, "inserted", t.inserted);
+    visit(nullptr, "jackpot_kept", t.jackpotKept);
     visit(nullptr, "largest_win", t.largestReturn);
     visit(nullptr, "largest_win_game", t.largestReturnGame);
     visit(nullptr, "return_squared", t.sumReturnSquared);

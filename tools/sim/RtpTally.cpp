@@ -29,7 +29,7 @@ WideSum Product(Money a, Money b) {
 }
 }  // namespace
 
-void RtpTally::AddGame(Money stake, Money gameReturn, bool hit, std::uint64_t game) {
+void RtpTally::AddGame(Money stake, Money gameReturn, Money jackpotChange, bool hit, std::uint64_t game) {
     ++games;
     freeSpins += stake == 0;
     hits += hit;
@@ -37,9 +37,15 @@ void RtpTally::AddGame(Money stake, Money gameReturn, bool hit, std::uint64_t ga
     staked += stake;
     returned += gameReturn;
     if (gameReturn > largestReturn) largestReturn = gameReturn, largestReturnGame = game;
-    sumReturnSquared += Product(gameReturn, gameReturn);
-    sumReturnStake += Product(gameReturn, stake);
+    jackpotKept += jackpotChange;
+    const Money longRun = gameReturn + jackpotChange;
+    sumReturnSquared += Product(longRun, longRun);
+    sumReturnStake += Product(longRun, stake);
     sumStakeSquared += Product(stake, stake);
+}
+
+Money RtpTally::LongRunReturned() const {
+    return returned + jackpotKept;
 }
 
 void RtpTally::Merge(const RtpTally& o) {
@@ -51,6 +57,7 @@ void RtpTally::Merge(const RtpTally& o) {
     staked += o.staked;
     returned += o.returned;
     inserted += o.inserted;
+    jackpotKept += o.jackpotKept;
     // The same largest win in two tallies: the earlier game, whichever tally comes first.
     if (o.largestReturn > largestReturn ||
         (o.largestReturn == largestReturn && o.largestReturnGame < largestReturnGame)) {
@@ -73,15 +80,16 @@ void RtpTally::Merge(const RtpTally& o) {
 void RtpTally::AddBlock(const RtpTally& block) {
     Merge(block);
     ++blocks;
-    blockReturnSquared += Product(block.returned, block.returned);
-    blockReturnStake += Product(block.returned, block.staked);
+    const Money longRun = block.LongRunReturned();
+    blockReturnSquared += Product(longRun, longRun);
+    blockReturnStake += Product(longRun, block.staked);
     blockStakeSquared += Product(block.staked, block.staked);
 }
 
 bool RtpTally::operator==(const RtpTally& o) const {
     return games == o.games && freeSpins == o.freeSpins && hits == o.hits && paidGames == o.paidGames &&
            stuckGames == o.stuckGames && staked == o.staked && returned == o.returned &&
-           inserted == o.inserted && largestReturn == o.largestReturn &&
+           inserted == o.inserted && jackpotKept == o.jackpotKept && largestReturn == o.largestReturn &&
            largestReturnGame == o.largestReturnGame && sumReturnSquared == o.sumReturnSquared &&
            sumReturnStake == o.sumReturnStake && sumStakeSquared == o.sumStakeSquared && blocks == o.blocks &&
            blockReturnSquared == o.blockReturnSquared && blockReturnStake == o.blockReturnStake &&

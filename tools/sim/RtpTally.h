@@ -5,7 +5,9 @@
 //
 // The money model (docs/SIMULATOR.md): a game's stake is what StartSpin debits (0 on a free spin);
 // its return is what reaches the credit during the game (taken wins and voyage pay-outs, jackpot
-// included). Inserted notes are neither.
+// included). Inserted notes are neither. Its long-run return adds what the game changed the
+// jackpot by: a machine that plays on pays every coin fed to the jackpot at some later five
+// wilds, while a block of the run stops with its jackpot unpaid.
 #include <array>
 #include <cstdint>
 
@@ -60,9 +62,11 @@ struct RtpTally {
     Money staked = 0;
     Money returned = 0;
     Money inserted = 0;
+    Money jackpotKept = 0;  // the games' changes of the jackpot: fed minus paid
     Money largestReturn = 0;
     std::uint64_t largestReturnGame = 0;  // its game number in the run; the first such game
-    // For the spread of the return per game: sums of R^2, R*S and S^2 over games.
+    // For the spread of the long-run return per game: sums of L^2, L*S and S^2 over games, with L
+    // the long-run return and S the stake.
     WideSum sumReturnSquared = 0;
     WideSum sumReturnStake = 0;
     WideSum sumStakeSquared = 0;
@@ -77,7 +81,10 @@ struct RtpTally {
     std::array<Money, 3> blownUp{};            // helm banks emptied by powder
     std::array<std::uint64_t, kBonusCount> bonuses{};
 
-    void AddGame(Money stake, Money gameReturn, bool hit, std::uint64_t game);
+    // jackpotChange: the game's change of the jackpot, fed minus paid.
+    void AddGame(Money stake, Money gameReturn, Money jackpotChange, bool hit, std::uint64_t game);
+    // Returned plus the jackpot kept: what a machine that plays on returns.
+    Money LongRunReturned() const;
     void Merge(const RtpTally& other);
     // Merges the tally of one whole block and counts it as a block.
     void AddBlock(const RtpTally& block);
