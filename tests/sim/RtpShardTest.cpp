@@ -35,8 +35,7 @@ std::string Figures(const std::string& json) {
     std::istringstream in(json);
     std::string line, kept;
     while (std::getline(in, line))
-        if (line.rfind("  \"threads\"", 0) && line.rfind("  \"seconds\"", 0) &&
-            line.rfind("  \"games_per", 0))
+        if (line.rfind("  \"thread", 0) && line.rfind("  \"seconds\"", 0) && line.rfind("  \"games_per", 0))
             kept += line + '\n';
     return kept;
 }

@@ -116,9 +116,14 @@ bool ReadShardReport(std::string_view json, ShardReport& out, std::string& error
     }
     if (!ReadSums(*sums, read.run.tally, error)) return false;
     read.run.threads = read.options.threads;
+    // How long it took is no part of the figures: read when present, never refused.
     const JsonValue* seconds = doc.Find("seconds");
     if (seconds && seconds->kind == JsonValue::Kind::Number)
         read.run.seconds = std::strtod(seconds->text.c_str(), nullptr);
+    const JsonValue* threadSeconds = doc.Find("thread_seconds");
+    read.run.threadSeconds = threadSeconds && threadSeconds->kind == JsonValue::Kind::Number
+                                 ? std::strtod(threadSeconds->text.c_str(), nullptr)
+                                 : read.run.seconds * read.run.threads;
 
     const BlockRange blocks = ShardBlocks(read.options);
     const std::uint64_t expected = GamesInBlocks(read.options, blocks);
@@ -165,6 +170,7 @@ bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std
         merged.run.tally.Merge(s.run.tally);
         merged.run.threads += s.run.threads;
         merged.run.seconds = std::max(merged.run.seconds, s.run.seconds);
+        merged.run.threadSeconds += s.run.threadSeconds;
     }
     std::vector<unsigned> missing;
     for (unsigned k = 0; k < byShard.size(); ++k)

@@ -21,7 +21,8 @@ struct ShardReport {
 bool ReadShardReport(std::string_view json, ShardReport& out, std::string& error);
 
 // The shards 1..N of one run, each exactly once, in any order, into the report of the whole run
-// (shard 1 of 1): threads added up, seconds the longest shard's, as if all ran side by side.
+// (shard 1 of 1): threads and thread-seconds added up, seconds the longest shard's, as if all
+// ran side by side.
 // Refuses shards of different runs, a missing shard and a repeated one.
 bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std::string& error);
 

@@ -1,6 +1,5 @@
 #include "RtpReport.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <ostream>
 #include <string>
@@ -38,6 +37,12 @@ double Fraction(double part, Money whole) {
 
 double GamesPerSecond(const RtpRunResult& run) {
     return run.seconds > 0.0 ? static_cast<double>(run.tally.games) / run.seconds : 0.0;
+}
+
+// From the thread-seconds, so that shards merged after running one after another are not
+// credited with the speed of running side by side.
+double GamesPerThreadSecond(const RtpRunResult& run) {
+    return run.threadSeconds > 0.0 ? static_cast<double>(run.tally.games) / run.threadSeconds : 0.0;
 }
 
 // What the stores hold at the blocks' ends, which no game of the run returned.
@@ -84,8 +89,7 @@ void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     out << '\n';
     out << "speed             " << Format("%.0f games/s on ", GamesPerSecond(run)) << run.threads
         << (run.threads == 1 ? " thread" : " threads")
-        << Format(" (%.0f per thread), %.2f s", GamesPerSecond(run) / std::max(1u, run.threads), run.seconds)
-        << '\n';
+        << Format(" (%.0f per thread), %.2f s", GamesPerThreadSecond(run), run.seconds) << '\n';
     if (t.stuckGames) out << "STUCK GAMES       " << t.stuckGames << " (a screen never ended)\n";
 
     out << "\nreturn by source           money   share of return   points of RTP\n";
@@ -142,6 +146,7 @@ void PrintRtpJson(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     key("gamble") << o.gamble << ",\n";
     key("threads") << run.threads << ",\n";
     key("seconds") << number(run.seconds) << ",\n";
+    key("thread_seconds") << number(run.threadSeconds) << ",\n";
     key("games_per_second") << number(GamesPerSecond(run)) << ",\n";
     key("games_played") << t.games << ",\n";
     key("rtp") << number(s.rtp) << ",\n";

@@ -105,6 +105,7 @@ RtpRunResult RunRtp(const RtpOptions& o, std::ostream& progress) {
     auto end = start;
     for (unsigned t = 0; t < result.threads; ++t) end = std::max(end, workers[t].end);
     result.seconds = std::chrono::duration<double>(end - start).count();
+    result.threadSeconds = result.seconds * result.threads;
     if (barShown) {
         DrawBar(progress, total, total, result.seconds);
         progress << '\n';

@@ -10,7 +10,8 @@ namespace vortala::sim {
 struct RtpRunResult {
     RtpTally tally;
     unsigned threads = 1;
-    double seconds = 0.0;  // wall time of the play
+    double seconds = 0.0;        // wall time of the play
+    double threadSeconds = 0.0;  // seconds times threads, added up over merged shards
 };
 
 // Plays the blocks of shard options.shard of options.shards, each block on whichever thread is
