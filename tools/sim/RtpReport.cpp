@@ -152,8 +152,11 @@ void PrintRtpJson(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     key("rtp") << number(s.rtp) << ",\n";
     key("rtp_paid") << number(s.rtpPaid) << ",\n";
     key("rtp_ci95") << '[' << number(s.rtp - s.halfWidth) << ", " << number(s.rtp + s.halfWidth) << "],\n";
-    key("rtp_ci95_from_blocks") << '[' << number(s.rtp - s.blockHalfWidth) << ", "
-                                << number(s.rtp + s.blockHalfWidth) << "],\n";
+    key("rtp_ci95_from_blocks");
+    if (s.blockHalfWidth > 0.0)
+        out << '[' << number(s.rtp - s.blockHalfWidth) << ", " << number(s.rtp + s.blockHalfWidth) << "],\n";
+    else
+        out << "null,\n";  // too few blocks for a spread worth giving
     key("sigma_per_game") << number(s.sigma) << ",\n";
     key("hit_frequency") << number(s.hitFrequency) << ",\n";
     key("pay_frequency") << number(s.payFrequency) << ",\n";
