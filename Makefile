@@ -6,6 +6,7 @@ DEBIAN_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-de
     xvfb xauth xdotool clang libclang-rt-14-dev
 DEBIAN_PACKAGES += python3 clang-format clang-tidy  # the include, format and tidy checks
 DEBIAN_PACKAGES += lintian desktop-file-utils appstream dpkg-dev man-db ccache  # the package and its checks
+DEBIAN_PACKAGES += openmpi-bin libopenmpi-dev  # the simulator's MPI build and its test
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 

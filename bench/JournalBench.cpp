@@ -14,7 +14,7 @@ namespace {
 
 // Lines of `games` games played with the options given (defaults: bet 1, fortune 0, gamble 0).
 std::vector<std::string> JournalLines(const RtpOptions& o, int games) {
-    FastPlayer player(o, o.seed, 0);
+    FastPlayer player(o, 0);
     GameRecorder recorder;
     player.SetRecorder(&recorder);
     RtpTally tally;
@@ -74,7 +74,8 @@ void BM_GameLineWithMeters(benchmark::State& state) {
     RtpOptions o;
     o.gamble = 7;
     o.fortuneSpin = o.fortuneRisk = o.fortuneBonus = 50;
-    FastPlayer player(o, 3, 0);
+    o.seed = 3;
+    FastPlayer player(o, 0);
     GameRecorder recorder;
     player.SetRecorder(&recorder);
     RtpTally tally;

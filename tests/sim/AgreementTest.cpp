@@ -26,7 +26,7 @@ double ProportionSe(double p, std::uint64_t n) {
 
 RtpTally PlayFast(const RtpOptions& o, std::uint64_t games) {
     RtpTally t;
-    FastPlayer player(o, o.seed, 0);
+    FastPlayer player(o, 0);
     for (std::uint64_t i = 0; i < games; ++i) player.PlayGame(t);
     return t;
 }

@@ -37,6 +37,7 @@ void MachinePlayer::Press(int key) {
 
 bool MachinePlayer::PlayGame(RtpTally& t) {
     GameState& g = machine().EditState();
+    const Money jackpot = g.Jackpot;
     t.inserted += ReadyStake(g, machine(), options_.betPerLine);
     const Money before = g.Credit;
     Press(vk::Space);
@@ -53,7 +54,7 @@ bool MachinePlayer::PlayGame(RtpTally& t) {
         React(t);
         idle = host_.Settle(0);
     }
-    t.AddGame(stake, g.Credit - afterStake, hit);
+    t.AddGame(stake, g.Credit - afterStake, g.Jackpot - jackpot, hit, t.games + 1);
     if (!idle) ++t.stuckGames;
     return idle;
 }

@@ -38,12 +38,13 @@ Money ReadyStake(GameState& g, GameHost& host, int betPerLine) {
     return inserted;
 }
 
-FastPlayer::FastPlayer(const RtpOptions& o, std::uint64_t runSeed, unsigned thread)
-    : host_(StreamSeed(runSeed, thread, 1)),
-      choices_(StreamSeed(runSeed, thread, 2)),
+FastPlayer::FastPlayer(const RtpOptions& o, std::uint64_t block)
+    : host_(StreamSeed(o.seed, block, 1)),
+      spins_(StreamSeed(o.seed, block, 0)),
+      choices_(StreamSeed(o.seed, block, 2)),
+      nextGame_(FirstGameOfBlock(o, block)),
       betPerLine_(o.betPerLine),
       gamble_(o.gamble) {
-    g_.Seed = static_cast<std::uint32_t>(StreamSeed(runSeed, thread, 0) >> 32);
     g_.FortuneSpin = o.fortuneSpin;
     g_.FortuneRisk = o.fortuneRisk;
     g_.FortuneBonus = o.fortuneBonus;
@@ -52,7 +53,7 @@ FastPlayer::FastPlayer(const RtpOptions& o, std::uint64_t runSeed, unsigned thre
     g_.IntroRunning = 0;
     ResetAfterBetChange(g_, host_);
     if (!o.journal.empty()) {
-        journal_ = std::make_unique<JournalSink>(o.journal, thread);
+        journal_ = std::make_unique<JournalSink>(o.journal, block);
         SetRecorder(&journal_->Recorder());
     }
 }
@@ -63,7 +64,12 @@ void FastPlayer::Book(Source source, Money amount) {
 }
 
 void FastPlayer::PlayGame(RtpTally& tally) {
+    // On the machine the blurred reels draw from the generator for as long as the player lets
+    // them run, so no game starts where the last one ended. Started there, games fall into step
+    // with earlier ones and repeat them (docs/SIMULATOR.md), so every game draws a fresh seed.
+    g_.Seed = static_cast<std::uint32_t>(spins_.Next() >> 32);
     tally_ = &tally;
+    const Money jackpot = g_.Jackpot;
     tally.inserted += ReadyStake(g_, host_, betPerLine_);
     freeSpin_ = g_.FreeGames > 0;
     booked_ = 0;
@@ -91,7 +97,7 @@ void FastPlayer::PlayGame(RtpTally& tally) {
 
     const Money gameReturn = g_.Credit - afterStake;
     tally.bySource[static_cast<int>(Source::Unbooked)] += gameReturn - booked_;
-    tally.AddGame(stake, gameReturn, hit);
+    tally.AddGame(stake, gameReturn, g_.Jackpot - jackpot, hit, nextGame_++);
     if (journal_) journal_->GameEnded();
 }
 

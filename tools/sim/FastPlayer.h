@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "FastHost.h"
+#include "RtpBlocks.h"
 #include "RtpOptions.h"
 #include "RtpTally.h"
 #include "SimJournal.h"
@@ -28,8 +29,9 @@ Money ReadyStake(GameState& g, GameHost& host, int betPerLine);
 
 class FastPlayer {
 public:
-    // Game seed, entropy and the player's choices are streams of (runSeed, thread).
-    FastPlayer(const RtpOptions& options, std::uint64_t runSeed, unsigned thread);
+    // Plays the games of one block of the run (RtpBlocks.h) from a fresh machine: each game's
+    // seed, the entropy and the player's choices are streams of (options.seed, block).
+    FastPlayer(const RtpOptions& options, std::uint64_t block);
 
     void PlayGame(RtpTally& tally);
     // Records every game from now on (null: none), around each rule call as the machine would.
@@ -71,7 +73,9 @@ private:
 
     GameState g_;
     FastHost host_;
+    PlayerRandom spins_;
     PlayerRandom choices_;
+    std::uint64_t nextGame_;
     RtpTally* tally_ = nullptr;
     GameRecorder* recorder_ = nullptr;
     std::unique_ptr<JournalSink> journal_;  // with --journal: this thread's part of the file

@@ -23,9 +23,10 @@ private:
     std::uint64_t state_;
 };
 
-// An independent stream for each (run seed, thread, purpose).
-inline std::uint64_t StreamSeed(std::uint64_t runSeed, std::uint64_t thread, std::uint64_t purpose) {
-    PlayerRandom mix(runSeed * 0x100000001B3ull ^ (thread << 8) ^ purpose);
+// An independent stream for each (run seed, block, purpose): distinct blocks and purposes of a
+// run give distinct 64-bit starts, since the mix is a bijection.
+inline std::uint64_t StreamSeed(std::uint64_t runSeed, std::uint64_t block, std::uint64_t purpose) {
+    PlayerRandom mix(runSeed * 0x100000001B3ull ^ (block << 8) ^ purpose);
     return mix.Next();
 }
 

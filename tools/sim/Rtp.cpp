@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "RtpBlocks.h"
 #include "RtpOptions.h"
 #include "RtpReport.h"
 #include "RtpRun.h"
@@ -19,17 +20,19 @@ int RunRtpCommand(int argc, char** argv) {
         std::cerr << "rtp: " << error << '\n';
         return 2;
     }
+    if (ShardBlocks(options).Count() == 0)
+        std::cerr << "rtp: shard " << options.shard << " of " << options.shards << " has no games: the run's "
+                  << options.games << " games make only " << BlockCount(options) << " blocks of "
+                  << options.blockGames << '\n';
     const RtpRunResult run = RunRtp(options, std::cerr);
     std::uint64_t journalled = 0;
-    if (!options.journal.empty() && !FinishJournal(options.journal, run.threads, journalled, error)) {
+    const BlockRange blocks = ShardBlocks(options);
+    if (!options.journal.empty() &&
+        !FinishJournal(options.journal, blocks.first, blocks.end, journalled, error)) {
         std::cerr << "rtp: " << error << '\n';
         return 1;
     }
-    if (options.json)
-        PrintRtpJson(std::cout, options, run);
-    else
-        PrintRtpText(std::cout, options, run);
-    return run.tally.stuckGames ? 1 : 0;
+    return PrintRtpReport(std::cout, options, run, options.json);
 }
 
 }  // namespace vortala::sim

@@ -34,15 +34,29 @@ bool ParseFortune(std::string_view text, RtpOptions& o) {
     return true;
 }
 
+// K/N with 1 <= K <= N.
+bool ParseShard(std::string_view text, RtpOptions& o) {
+    const std::size_t slash = text.find('/');
+    long long k = 0, n = 0;
+    if (slash == std::string_view::npos || !ParseInteger(text.substr(0, slash), 1, kMaxShards, k) ||
+        !ParseInteger(text.substr(slash + 1), 1, kMaxShards, n) || k > n)
+        return false;
+    o.shard = static_cast<unsigned>(k);
+    o.shards = static_cast<unsigned>(n);
+    return true;
+}
+
 }  // namespace
 
 const char* RtpUsage() {
     return "Usage: vortala-sim rtp [options]\n"
            "Plays many games with a fixed strategy and reports what the machine returns.\n"
            "Options:\n"
-           "  --games N              games to play (default 1000000)\n"
+           "  --games N              games of the whole run, all shards together (default 1000000)\n"
            "  --seed S               seed of the whole run (default 1)\n"
-           "  --threads T            worker threads (default: all cores)\n"
+           "  --threads T            worker threads (default: every core this process may use)\n"
+           "  --shard K/N            play only the K-th of N parts of the run (default 1/1)\n"
+           "  --block-games B        games per block, each played from a fresh machine (default 1000000)\n"
            "  --bet-per-line B       1..99 on each of the 15 lines (default 1)\n"
            "  --fortune S,R,B        spin, risk and bonus fortune, each -100..100 (default 0,0,0)\n"
            "  --gamble K             risk K cards, then take (0..7, default 0)\n"
@@ -67,8 +81,8 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
             continue;
         }
         const bool known = name == "--journal" || name == "--games" || name == "--seed" ||
-                           name == "--threads" || name == "--bet-per-line" || name == "--fortune" ||
-                           name == "--gamble";
+                           name == "--threads" || name == "--shard" || name == "--block-games" ||
+                           name == "--bet-per-line" || name == "--fortune" || name == "--gamble";
         if (!known) {
             error = "unknown option '" + std::string(name) + "'";
             return false;
@@ -86,10 +100,15 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
             ok = !value.empty();
             o.journal = std::string(value);
         } else if (name == "--games") {
-            ok = ParseInteger(value, 1, 1000000000000LL, v);
+            ok = ParseInteger(value, 1, kMaxGames, v);
             o.games = static_cast<std::uint64_t>(v);
+        } else if (name == "--block-games") {
+            ok = ParseInteger(value, 1, kMaxGames, v);
+            o.blockGames = static_cast<std::uint64_t>(v);
+        } else if (name == "--shard") {
+            ok = ParseShard(value, o);
         } else if (name == "--seed") {
-            ok = ParseInteger(value, 0, 4294967295LL, v);
+            ok = ParseInteger(value, 0, kMaxSeed, v);
             o.seed = static_cast<std::uint64_t>(v);
         } else if (name == "--threads") {
             ok = ParseInteger(value, 1, 256, v);
@@ -108,6 +127,8 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
                 {"--games", "a whole number from 1 to 1000000000000"},
                 {"--seed", "a whole number from 0 to 4294967295"},
                 {"--threads", "a whole number from 1 to 256"},
+                {"--shard", "K/N, whole numbers with 1 <= K <= N <= 1000000"},
+                {"--block-games", "a whole number from 1 to 1000000000000"},
                 {"--bet-per-line", "a whole number from 1 to 99"},
                 {"--gamble", "a whole number from 0 to 7"},
                 {"--fortune", "three whole numbers from -100 to 100, as SPIN,RISK,BONUS"},

@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include <sched.h>
+
 #include "FastPlayer.h"
 
 namespace vortala::sim {
@@ -26,14 +28,22 @@ struct alignas(64) WorkerProgress {
     Clock::time_point end;  // written before `finished`
 };
 
-void Play(const RtpOptions& o, unsigned thread, std::uint64_t games, RtpTally& tally,
+// Takes the next unplayed block until none is left.
+void Play(const RtpOptions& o, std::atomic<std::uint64_t>& nextBlock, std::uint64_t endBlock, RtpTally& tally,
           WorkerProgress& progress) {
-    FastPlayer player(o, o.seed, thread);
-    for (std::uint64_t i = 0; i < games; ++i) {
-        player.PlayGame(tally);
-        if ((i + 1) % kProgressBatch == 0) progress.done.store(i + 1, std::memory_order_relaxed);
+    std::uint64_t done = 0;
+    for (std::uint64_t b; (b = nextBlock.fetch_add(1, std::memory_order_relaxed)) < endBlock;) {
+        RtpTally block;
+        FastPlayer player(o, b);
+        const std::uint64_t games = GamesInBlock(o, b);
+        for (std::uint64_t i = 0; i < games; ++i) {
+            player.PlayGame(block);
+            if ((i + 1) % kProgressBatch == 0) progress.done.store(done + i + 1, std::memory_order_relaxed);
+        }
+        done += games;
+        progress.done.store(done, std::memory_order_relaxed);
+        tally.AddBlock(block);
     }
-    progress.done.store(games, std::memory_order_relaxed);
     progress.end = Clock::now();
     progress.finished.store(true, std::memory_order_release);
 }
@@ -51,20 +61,28 @@ void DrawBar(std::ostream& out, std::uint64_t done, std::uint64_t total, double 
 
 }  // namespace
 
+unsigned UsableCores() {
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
+        return static_cast<unsigned>(CPU_COUNT(&set));
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
 RtpRunResult RunRtp(const RtpOptions& o, std::ostream& progress) {
     RtpRunResult result;
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const unsigned wanted = o.threads ? o.threads : cores;
-    result.threads = static_cast<unsigned>(std::min<std::uint64_t>(wanted, o.games));
+    const BlockRange blocks = ShardBlocks(o);
+    const std::uint64_t total = GamesInBlocks(o, blocks);
+    const unsigned wanted = o.threads ? o.threads : UsableCores();
+    result.threads = static_cast<unsigned>(std::min<std::uint64_t>(wanted, blocks.Count()));
 
     std::vector<RtpTally> tallies(result.threads);
     auto workers = std::make_unique<WorkerProgress[]>(result.threads);
     std::vector<std::thread> threads;
+    std::atomic<std::uint64_t> nextBlock{blocks.first};
     const auto start = Clock::now();
-    for (unsigned t = 0; t < result.threads; ++t) {
-        const std::uint64_t share = o.games / result.threads + (t < o.games % result.threads ? 1 : 0);
-        threads.emplace_back(Play, std::cref(o), t, share, std::ref(tallies[t]), std::ref(workers[t]));
-    }
+    for (unsigned t = 0; t < result.threads; ++t)
+        threads.emplace_back(Play, std::cref(o), std::ref(nextBlock), blocks.end, std::ref(tallies[t]),
+                             std::ref(workers[t]));
 
     bool barShown = false;
     for (;;) {
@@ -76,7 +94,7 @@ RtpRunResult RunRtp(const RtpOptions& o, std::ostream& progress) {
         }
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         if (!all && seconds > kProgressAfterSeconds) {
-            DrawBar(progress, done, o.games, seconds);
+            DrawBar(progress, done, total, seconds);
             barShown = true;
         }
         if (all) break;
@@ -87,11 +105,12 @@ RtpRunResult RunRtp(const RtpOptions& o, std::ostream& progress) {
     auto end = start;
     for (unsigned t = 0; t < result.threads; ++t) end = std::max(end, workers[t].end);
     result.seconds = std::chrono::duration<double>(end - start).count();
+    result.threadSeconds = result.seconds * result.threads;
     if (barShown) {
-        DrawBar(progress, o.games, o.games, result.seconds);
+        DrawBar(progress, total, total, result.seconds);
         progress << '\n';
     }
-    for (const RtpTally& t : tallies) result.tally.Merge(t);
+    for (const RtpTally& t : tallies) result.tally.Merge(t);  // exact sums: any order gives the same
     return result;
 }
 

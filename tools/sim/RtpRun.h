@@ -1,5 +1,5 @@
 #pragma once
-// Runs the fast-path player on worker threads and merges their tallies.
+// Plays a run's blocks (RtpBlocks.h) on worker threads and merges their tallies.
 #include <iosfwd>
 
 #include "RtpOptions.h"
@@ -10,12 +10,17 @@ namespace vortala::sim {
 struct RtpRunResult {
     RtpTally tally;
     unsigned threads = 1;
-    double seconds = 0.0;  // wall time of the play
+    double seconds = 0.0;        // wall time of the play
+    double threadSeconds = 0.0;  // seconds times threads, added up over merged shards
 };
 
-// Thread t plays its share of the games with its own GameState and streams of (seed, t), so the
-// figures depend on the seed and the thread count only. A progress bar goes to `progress` once
-// the run has taken more than two seconds.
+// Plays the blocks of shard options.shard of options.shards, each block on whichever thread is
+// free. Every block starts a fresh machine and its tally is exact, so the figures depend on the
+// seed, the settings and the split only, never on the threads. A progress bar goes to `progress`
+// once the run has taken more than two seconds.
 RtpRunResult RunRtp(const RtpOptions& options, std::ostream& progress);
+
+// The cores this process may run on (its CPU affinity, which batch schedulers and mpirun set).
+unsigned UsableCores();
 
 }  // namespace vortala::sim

@@ -1,7 +1,5 @@
 #include "RtpTally.h"
 
-#include <algorithm>
-
 namespace vortala::sim {
 
 const char* SourceName(Source s) {
@@ -25,18 +23,29 @@ const char* BonusName(Bonus b) {
     return kNames[static_cast<int>(b)];
 }
 
-void RtpTally::AddGame(Money stake, Money gameReturn, bool hit) {
+namespace {
+WideSum Product(Money a, Money b) {
+    return static_cast<WideSum>(a) * b;
+}
+}  // namespace
+
+void RtpTally::AddGame(Money stake, Money gameReturn, Money jackpotChange, bool hit, std::uint64_t game) {
     ++games;
     freeSpins += stake == 0;
     hits += hit;
     paidGames += gameReturn > 0;
     staked += stake;
     returned += gameReturn;
-    largestReturn = std::max(largestReturn, gameReturn);
-    const double r = static_cast<double>(gameReturn), s = static_cast<double>(stake);
-    sumReturnSquared += r * r;
-    sumReturnStake += r * s;
-    sumStakeSquared += s * s;
+    if (gameReturn > largestReturn) largestReturn = gameReturn, largestReturnGame = game;
+    jackpotKept += jackpotChange;
+    const Money longRun = gameReturn + jackpotChange;
+    sumReturnSquared += Product(longRun, longRun);
+    sumReturnStake += Product(longRun, stake);
+    sumStakeSquared += Product(stake, stake);
+}
+
+Money RtpTally::LongRunReturned() const {
+    return returned + jackpotKept;
 }
 
 void RtpTally::Merge(const RtpTally& o) {
@@ -48,14 +57,44 @@ void RtpTally::Merge(const RtpTally& o) {
     staked += o.staked;
     returned += o.returned;
     inserted += o.inserted;
-    largestReturn = std::max(largestReturn, o.largestReturn);
+    jackpotKept += o.jackpotKept;
+    // The same largest win in two tallies: the earlier game, whichever tally comes first.
+    if (o.largestReturn > largestReturn ||
+        (o.largestReturn == largestReturn && o.largestReturnGame < largestReturnGame)) {
+        largestReturn = o.largestReturn;
+        largestReturnGame = o.largestReturnGame;
+    }
     sumReturnSquared += o.sumReturnSquared;
     sumReturnStake += o.sumReturnStake;
     sumStakeSquared += o.sumStakeSquared;
+    blocks += o.blocks;
+    blockReturnSquared += o.blockReturnSquared;
+    blockReturnStake += o.blockReturnStake;
+    blockStakeSquared += o.blockStakeSquared;
     for (int i = 0; i < kSourceCount; ++i) bySource[i] += o.bySource[i];
     for (int i = 0; i < kStoreCount; ++i) fed[i] += o.fed[i], paidOut[i] += o.paidOut[i];
     for (int i = 0; i < 3; ++i) blownUp[i] += o.blownUp[i];
     for (int i = 0; i < kBonusCount; ++i) bonuses[i] += o.bonuses[i];
+}
+
+void RtpTally::AddBlock(const RtpTally& block) {
+    Merge(block);
+    ++blocks;
+    const Money longRun = block.LongRunReturned();
+    blockReturnSquared += Product(longRun, longRun);
+    blockReturnStake += Product(longRun, block.staked);
+    blockStakeSquared += Product(block.staked, block.staked);
+}
+
+bool RtpTally::operator==(const RtpTally& o) const {
+    return games == o.games && freeSpins == o.freeSpins && hits == o.hits && paidGames == o.paidGames &&
+           stuckGames == o.stuckGames && staked == o.staked && returned == o.returned &&
+           inserted == o.inserted && jackpotKept == o.jackpotKept && largestReturn == o.largestReturn &&
+           largestReturnGame == o.largestReturnGame && sumReturnSquared == o.sumReturnSquared &&
+           sumReturnStake == o.sumReturnStake && sumStakeSquared == o.sumStakeSquared && blocks == o.blocks &&
+           blockReturnSquared == o.blockReturnSquared && blockReturnStake == o.blockReturnStake &&
+           blockStakeSquared == o.blockStakeSquared && bySource == o.bySource && fed == o.fed &&
+           paidOut == o.paidOut && blownUp == o.blownUp && bonuses == o.bonuses;
 }
 
 }  // namespace vortala::sim

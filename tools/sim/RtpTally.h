@@ -1,10 +1,13 @@
 #pragma once
-// RtpTally: what a run of games has staked, returned and triggered, summed per thread and merged
-// in thread order so that a seed and a thread count always give the same figures.
+// RtpTally: what a run of games has staked, returned and triggered. Every figure is a whole
+// number summed exactly (squares in 128 bits), so tallies merge in any order, from any thread,
+// shard or host, to the same last digit.
 //
 // The money model (docs/SIMULATOR.md): a game's stake is what StartSpin debits (0 on a free spin);
 // its return is what reaches the credit during the game (taken wins and voyage pay-outs, jackpot
-// included). Inserted notes are neither.
+// included). Inserted notes are neither. Its long-run return adds what the game changed the
+// jackpot by: a machine that plays on pays every coin fed to the jackpot at some later five
+// wilds, while a block of the run stops with its jackpot unpaid.
 #include <array>
 #include <cstdint>
 
@@ -46,6 +49,10 @@ enum class Bonus : std::uint8_t {
 constexpr int kBonusCount = 8;
 const char* BonusName(Bonus b);
 
+// Sums of squares: a game's return squared reaches 10^13 at the highest bet, and runs reach
+// 10^12 games.
+using WideSum = __int128;
+
 struct RtpTally {
     std::uint64_t games = 0;
     std::uint64_t freeSpins = 0;
@@ -55,19 +62,33 @@ struct RtpTally {
     Money staked = 0;
     Money returned = 0;
     Money inserted = 0;
+    Money jackpotKept = 0;  // the games' changes of the jackpot: fed minus paid
     Money largestReturn = 0;
-    // For the spread of the return per game: sums of R^2, R*S and S^2 over games.
-    double sumReturnSquared = 0.0;
-    double sumReturnStake = 0.0;
-    double sumStakeSquared = 0.0;
+    std::uint64_t largestReturnGame = 0;  // its game number in the run; the first such game
+    // For the spread of the long-run return per game: sums of L^2, L*S and S^2 over games, with L
+    // the long-run return and S the stake.
+    WideSum sumReturnSquared = 0;
+    WideSum sumReturnStake = 0;
+    WideSum sumStakeSquared = 0;
+    // The same over whole blocks, to check the per-game spread against the blocks' spread.
+    std::uint64_t blocks = 0;
+    WideSum blockReturnSquared = 0;
+    WideSum blockReturnStake = 0;
+    WideSum blockStakeSquared = 0;
     std::array<Money, kSourceCount> bySource{};
     std::array<Money, kStoreCount> fed{};
     std::array<Money, kStoreCount> paidOut{};  // banks: by full barrels; pile: as the coin game's stake
     std::array<Money, 3> blownUp{};            // helm banks emptied by powder
     std::array<std::uint64_t, kBonusCount> bonuses{};
 
-    void AddGame(Money stake, Money gameReturn, bool hit);
+    // jackpotChange: the game's change of the jackpot, fed minus paid.
+    void AddGame(Money stake, Money gameReturn, Money jackpotChange, bool hit, std::uint64_t game);
+    // Returned plus the jackpot kept: what a machine that plays on returns.
+    Money LongRunReturned() const;
     void Merge(const RtpTally& other);
+    // Merges the tally of one whole block and counts it as a block.
+    void AddBlock(const RtpTally& block);
+    bool operator==(const RtpTally& other) const;
 };
 
 }  // namespace vortala::sim

@@ -37,12 +37,13 @@ bool Renumber(std::string& line, std::uint64_t seq) {
 
 }  // namespace
 
-std::string JournalPartPath(const std::string& journal, unsigned thread) {
-    return journal + ".part" + std::to_string(thread);
+std::string JournalPartPath(const std::string& journal, std::uint64_t block) {
+    return journal + ".part" + std::to_string(block);
 }
 
-JournalSink::JournalSink(const std::string& journal, unsigned thread)
-    : file_(std::fopen(JournalPartPath(journal, thread).c_str(), "wb")), machine_(thread + 1) {
+JournalSink::JournalSink(const std::string& journal, std::uint64_t block)
+    : file_(std::fopen(JournalPartPath(journal, block).c_str(), "wb")),
+      machine_(static_cast<std::int64_t>(block + 1)) {
     if (file_) std::setvbuf(file_, nullptr, _IOFBF, kBufferBytes);
 }
 
@@ -67,7 +68,8 @@ bool StartJournal(const std::string& journal, std::string& error) {
     return f != nullptr;
 }
 
-bool FinishJournal(const std::string& journal, unsigned threads, std::uint64_t& games, std::string& error) {
+bool FinishJournal(const std::string& journal, std::uint64_t firstBlock, std::uint64_t endBlock,
+                   std::uint64_t& games, std::string& error) {
     File out(std::fopen(journal.c_str(), "wb"));
     if (!out) {
         error = "cannot write " + journal + ": " + std::strerror(errno);
@@ -78,8 +80,8 @@ bool FinishJournal(const std::string& journal, unsigned threads, std::uint64_t& 
     bool ok = true;
     std::vector<char> buffer(kBufferBytes);
     std::string line;
-    for (unsigned t = 0; t < threads; ++t) {
-        const std::string part = JournalPartPath(journal, t);
+    for (std::uint64_t b = firstBlock; b < endBlock; ++b) {
+        const std::string part = JournalPartPath(journal, b);
         File in(std::fopen(part.c_str(), "rb"));
         if (!in) {
             error = "cannot read " + part;

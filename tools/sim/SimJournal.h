@@ -1,7 +1,7 @@
 #pragma once
-// The simulator's journal: with `rtp --journal FILE`, each thread's player writes every game it
-// plays to FILE.part<thread> (its machine numbered thread + 1 as the record's session), and the
-// parts are joined into FILE in thread order once the run ends, each game numbered by its place.
+// The simulator's journal: with `rtp --journal FILE`, the player of each block writes every game
+// it plays to FILE.part<block> (its machine numbered block + 1 as the record's session), and the
+// parts are joined into FILE in block order once the run ends, each game numbered by its place.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -10,11 +10,11 @@
 
 namespace vortala::sim {
 
-std::string JournalPartPath(const std::string& journal, unsigned thread);
+std::string JournalPartPath(const std::string& journal, std::uint64_t block);
 
 class JournalSink {
 public:
-    JournalSink(const std::string& journal, unsigned thread);
+    JournalSink(const std::string& journal, std::uint64_t block);
     ~JournalSink();
     JournalSink(const JournalSink&) = delete;
     JournalSink& operator=(const JournalSink&) = delete;
@@ -32,7 +32,9 @@ private:
 
 // Creates (or empties) the journal file; false with the reason when it cannot be written.
 bool StartJournal(const std::string& journal, std::string& error);
-// Joins the threads' parts into the journal and removes them; returns the games written.
-bool FinishJournal(const std::string& journal, unsigned threads, std::uint64_t& games, std::string& error);
+// Joins the parts of blocks first..end-1 into the journal and removes them; returns the games
+// written.
+bool FinishJournal(const std::string& journal, std::uint64_t firstBlock, std::uint64_t endBlock,
+                   std::uint64_t& games, std::string& error);
 
 }  // namespace vortala::sim

@@ -6,6 +6,7 @@
 
 #include "JournalCommand.h"
 #include "Rtp.h"
+#include "RtpMerge.h"
 #include "RtpOptions.h"
 #include "ScriptCommand.h"
 #include "Subcommand.h"
@@ -20,6 +21,8 @@ const Subcommand kSubcommands[] = {
      vortala::sim::RunScriptCommand},
     {"rtp", "play many games and report what the machine returns", vortala::sim::RtpUsage,
      vortala::sim::RunRtpCommand},
+    {"merge", "merge the JSON reports of a run's shards into the whole run's report",
+     vortala::sim::MergeUsage, vortala::sim::RunMergeCommand},
     {"journal", "verify recorded games, or print one as a script", vortala::sim::JournalUsage,
      vortala::sim::RunJournalCommand},
 };

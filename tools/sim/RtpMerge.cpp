@@ -1,0 +1,232 @@
+#include "RtpMerge.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "Json.h"
+#include "RtpBlocks.h"
+#include "RtpReport.h"
+#include "RtpSums.h"
+#include "Subcommand.h"
+
+namespace vortala::sim {
+
+namespace {
+
+bool ReadInteger(const JsonValue* v, long long low, long long high, long long& out) {
+    WideSum wide = 0;
+    if (!ReadWhole(v, low, high, wide)) return false;
+    out = static_cast<long long>(wide);
+    return true;
+}
+
+// The run's identity, as the options that name it; the same ranges as the command line's.
+bool ReadIdentity(const JsonValue& doc, RtpOptions& o, std::string& error) {
+    struct Field {
+        const char* name;
+        long long low, high;
+        long long value;
+    };
+    Field fields[] = {
+        {"games", 1, kMaxGames, 0},  {"seed", 0, kMaxSeed, 0},     {"block_games", 1, kMaxGames, 0},
+        {"shard", 1, kMaxShards, 0}, {"shards", 1, kMaxShards, 0}, {"bet_per_line", 1, 99, 0},
+        {"gamble", 0, 7, 0},         {"threads", 0, 1000000000, 0}};
+    for (Field& f : fields) {
+        if (!ReadInteger(doc.Find(f.name), f.low, f.high, f.value)) {
+            error = std::string("\"") + f.name + "\" is missing or not a whole number from " +
+                    std::to_string(f.low) + " to " + std::to_string(f.high);
+            return false;
+        }
+    }
+    o.games = static_cast<std::uint64_t>(fields[0].value);
+    o.seed = static_cast<std::uint64_t>(fields[1].value);
+    o.blockGames = static_cast<std::uint64_t>(fields[2].value);
+    o.shard = static_cast<unsigned>(fields[3].value);
+    o.shards = static_cast<unsigned>(fields[4].value);
+    o.betPerLine = static_cast<int>(fields[5].value);
+    o.gamble = static_cast<int>(fields[6].value);
+    o.threads = static_cast<unsigned>(fields[7].value);
+    if (o.shard > o.shards) {
+        error = "shard " + std::to_string(o.shard) + " of " + std::to_string(o.shards) + " does not exist";
+        return false;
+    }
+    const JsonValue* fortune = doc.Find("fortune");
+    long long parts[3] = {0, 0, 0};
+    if (!fortune || fortune->items.size() != 3 || !ReadInteger(&fortune->items[0], -100, 100, parts[0]) ||
+        !ReadInteger(&fortune->items[1], -100, 100, parts[1]) ||
+        !ReadInteger(&fortune->items[2], -100, 100, parts[2])) {
+        error = "\"fortune\" is missing or not three whole numbers from -100 to 100";
+        return false;
+    }
+    o.fortuneSpin = static_cast<int>(parts[0]);
+    o.fortuneRisk = static_cast<int>(parts[1]);
+    o.fortuneBonus = static_cast<int>(parts[2]);
+    return true;
+}
+
+// The settings that make two reports parts of one run, with their values as text.
+std::vector<std::pair<const char*, std::string>> RunIdentity(const RtpOptions& o) {
+    auto text = [](auto v) { return std::to_string(v); };
+    return {{"games", text(o.games)},
+            {"seed", text(o.seed)},
+            {"block games", text(o.blockGames)},
+            {"shard count", text(o.shards)},
+            {"bet per line", text(o.betPerLine)},
+            {"fortune", text(o.fortuneSpin) + "," + text(o.fortuneRisk) + "," + text(o.fortuneBonus)},
+            {"gamble", text(o.gamble)}};
+}
+
+std::string ListShards(const std::vector<unsigned>& shards) {
+    std::string list;
+    for (std::size_t i = 0; i < shards.size() && i < 10; ++i)
+        list += (i ? ", " : "") + std::to_string(shards[i]);
+    if (shards.size() > 10) list += " and " + std::to_string(shards.size() - 10) + " more";
+    return list;
+}
+
+bool ReadFile(const char* path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return !in.bad();
+}
+
+}  // namespace
+
+bool ReadShardReport(std::string_view json, ShardReport& out, std::string& error) {
+    JsonValue doc;
+    if (!ParseJson(json, doc, error)) return false;
+    const JsonValue* format = doc.Find("format");
+    if (!format || format->kind != JsonValue::Kind::String || format->text != kRtpReportFormat) {
+        error = std::string("not a report of this version of vortala-sim rtp (its \"format\" is not \"") +
+                kRtpReportFormat + "\")";
+        return false;
+    }
+    ShardReport read;
+    const JsonValue* sums = doc.Find("sums");
+    if (!ReadIdentity(doc, read.options, error)) return false;
+    if (!sums || sums->kind != JsonValue::Kind::Object) {
+        error = "\"sums\" is missing";
+        return false;
+    }
+    if (!ReadSums(*sums, read.run.tally, error)) return false;
+    read.run.threads = read.options.threads;
+    // How long it took is no part of the figures: read when present, never refused.
+    const JsonValue* seconds = doc.Find("seconds");
+    if (seconds && seconds->kind == JsonValue::Kind::Number)
+        read.run.seconds = std::strtod(seconds->text.c_str(), nullptr);
+    const JsonValue* threadSeconds = doc.Find("thread_seconds");
+    read.run.threadSeconds = threadSeconds && threadSeconds->kind == JsonValue::Kind::Number
+                                 ? std::strtod(threadSeconds->text.c_str(), nullptr)
+                                 : read.run.seconds * read.run.threads;
+
+    const BlockRange blocks = ShardBlocks(read.options);
+    const std::uint64_t expected = GamesInBlocks(read.options, blocks);
+    if (read.run.tally.games != expected || read.run.tally.blocks != blocks.Count()) {
+        error = "shard " + std::to_string(read.options.shard) + " of " + std::to_string(read.options.shards) +
+                " should hold " + std::to_string(expected) + " games in " + std::to_string(blocks.Count()) +
+                " blocks but holds " + std::to_string(read.run.tally.games) + " in " +
+                std::to_string(read.run.tally.blocks);
+        return false;
+    }
+    read.name = out.name;
+    out = std::move(read);
+    return true;
+}
+
+bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std::string& error) {
+    if (shards.empty()) {
+        error = "no reports to merge";
+        return false;
+    }
+    const ShardReport& first = shards.front();
+    const auto identity = RunIdentity(first.options);
+    std::vector<const ShardReport*> byShard(first.options.shards, nullptr);
+    ShardReport merged;
+    merged.options = first.options;
+    merged.options.shard = merged.options.shards = 1;
+    merged.run.threads = 0;
+    for (const ShardReport& s : shards) {
+        const auto other = RunIdentity(s.options);
+        for (std::size_t i = 0; i < identity.size(); ++i) {
+            if (other[i].second != identity[i].second) {
+                error = "cannot merge reports of different runs: " + s.name + " has " + other[i].first + " " +
+                        other[i].second + ", " + first.name + " has " + identity[i].second;
+                return false;
+            }
+        }
+        const ShardReport*& place = byShard[s.options.shard - 1];
+        if (place) {
+            error = "cannot merge: shard " + std::to_string(s.options.shard) + " of " +
+                    std::to_string(s.options.shards) + " appears twice, in " + place->name + " and " + s.name;
+            return false;
+        }
+        place = &s;
+        merged.run.tally.Merge(s.run.tally);
+        merged.run.threads += s.run.threads;
+        merged.run.seconds = std::max(merged.run.seconds, s.run.seconds);
+        merged.run.threadSeconds += s.run.threadSeconds;
+    }
+    std::vector<unsigned> missing;
+    for (unsigned k = 0; k < byShard.size(); ++k)
+        if (!byShard[k]) missing.push_back(k + 1);
+    if (!missing.empty()) {
+        error = "cannot merge: " + std::to_string(missing.size()) + " of the run's " +
+                std::to_string(first.options.shards) + " shards missing (shard " + ListShards(missing) + ")";
+        return false;
+    }
+    whole = std::move(merged);
+    return true;
+}
+
+bool MergeShardTexts(const std::vector<NamedText>& reports, ShardReport& whole, std::string& error) {
+    std::vector<ShardReport> shards(reports.size());
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        shards[i].name = reports[i].name;
+        if (!ReadShardReport(reports[i].text, shards[i], error)) {
+            error = reports[i].name + ": " + error;
+            return false;
+        }
+    }
+    return MergeShards(shards, whole, error);
+}
+
+const char* MergeUsage() {
+    return "Usage: vortala-sim merge [--json] SHARD.json...\n"
+           "Merges the JSON reports of the shards 1..N of one run (rtp --shard K/N --json) into the\n"
+           "report of the whole run, printed as rtp prints it (--json: as JSON). Refuses reports of\n"
+           "different runs, a missing shard and a repeated one. See docs/SIMULATOR.md.\n"
+           "Exit status: 0 merged, 2 a report is missing, damaged or does not belong.\n";
+}
+
+int RunMergeCommand(int argc, char** argv) {
+    bool json = false;
+    std::vector<NamedText> reports;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--json") == 0) {
+            json = true;
+            continue;
+        }
+        reports.push_back({argv[i], {}});
+        if (!ReadFile(argv[i], reports.back().text)) {
+            std::cerr << "merge: cannot read " << argv[i] << '\n';
+            return 2;
+        }
+    }
+    if (reports.empty()) return UsageError("merge", "needs the shards' JSON reports");
+    ShardReport whole;
+    std::string error;
+    if (!MergeShardTexts(reports, whole, error)) {
+        std::cerr << "merge: " << error << '\n';
+        return 2;
+    }
+    return PrintRtpReport(std::cout, whole.options, whole.run, json);
+}
+
+}  // namespace vortala::sim
