@@ -21,6 +21,10 @@ void DismissHelp(GameState& g) {
 void DismissIntro(GameState& g) {
     g.IntroShown = 0;
 }
+void SkipOpening(GameState& g) {
+    g.IntroShown = 0;
+    g.IntroRunning = 0;
+}
 void ShowCredits(GameState& g, bool shown) {
     g.CreditsShown = shown;
 }

@@ -34,6 +34,10 @@ inline std::uint32_t Random(GameState& g, std::uint32_t n) {
     return static_cast<std::uint32_t>((static_cast<std::uint64_t>(g.Seed) * n) >> 32);
 }
 void Randomize(GameState& g, GameHost& host);
+// A game started from a chosen seed: the simulator's players and the journal's re-play.
+inline void SeedGenerator(GameState& g, std::uint32_t seed) {
+    g.Seed = seed;
+}
 
 // ---- Money and bets ---------------------------------------------------------------------
 void RecomputeTotalBet(GameState& g);
@@ -154,6 +158,7 @@ bool IsReefSquare(int square);
 void ArmHelp(GameState& g);
 void DismissHelp(GameState& g);
 void DismissIntro(GameState& g);
+void SkipOpening(GameState& g);  // where the machine stands once its opening reels have unfolded
 void ShowCredits(GameState& g, bool shown);
 void HighlightAllLines(GameState& g, bool on);
 void HighlightLine(GameState& g, int line);  // line 0..14

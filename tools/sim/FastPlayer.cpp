@@ -31,10 +31,7 @@ Money ReadyStake(GameState& g, GameHost& host, int betPerLine) {
     while (g.Credit < stake && InsertCredit(g)) inserted += 100;
     bool lowered = g.TotalBet != stake;
     for (int bet : g.LineBet) lowered |= bet != betPerLine;
-    if (lowered) {
-        g.LineBet.fill(betPerLine);
-        ChangeBets(g, host);
-    }
+    if (lowered) SetEveryLineBet(g, host, betPerLine);
     return inserted;
 }
 
@@ -45,12 +42,8 @@ FastPlayer::FastPlayer(const RtpOptions& o, std::uint64_t block)
       nextGame_(FirstGameOfBlock(o, block)),
       betPerLine_(o.betPerLine),
       gamble_(o.gamble) {
-    g_.FortuneSpin = o.fortuneSpin;
-    g_.FortuneRisk = o.fortuneRisk;
-    g_.FortuneBonus = o.fortuneBonus;
-    // Where the machine stands once its opening reels have unfolded.
-    g_.IntroShown = 0;
-    g_.IntroRunning = 0;
+    ApplyFortune(g_, o.fortuneSpin, o.fortuneRisk, o.fortuneBonus);
+    SkipOpening(g_);
     ResetAfterBetChange(g_, host_);
     if (!o.journal.empty()) {
         journal_ = std::make_unique<JournalSink>(o.journal, block);
@@ -67,7 +60,7 @@ void FastPlayer::PlayGame(RtpTally& tally) {
     // On the machine the blurred reels draw from the generator for as long as the player lets
     // them run, so no game starts where the last one ended. Started there, games fall into step
     // with earlier ones and repeat them (docs/SIMULATOR.md), so every game draws a fresh seed.
-    g_.Seed = static_cast<std::uint32_t>(spins_.Next() >> 32);
+    SeedGenerator(g_, static_cast<std::uint32_t>(spins_.Next() >> 32));
     tally_ = &tally;
     const Money jackpot = g_.Jackpot;
     tally.inserted += ReadyStake(g_, host_, betPerLine_);
@@ -151,7 +144,7 @@ void FastPlayer::PlayBarrels() {
     RtpTally& t = *tally_;
     Count(t, Bonus::Barrels);
     const int choice = 1 + choices_.Below(3);
-    g_.BarrelChoice = static_cast<Byte>(choice);  // as the mouse over barrel `choice` sets it
+    HoverBarrel(g_, choice);  // as the mouse over barrel `choice` does
     const auto banks = g_.HelmBank;
     Book(Source::Barrels, Run([&] { Rule([&] { PressBarrelSpace(g_, host_); }); }));
     const int content = g_.BarrelContent[choice - 1];
