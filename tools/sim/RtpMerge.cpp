@@ -213,6 +213,8 @@ int RunMergeCommand(int argc, char** argv) {
             json = true;
             continue;
         }
+        if (argv[i][0] == '-' && argv[i][1] != '\0')
+            return UsageError("merge", "unknown option '" + std::string(argv[i]) + "'");
         reports.push_back({argv[i], {}});
         if (!ReadFile(argv[i], reports.back().text)) {
             std::cerr << "merge: cannot read " << argv[i] << '\n';
