@@ -1,7 +1,8 @@
 #pragma once
 // Voice: the one sound playing, as 16-bit stereo samples in the device's format, taken out by
-// the audio callback. Starting a sound ends the one before it. Not locked: the caller holds the
-// audio device's lock around every call.
+// the audio callback. Starting a sound ends the one before it, faded out over a few milliseconds
+// under the new one's start, so a cue cut off mid-waveform does not click. Not locked: the caller
+// holds the audio device's lock around every call.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -10,17 +11,28 @@ namespace vortala {
 
 class Voice {
 public:
+    // Samples (both channels) over which a cut-off sound fades: about 3 ms at 44.1 kHz.
+    static constexpr std::size_t kFadeSamples = 256;
+
     // The samples must outlive their playing.
     void Start(const std::vector<std::int16_t>* samples, bool loop);
-    void Stop() { samples_ = nullptr; }
-    bool Playing() const { return samples_ != nullptr; }
+    void Stop() { current_.samples = nullptr; }
+    bool Playing() const { return current_.samples != nullptr; }
     // Fills count samples: the sound (wrapping round when looping), then silence.
     void Mix(std::int16_t* out, std::size_t count);
 
 private:
-    const std::vector<std::int16_t>* samples_ = nullptr;
-    std::size_t position_ = 0;
-    bool loop_ = false;
+    struct Playback {
+        const std::vector<std::int16_t>* samples = nullptr;
+        std::size_t position = 0;
+        bool loop = false;
+        // The next sample, or nothing once a sound that does not loop has ended.
+        bool Next(std::int16_t& sample);
+    };
+
+    Playback current_;
+    Playback fading_;  // the sound cut off by the last Start, for kFadeSamples more samples
+    std::size_t fadeLeft_ = 0;
 };
 
 }  // namespace vortala

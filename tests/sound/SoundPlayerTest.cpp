@@ -34,11 +34,29 @@ TEST(Voice, PlaysOnceThenSilenceOrWrapsWhenLooping) {
     EXPECT_TRUE(voice.Playing());
 
     const std::vector<std::int16_t> other = {7};
-    voice.Start(&other, false);  // a new sound ends the looping one
-    EXPECT_EQ(Mix(voice, 3), (std::vector<std::int16_t>{7, 0, 0}));
+    voice.Start(&other, false);  // a new sound ends the looping one, once its fade is done
+    const auto cut = Mix(voice, Voice::kFadeSamples + 3);
+    EXPECT_GT(cut[0], 7);  // the looping sound fading under the new one's start
+    EXPECT_EQ(cut[Voice::kFadeSamples + 1], 0);
+    EXPECT_EQ(cut[Voice::kFadeSamples + 2], 0);
     const std::vector<std::int16_t> empty;
     voice.Start(&empty, true);
     EXPECT_FALSE(voice.Playing());
+}
+
+// A cue cut off at full level by a silent one must fall away, not jump to zero: a jump is the
+// click a player hears at every cut.
+TEST(Voice, ACutOffSoundFadesInsteadOfJumping) {
+    const std::vector<std::int16_t> loud(4000, 20000);
+    const std::vector<std::int16_t> quiet(4000, 0);
+    Voice voice;
+    voice.Start(&loud, true);
+    std::vector<std::int16_t> out = Mix(voice, 100);
+    voice.Start(&quiet, false);
+    const auto after = Mix(voice, 2 * Voice::kFadeSamples);
+    out.insert(out.end(), after.begin(), after.end());
+    for (std::size_t i = 1; i < out.size(); ++i) EXPECT_LE(std::abs(out[i] - out[i - 1]), 200) << "at " << i;
+    EXPECT_EQ(out.back(), 0);
 }
 
 class SoundPlayerTest : public ::testing::Test {
