@@ -40,6 +40,7 @@ public:
         Follow(e, where, g.seq, expected);
         a_.lastSeq = g.seq;
         a_.credit = g.after.credit;
+        a_.endsInSession = true;
         a_.games.push_back(g);
     }
 
@@ -49,6 +50,7 @@ public:
         Follow(e, "the session close at line " + std::to_string(line), e.close.afterSeq, expected);
         a_.lastSeq = e.close.afterSeq;
         a_.credit = 0;
+        a_.endsInSession = false;
     }
 
     void End() {

@@ -22,7 +22,8 @@ struct JournalAudit {
     bool found = false;                 // a valid line carrying meters was found
     Meters meters;                      // as the last valid line carries them
     std::uint64_t lastSeq = 0;
-    Money credit = 0;  // the running session's credit at the last valid line
+    Money credit = 0;            // the running session's credit at the last valid line
+    bool endsInSession = false;  // the last valid line is a game: its session never closed
 };
 
 JournalAudit AuditJournal(std::string_view text);

@@ -154,13 +154,14 @@ void SaveAtClose(const GameState& g, const Settings& o, WindowSize size, Setting
         store.WriteInteger(kSettingsKey, kSettingsSection, "sizeW", size.width);
     }
     SaveOptions(o, store);
-    store.WriteString(kSettingsKey, kSettingsSection, "coins", std::to_string(g.CoinPile));
-    store.WriteInteger(kSettingsKey, kSettingsSection, "coinvol", g.CoinRounds);
-    store.WriteString(kSettingsKey, kSettingsSection, "val", ScrambledDecimal(g.Jackpot));
+    const StoredStores kept = CurrentStores(g);
+    store.WriteString(kSettingsKey, kSettingsSection, "coins", std::to_string(kept.coinPile));
+    store.WriteInteger(kSettingsKey, kSettingsSection, "coinvol", static_cast<int>(kept.coinRounds));
+    store.WriteString(kSettingsKey, kSettingsSection, "val", ScrambledDecimal(kept.jackpot));
     std::string helms;
     for (int h = 0; h < 3; ++h) {
         if (h > 0) helms += ';';
-        helms += std::to_string(g.HelmBank[h]) + ';' + std::to_string(g.HelmPosition[h]);
+        helms += std::to_string(kept.helmBank[h]) + ';' + std::to_string(kept.helmPosition[h]);
     }
     store.WriteString(kSettingsKey, kSettingsSection, "valb",
                       ScrambleText(helms, kScrambleConstant, kScrambleConstant, kScrambleConstant));
@@ -181,6 +182,17 @@ int StartingGameNumber(const SettingsAccess& store) {
 
 void StoreGameNumber(int number, SettingsAccess& store) {
     store.WriteInteger(kCounterKey, kSettingsSection, "num", number);
+}
+
+std::uint64_t StoredJournalGame(const SettingsAccess& store) {
+    const std::string text = store.ReadString(kSettingsKey, kSettingsSection, "jseq", "0");
+    std::uint64_t seq = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seq);
+    return error == std::errc() && end == text.data() + text.size() ? seq : 0;
+}
+
+void StoreJournalGame(std::uint64_t seq, SettingsAccess& store) {
+    store.WriteString(kSettingsKey, kSettingsSection, "jseq", std::to_string(seq));
 }
 
 }  // namespace vortala

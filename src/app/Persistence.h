@@ -3,6 +3,7 @@
 // the coin pile and the game number, as values of the settings store. Money values are stored
 // scrambled so they are not edited by hand too easily. Every value is checked when it is loaded:
 // a damaged store gives defaults, never a crash or an impossible state.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,5 +56,9 @@ void SaveAtNewGame(const GameState& g, const Settings& options, SettingsAccess& 
 int StartingGameNumber(const SettingsAccess& store);
 int NextGameNumber(int number);
 void StoreGameNumber(int number, SettingsAccess& store);
+// The journal's number of the last game whose stores were stored with it (0: none, or damaged).
+// A journal further on holds stores that a kill kept from being stored.
+std::uint64_t StoredJournalGame(const SettingsAccess& store);
+void StoreJournalGame(std::uint64_t seq, SettingsAccess& store);
 
 }  // namespace vortala

@@ -61,6 +61,15 @@ void ApplyCarried(const Carried& c, GameState& g) {
     RecomputeTotalBet(g);
 }
 
+StoredStores StoresOf(const Carried& c) {
+    StoredStores s;
+    s.jackpot = c.jackpot;
+    for (int h = 0; h < 3; ++h) s.helmBank[h] = c.banks[h], s.helmPosition[h] = c.helms[h];
+    s.coinPile = c.pile;
+    s.coinRounds = c.rounds;
+    return s;
+}
+
 GameRecorder::Snapshot GameRecorder::SnapshotOf(const GameState& g) {
     Snapshot s;
     s.carried = CarriedOf(g);

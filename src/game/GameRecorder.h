@@ -14,6 +14,7 @@
 
 #include "GameRecord.h"
 #include "GameState.h"
+#include "Rules.h"
 
 namespace vortala {
 
@@ -21,6 +22,8 @@ namespace vortala {
 Carried CarriedOf(const GameState& g);
 // Puts a carried state into the game: money, stores, helms (standing), arrow, settings, bets.
 void ApplyCarried(const Carried& c, GameState& g);
+// The values kept between runs, as a carried state holds them.
+StoredStores StoresOf(const Carried& c);
 
 class GameRecorder {
 public:
@@ -35,11 +38,19 @@ public:
     void Entropy(std::uint32_t value) { entropy_ = value; }
 
     bool InGame() const { return inGame_; }
-    // The game in play is given up (its window closed before it ended); returns its stake.
-    Money Abandon() {
-        const Money stake = inGame_ ? record_.stake : 0;
+    // The record as it stands (the game in play, or the last one).
+    const GameRecord& Record() const { return record_; }
+    // What a game given up (its window closed before it ended) had taken and been given.
+    struct Abandoned {
+        Money stake = 0;
+        Money inserted = 0;  // put in before it began (since the last game) and during it
+    };
+    // The game in play is given up; nothing when none is.
+    Abandoned Abandon() {
+        Abandoned given;
+        if (inGame_) given = {record_.stake, AddMoney(record_.insertedBefore, record_.insertedDuring)};
         inGame_ = false;
-        return stake;
+        return given;
     }
     // Money put in since the last game ended, which no record holds yet; counting starts anew.
     Money TakeInsertedSinceGame() {

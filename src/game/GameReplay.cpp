@@ -42,9 +42,19 @@ public:
             StartSpin(g_, host_);
         });
         Step([&] { RunReelStart(g_, host_); });
-        for (const RecordEvent& e : r_.events) {
+        const std::vector<RecordEvent>& events = r_.events;
+        for (std::size_t i = 0; i < events.size(); ++i) {
             if (recorder_.Finished()) return false;  // the record goes on after the game ended
-            Play(e);
+            if (events[i].kind != RecordEvent::Stop) {
+                Play(events[i]);
+                continue;
+            }
+            // Money put in while the reels come to rest arrived before a game without a win
+            // settled at their stop: it goes in between the draw and the rest of the stop.
+            PrepareStop(events[i]);
+            Step([&] { StopSpin(g_, host_); });
+            while (i + 1 < events.size() && events[i + 1].kind == RecordEvent::Insert) Play(events[++i]);
+            Step([&] { RunStopSequence(g_, host_); });
         }
         for (int i = 0; i < kMaxAutomaticSteps && !recorder_.Finished(); ++i)
             if (!Automatic()) break;
@@ -65,6 +75,16 @@ private:
     void RunUntil(Ready&& ready) {
         for (int i = 0; i < kMaxAutomaticSteps && !ready(); ++i)
             if (!Automatic()) return;
+    }
+
+    // The record's seed for the stop key's draw (and its preset rows, where the test mode set them).
+    void PrepareStop(const RecordEvent& e) {
+        if (r_.preset) {
+            for (int cell = 0; cell < kVisibleCells; ++cell)
+                g_.PresetRows[cell / kReels][cell % kReels] = static_cast<Byte>(r_.presetRows[cell]);
+            g_.PresetPending = 1;
+        }
+        g_.Seed = e.input;
     }
 
     bool HelmsTurning() const { return g_.HelmTurning[0] | g_.HelmTurning[1] | g_.HelmTurning[2]; }
@@ -125,16 +145,6 @@ private:
     void Play(const RecordEvent& e) {
         GameState& g = g_;
         switch (e.kind) {
-            case RecordEvent::Stop:
-                if (r_.preset) {
-                    for (int cell = 0; cell < kVisibleCells; ++cell)
-                        g.PresetRows[cell / kReels][cell % kReels] = static_cast<Byte>(r_.presetRows[cell]);
-                    g.PresetPending = 1;
-                }
-                g.Seed = e.input;
-                Step([&] { StopSpin(g, host_); });
-                Step([&] { RunStopSequence(g, host_); });
-                break;
             case RecordEvent::Collect:
                 Step([&] { CollectIfSettled(g, host_); });
                 break;

@@ -2,6 +2,7 @@
 // or zone calls which operation; every change they make happens here, under a name.
 #include <algorithm>
 
+#include "GameRecorder.h"
 #include "ScreenFlow.h"
 
 namespace vortala {
@@ -168,13 +169,9 @@ void RestoreStores(GameState& g, const StoredStores& s) {
     g.CoinRounds = static_cast<Byte>(std::clamp<std::int64_t>(s.coinRounds, 0, kMaxCoinRounds));
 }
 
+// A helm still turning is stored where it stops: the game that turned it has ended.
 StoredStores CurrentStores(const GameState& g) {
-    StoredStores s;
-    s.jackpot = g.Jackpot;
-    for (int h = 0; h < 3; ++h) s.helmBank[h] = g.HelmBank[h], s.helmPosition[h] = g.HelmPosition[h];
-    s.coinPile = g.CoinPile;
-    s.coinRounds = g.CoinRounds;
-    return s;
+    return StoresOf(CarriedOf(g));
 }
 
 }  // namespace vortala

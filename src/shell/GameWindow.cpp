@@ -30,6 +30,7 @@ GameWindow::~GameWindow() {
     // The dialogs go first, in their own order, while the context and the game still exist.
     if (window_ && context_) SDL_GL_MakeCurrent(window_, context_);
     dialogs_.reset();
+    records_.reset();                   // closes the session while the window can still give its size
     for (auto& t : timers_) t.reset();  // joins the worker threads before anything they touch goes
     for (SDL_TimerID id : oneShotIds_) SDL_RemoveTimer(id);
     if (renderer_ && context_) {
@@ -60,7 +61,7 @@ bool GameWindow::Create() {
     if (!TakeInstanceLock()) return false;
     store_ = std::make_unique<SettingsStore>(SettingsStore::DefaultPath());
     if (!DisplayFits()) {
-        CreateDialogs(nullptr);  // the log and the game number still record this start
+        CreateRecordsAndDialogs(nullptr);  // the log and the game number still record this start
         return false;
     }
     if (!OpenWindow()) return false;
@@ -72,7 +73,7 @@ bool GameWindow::Create() {
     machine_ = std::make_unique<Machine>(*this);
     RestoreWindowSize();
     machine_->RestoreStores(ReadStores(*store_, machine_->State()));
-    CreateDialogs(machine_.get());
+    CreateRecordsAndDialogs(machine_.get());
     dialogs_->AttachWindow(window_, context_);
     SDL_StartTextInput();
     return true;
@@ -88,7 +89,8 @@ bool GameWindow::TakeInstanceLock() {
     }
     if (lock_->state() == InstanceLock::State::Held) {
         const std::string log = SaveFolder() + "stat.log";
-        for (const std::string& path : {SettingsStore::DefaultPath(), log, LogWindow::SessionRecordPath(log)})
+        for (const std::string& path : {SettingsStore::DefaultPath(), log, LogBook::SessionRecordPath(log),
+                                        SaveFolder() + "games.jsonl"})
             RemoveStaleTemporaries(path);
     }
     return true;
@@ -187,11 +189,13 @@ WindowSize GameWindow::OuterSize() const {
     return size;
 }
 
-void GameWindow::CreateDialogs(Machine* machine) {
-    GameDialogs::Services services{[this] { quit_ = true; }, [this] { return OuterSize(); },
+void GameWindow::CreateRecordsAndDialogs(Machine* machine) {
+    records_ =
+        std::make_unique<SessionRecords>(*store_, SaveFolder() + "stat.log", SaveFolder() + "games.jsonl",
+                                         machine, [this] { return OuterSize(); });
+    GameDialogs::Services services{[this] { quit_ = true; },
                                    [](std::string_view url) { vortala::OpenUrl(url); }, InternetConnected};
-    dialogs_ = std::make_unique<GameDialogs>(*store_, SaveFolder() + "stat.log", SaveFolder() + "games.jsonl",
-                                             machine, std::move(services));
+    dialogs_ = std::make_unique<GameDialogs>(*records_, machine, std::move(services));
 }
 
 void GameWindow::Paint() {

@@ -13,10 +13,10 @@
 #include "app/Machine.h"
 #include "platform/AsyncTimer.h"
 #include "platform/InstanceLock.h"
+#include "records/SettingsStore.h"
 #include "render/GlRenderer.h"
 #include "sound/SoundPlayer.h"
 #include "ui/GameDialogs.h"
-#include "ui/SettingsStore.h"
 
 namespace vortala {
 
@@ -71,8 +71,9 @@ public:
     int StoredAutoStop() override;
     void GameEnded() override;
 
-    // The dialogs around the game; null before Create.
+    // The dialogs around the game and the session's records; null before Create.
     GameDialogs* Dialogs() { return dialogs_.get(); }
+    SessionRecords* Records() { return records_.get(); }
 
 private:
     bool TakeInstanceLock();
@@ -91,7 +92,7 @@ private:
     void Paint();
     void KeepAspect();
     void WriteScreenshot();
-    void CreateDialogs(Machine* machine);
+    void CreateRecordsAndDialogs(Machine* machine);
 
     std::unique_ptr<InstanceLock> lock_;  // released last
     SDL_Window* window_ = nullptr;
@@ -99,6 +100,7 @@ private:
     std::unique_ptr<GlRenderer> renderer_;
     std::unique_ptr<Machine> machine_;
     std::unique_ptr<SettingsStore> store_;  // read once the lock is held
+    std::unique_ptr<SessionRecords> records_;
     std::unique_ptr<GameDialogs> dialogs_;
     std::unique_ptr<AsyncTimer> timers_[kTimerCount];
     SoundPlayer sound_;

@@ -123,7 +123,7 @@ void GameWindow::ShowDialog(Dialog dialog) {
 }
 
 void GameWindow::GameEnded() {
-    if (dialogs_) dialogs_->GameEnded();
+    if (records_) records_->GameEnded();
 }
 
 int GameWindow::StoredAutoStop() {

@@ -1,95 +1,48 @@
 #include "ui/GameDialogs.h"
 
-#include <cerrno>
-
 #include "game/Rules.h"
 #include "ui/ImGuiLayer.h"
 
 namespace vortala {
 
-GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, std::string journalPath, Machine* machine,
-                         Services services)
-    : store_(store), machine_(machine), services_(std::move(services)) {
-    const GameState* game = machine_ ? &machine_->State() : nullptr;
-    if (machine_) {
-        about_ = std::make_unique<AboutBox>(services_.openUrl);
-        options_ = std::make_unique<OptionsDialog>(
-            *machine_, store_,
-            OptionsDialog::Services{services_.openUrl, services_.connected, [this] { stack_.Show(*log_); }});
-    }
-    if (machine_)
-        failures_.ShowOverTheGame([this](const std::string& text) {
-            notice_.SetText(text);
-            stack_.Show(notice_);
-        });
-    statistics_ = std::make_unique<StatisticsBox>(store_, game);
-    ReserveGameNumber();
-    log_ = std::make_unique<LogWindow>(std::move(logPath), statistics_->GameNumber(), game, failures_);
+GameDialogs::GameDialogs(SessionRecords& records, Machine* machine, Services services)
+    : records_(records),
+      machine_(machine),
+      services_(std::move(services)),
+      statistics_(records),
+      log_(records.Log()) {
     if (!machine_) return;
-    stored_ = ValuesToStore();
-    journal_ = std::make_unique<JournalKeeper>(std::move(journalPath), *machine_);
-    recall_ = std::make_unique<GameRecall>(*journal_, *machine_);
-    statistics_->SetRecallButton([this] { stack_.Show(*recall_); });
-    // What the journal's check found goes to the log and, at once, to the window.
-    for (const std::string& note : journal_->Notes()) {
-        log_->Note("Game journal: " + note);
-        std::fprintf(stderr, "vortala: game journal: %s\n", note.c_str());
-    }
-    if (!journal_->FileProblem().empty())
-        failures_.Report("the game journal", journal_->Path(), journal_->FileProblem());
-    if (journal_->Troubled()) {
+    about_ = std::make_unique<AboutBox>(services_.openUrl);
+    options_ = std::make_unique<OptionsDialog>(
+        *machine_, records_.Store(),
+        OptionsDialog::Services{services_.openUrl, services_.connected, [this] { stack_.Show(log_); }});
+    records_.Failures().ShowOverTheGame([this](const std::string& text) {
+        notice_.SetText(text);
+        stack_.Show(notice_);
+    });
+    recall_ = std::make_unique<GameRecall>(*records_.Journal(), *machine_);
+    statistics_.SetRecallButton([this] { stack_.Show(*recall_); });
+    if (records_.Journal()->Troubled()) {
         recall_->SelectPage(GameRecall::Page::Meters);
         stack_.Show(*recall_);
     }
 }
 
 GameDialogs::~GameDialogs() {
-    failures_.ShowOverTheGame({});  // nothing is drawn any more
+    records_.Failures().ShowOverTheGame({});  // nothing is drawn any more
     layer_.reset();
-    recall_.reset();
-    journal_.reset();     // writes what is queued
-    log_.reset();         // the closing block
-    statistics_.reset();  // the game number
-    SaveStore("the game number");
-}
-
-// Stored before the run's block is written, so a run that dies never hands its number on.
-void GameDialogs::ReserveGameNumber() {
-    StoreGameNumber(statistics_->GameNumber(), store_);
-    SaveStore("the game number");
-}
-
-void GameDialogs::SaveStore(std::string_view what) {
-    if (!store_.Save()) failures_.Report(what, store_.Path(), errno);
-}
-
-SettingsSnapshot GameDialogs::ValuesToStore() const {
-    SettingsSnapshot values;
-    SaveAtClose(machine_->State(), machine_->Options(), services_.outerSize(), values);
-    return values;
-}
-
-void GameDialogs::GameEnded() {
-    if (!machine_) return;
-    journal_->GameEnded(statistics_->GameNumber());
-    SettingsSnapshot values = ValuesToStore();
-    if (values != stored_) {
-        values.CopyTo(store_);
-        SaveStore("the settings and money");
-        stored_ = std::move(values);  // a failed save keeps its writes for the next one
-    }
-    log_->GameEnded();
 }
 
 void GameDialogs::AttachWindow(SDL_Window* window, SDL_GLContext context) {
     layer_ = std::make_unique<ImGuiLayer>(window, context, stack_);
     TextureHandle picture = 0;
-    if (LoadTexture("statbox.jpg", picture)) statistics_->SetPicture(picture);
+    if (LoadTexture("statbox.jpg", picture)) statistics_.SetPicture(picture);
     if (recall_) recall_->LoadPictures();
     if (about_ && LoadTexture("aboutbox.jpg", picture)) about_->SetPicture(picture);
 }
 
 bool GameDialogs::HandleEvent(const SDL_Event& e) {
+    if (capture_.Swallows(e, stack_.Active())) return true;
     return layer_ && layer_->HandleEvent(e);
 }
 
@@ -111,7 +64,7 @@ void GameDialogs::Show(Dialog dialog) {
             stack_.Show(*about_);
             break;
         case Dialog::Statistics:
-            stack_.Show(*statistics_);
+            stack_.Show(statistics_);
             break;
         case Dialog::Recall:
             stack_.Show(*recall_);
@@ -131,45 +84,27 @@ void GameDialogs::ExitAnswered() {
     if (exit_.Chosen() == ExitQuestion::Answer::No) StartNewGame();
 }
 
+// The money is taken off as the box comes up, so the box shows exactly what the records keep.
 void GameDialogs::RequestClose() {
     if (closing_ || !machine_) return;
     closing_ = true;
-    statistics_->SetTaken(machine_->State().Credit);
-    stack_.Show(*statistics_, [this] { SaveAndQuit(); });
+    records_.Failures().ShowOverTheGame({});  // a failed save now waits in a message box
+    records_.Close();
+    statistics_.ShowClosing(true);
+    stack_.Show(statistics_, [this] { services_.quit(); });
 }
 
 void GameDialogs::CloseWithoutWaiting() {
     closing_ = true;
-    if (machine_)
-        SaveAndQuit();
-    else
-        services_.quit();
-}
-
-void GameDialogs::SaveAndQuit() {
-    if (saved_) return;
-    saved_ = true;
-    failures_.ShowOverTheGame({});  // the game is ending: nothing would draw the message
-    journal_->CloseSession(statistics_->GameNumber(), machine_->State().Credit, true);
-    SaveAtClose(machine_->State(), machine_->Options(), services_.outerSize(), store_);
-    SaveStore("the settings and money");
+    records_.Failures().ShowOverTheGame({});  // the game is ending: nothing would draw the message
+    records_.Close();
     services_.quit();
 }
 
-// Money in play, bonus state and pending wins stay: only the credit and the stakes start afresh.
 void GameDialogs::StartNewGame() {
-    SaveAtNewGame(machine_->State(), machine_->Options(), store_);
-    SaveStore("the settings and money");
-    log_->CloseSection();
-    statistics_->SetTaken(machine_->State().Credit);
-    stack_.Show(*statistics_, [this] {
-        statistics_->SetTaken(0);
-        journal_->CloseSession(statistics_->GameNumber(), machine_->State().Credit, false);
-        machine_->NewGame();
-        statistics_->RaiseGameNumber();
-        ReserveGameNumber();
-        log_->OpenSection(statistics_->GameNumber());
-    });
+    records_.StartNewGame();
+    statistics_.ShowClosing(true);
+    stack_.Show(statistics_, [this] { statistics_.ShowClosing(false); });
 }
 
 }  // namespace vortala

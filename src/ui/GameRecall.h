@@ -10,7 +10,7 @@
 
 #include "app/Machine.h"
 #include "gfx/Textures.h"
-#include "ui/JournalKeeper.h"
+#include "records/JournalKeeper.h"
 #include "ui/ModalDialog.h"
 
 namespace vortala {

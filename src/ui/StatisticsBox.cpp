@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "app/Persistence.h"
 #include "ui/UiFonts.h"
 
 namespace vortala {
@@ -34,21 +33,9 @@ void CentredLabel(ImDrawList* draw, ImVec2 origin, const LabelBox& box, const st
 
 }  // namespace
 
-StatisticsBox::StatisticsBox(SettingsAccess& store, const GameState* game)
-    : store_(store), game_(game), gameNumber_(StartingGameNumber(store)) {}
-
-StatisticsBox::~StatisticsBox() {
-    StoreGameNumber(gameNumber_, store_);
-}
-
-void StatisticsBox::RaiseGameNumber() {
-    gameNumber_ = NextGameNumber(gameNumber_);
-}
-
 void StatisticsBox::Activate() {
-    const Money inserted = game_ ? game_->CreditInserted : 0;
-    const Money credit = game_ ? game_->Credit : 0;
-    shown_ = StatementOf(inserted, credit, taken_);
+    number_ = closing_ ? records_.LastClosing().gameNumber : records_.GameNumber();
+    shown_ = closing_ ? records_.LastClosing().money : records_.Current();
 }
 
 void StatisticsBox::KeyDown(SDL_Keycode key, Uint16 /*modifiers*/) {
@@ -69,7 +56,7 @@ void StatisticsBox::Draw() {
     const bool onNumber = over(kNumber) || (openRecall_ && over(kRecallButton));
     if (ImGui::IsItemHovered() && !onNumber) ImGui::SetMouseCursor(ImGuiMouseCursor_Hand);
     ImDrawList* draw = ImGui::GetWindowDrawList();
-    CentredLabel(draw, origin, kNumber, std::to_string(gameNumber_));
+    CentredLabel(draw, origin, kNumber, std::to_string(number_));
     const Money figures[4] = {shown_.put, shown_.taken, shown_.won, shown_.lost};
     for (int i = 0; i < 4; ++i) CentredLabel(draw, origin, kMoney[i], std::to_string(figures[i]));
     bool recall = false;

@@ -64,7 +64,7 @@ grep -q "Vortala is already running" "$root/second" || fail "a second copy did n
 [ "$(files)" = "$before" ] || fail "a second copy changed the files"
 kill -9 $pid
 wait $pid || true
-touch "$ini.Ab12Cd" "$data/stat.session.Zz99Yy" "$log.q1W2e3"  # as a save killed midway leaves them
+touch "$ini.Ab12Cd" "$data/stat.session.Zz99Yy" "$log.q1W2e3" "$data/games.jsonl.Qq11Ww"  # as a save killed midway leaves them
 
 # The start after the kill, then a SIGTERM while the reels turn: the close's stores and log block
 # are written and the game exits with status 0.

@@ -16,18 +16,23 @@ protected:
         Open();
     }
     void TearDown() override {
-        dialogs_.reset();
+        End();
         TempHome::TearDown();
     }
     void Open() {
+        records_ =
+            std::make_unique<SessionRecords>(*store_, LogPath(), LogPath() + ".journal", machine_.get(), [] {
+                return WindowSize{800, 600};
+            });
         dialogs_ = std::make_unique<GameDialogs>(
-            *store_, LogPath(), LogPath() + ".journal", machine_.get(),
+            *records_, machine_.get(),
             GameDialogs::Services{[this] { quit_ = true; },
-                                  [] {
-                                      return WindowSize{800, 600};
-                                  },
                                   [this](std::string_view url) { urls_.emplace_back(url); },
                                   [] { return false; }});
+    }
+    void End() {
+        dialogs_.reset();
+        records_.reset();
     }
     std::string_view Top() {
         dialogs_->Stack().Collect();
@@ -43,6 +48,7 @@ protected:
     testing::RecordingPlatform platform_;
     std::unique_ptr<Machine> machine_;
     std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<SessionRecords> records_;
     std::unique_ptr<GameDialogs> dialogs_;
     std::vector<std::string> urls_;
     bool quit_ = false;
@@ -75,16 +81,17 @@ TEST_F(Dialogs, NewGameFromTheExitDialogKeepsEverythingButTheMoneyInPlay) {
     g.Jackpot = 5000, g.HelmBank = {10, 20, 30}, g.HelmPosition = {2, 3, 4}, g.CoinPile = 900,
     g.FreeGames = 7;
     g.Win = 250, g.ChestTrigger = 4;
-    const int number = dialogs_->Statistics().GameNumber();
+    const int number = records_->GameNumber();
 
     dialogs_->Show(Dialog::Exit);
     EXPECT_EQ(platform_.sounds.back(), "exit");
     ASSERT_EQ(Top(), "Warning");
     dialogs_->Exit().Choose(ExitQuestion::Answer::No);
     ASSERT_EQ(Top(), "AboutBox1");
+    // The box shows what was taken off as it came up, under the finished session's number.
     EXPECT_EQ(dialogs_->Statistics().Shown().taken, 700);
     EXPECT_EQ(dialogs_->Statistics().Shown().won, 400);
-    EXPECT_EQ(g.Credit, 700);  // nothing changes until the box is dismissed
+    EXPECT_EQ(dialogs_->Statistics().ShownNumber(), number);
     Key(SDLK_RETURN);
     EXPECT_EQ(Top(), "none");
     EXPECT_FALSE(quit_);
@@ -100,7 +107,7 @@ TEST_F(Dialogs, NewGameFromTheExitDialogKeepsEverythingButTheMoneyInPlay) {
     EXPECT_EQ(g.FreeGames, 7);
     EXPECT_EQ(g.Win, 250);
     EXPECT_EQ(g.ChestTrigger, 4);
-    EXPECT_EQ(dialogs_->Statistics().GameNumber(), number + 1);
+    EXPECT_EQ(records_->GameNumber(), number + 1);
 
     // The jackpot is saved at once; the log on disk holds the finished game.
     const SettingsStore disk = Store();
@@ -108,14 +115,14 @@ TEST_F(Dialogs, NewGameFromTheExitDialogKeepsEverythingButTheMoneyInPlay) {
     RestoreMoney(next, disk);
     EXPECT_EQ(next.Jackpot, 5000);
     EXPECT_NE(ReadText(LogPath()).find("Taken off 700"), std::string::npos);
-    EXPECT_EQ(dialogs_->Log().Log().Lines().back(), "game's number  " + std::to_string(number + 1));
+    EXPECT_EQ(records_->Log().Lines().back(), "game's number  " + std::to_string(number + 1));
 
     // A second new game, then the end: the stored number is the start's plus two (the stored
     // one plus three).
     dialogs_->Show(Dialog::Exit);
     dialogs_->Exit().Choose(ExitQuestion::Answer::No);
     Key(SDLK_ESCAPE);
-    dialogs_.reset();
+    End();
     EXPECT_EQ(Store().ReadInteger(kCounterKey, kSettingsSection, "num", 0), number + 2);
 }
 
@@ -151,15 +158,16 @@ TEST_F(Dialogs, WithoutTheOfferTheExitButtonCloses) {
 }
 
 // The number is stored as soon as it is taken; a game's end stores what the close would, once,
-// and only when something changed; a signal's close saves without the statistics box.
+// and only when something changed, a helm still turning where it will stop; a signal's close
+// saves without the statistics box.
 TEST_F(Dialogs, StoresAreKeptAsTheSessionGoes) {
-    const int number = dialogs_->Statistics().GameNumber();
+    const int number = records_->GameNumber();
     EXPECT_EQ(Store().ReadInteger(kCounterKey, kSettingsSection, "num", 0), number);
 
     GameState& g = machine_->EditState();
     g.Jackpot = 5000, g.HelmBank = {10, 20, 30}, g.HelmPosition = {2, 3, 4}, g.CoinPile = 900,
     g.CoinRounds = 2;
-    dialogs_->GameEnded();
+    records_->GameEnded();
     GameState next;
     RestoreMoney(next, Store());
     EXPECT_EQ(next.Jackpot, 5000);
@@ -170,12 +178,14 @@ TEST_F(Dialogs, StoresAreKeptAsTheSessionGoes) {
 
     std::filesystem::remove(SettingsStore::DefaultPath());
     g.Credit = 50;  // credit is never stored
-    dialogs_->GameEnded();
+    records_->GameEnded();
     EXPECT_FALSE(std::filesystem::exists(SettingsStore::DefaultPath()));
     g.HelmBank[1] = 21;
-    dialogs_->GameEnded();
+    g.HelmTurning[2] = 1;  // the game that fed it has ended; the helm turns on from 4
+    records_->GameEnded();
     RestoreMoney(next, Store());
     EXPECT_EQ(next.HelmBank[1], 21);
+    EXPECT_EQ(next.HelmPosition[2], 5);
 
     g.Jackpot = 6000;
     dialogs_->CloseWithoutWaiting();

@@ -10,7 +10,8 @@
 #include <sstream>
 
 #include "app/HeadlessDriver.h"
-#include "ui/JournalKeeper.h"
+#include "game/GameReplay.h"
+#include "records/JournalKeeper.h"
 
 namespace vortala {
 namespace {
@@ -63,6 +64,7 @@ TEST_F(JournalKeeperTest, FilesThatAreNoJournalNeverStopTheGame) {
         make();
         HeadlessHost host;
         JournalKeeper keeper(path_, host.machine());  // must not block on the FIFO
+        keeper.AllowWriting(true);
         EXPECT_NE(Joined(keeper.Notes()).find("not a regular file"), std::string::npos)
             << Joined(keeper.Notes());
         PlayLosingGame(host, keeper);
@@ -75,6 +77,7 @@ TEST_F(JournalKeeperTest, ATornLineIsSkippedAndAnUnclosedSessionBooked) {
     {
         HeadlessHost host;
         JournalKeeper keeper(path_, host.machine());
+        keeper.AllowWriting(true);
         EXPECT_TRUE(keeper.Notes().empty()) << Joined(keeper.Notes());  // a missing file is a new machine
         PlayLosingGame(host, keeper);
         PlayLosingGame(host, keeper);
@@ -86,6 +89,7 @@ TEST_F(JournalKeeperTest, ATornLineIsSkippedAndAnUnclosedSessionBooked) {
 
     HeadlessHost host;
     JournalKeeper keeper(path_, host.machine());
+    keeper.AllowWriting(true);
     const std::string notes = Joined(keeper.Notes());
     EXPECT_NE(notes.find("1 damaged lines"), std::string::npos) << notes;
     EXPECT_NE(notes.find("ended without closing: its credit of 99"), std::string::npos) << notes;
@@ -103,11 +107,34 @@ TEST_F(JournalKeeperTest, ATornLineIsSkippedAndAnUnclosedSessionBooked) {
     EXPECT_EQ(audit.meters.Credit(), 0);
 }
 
+// Money put in while the reels of a losing game come to rest belongs to that game, and the
+// re-play must put it in at the same point.
+TEST_F(JournalKeeperTest, AnInsertWhileTheReelsStopIsReplayed) {
+    HeadlessHost host;
+    JournalKeeper keeper(path_, host.machine());
+    keeper.AllowWriting(true);
+    std::istringstream script(
+        "key Insert\nsettle\nkey Num1\nreels 1 2 3 4 5  5 4 3 2 1  2 3 5 1 4\nkey Space\nuntil ReelsStarting "
+        "0\nkey Space\nkey Insert\nsettle\n");
+    HeadlessDriver driver(host);
+    std::ostringstream out, err;
+    ASSERT_EQ(RunScript(script, driver, out, err), ScriptResult::Passed) << err.str();
+    ASSERT_TRUE(keeper.GameEnded(1));
+    const GameRecord& played = keeper.Games().back();
+    ASSERT_EQ(played.insertedDuring, 100);
+    GameRecord derived;
+    RecordDifference difference;
+    ASSERT_TRUE(ReplayGame(played, derived));
+    EXPECT_FALSE(FirstDifference(played, derived, difference))
+        << difference.field << ": recorded " << difference.recorded << ", re-derived " << difference.derived;
+}
+
 TEST_F(JournalKeeperTest, AnEnormousFileIsReadOnlyAtItsEnd) {
     { std::ofstream out(path_); }
     ASSERT_EQ(truncate(path_.c_str(), 64 << 20), 0);  // sparse: 64 MiB of zeros, no line at all
     HeadlessHost host;
     JournalKeeper keeper(path_, host.machine());
+    keeper.AllowWriting(true);
     EXPECT_NE(Joined(keeper.Notes()).find("larger than 16 MiB"), std::string::npos);
     PlayLosingGame(host, keeper);
     keeper.Drain();

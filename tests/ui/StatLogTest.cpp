@@ -2,12 +2,20 @@
 
 #include "UiTestSupport.h"
 #include "app/StatLog.h"
-#include "ui/LogWindow.h"
+#include "records/LogBook.h"
 
 namespace vortala {
 namespace {
 
 using testing::TempHome;
+
+// One run's log: the interrupted block of a run before it, its own opening and closing.
+void RunSession(int number, Money inserted, Money credit, SaveFailures& failures) {
+    LogBook book(SaveFolder() + "stat.log", failures);
+    book.CloseInterrupted({});
+    book.Open(number, 0, 0);
+    book.Close(inserted, credit);
+}
 
 std::tm Moment() {
     std::tm t{};
@@ -57,7 +65,7 @@ TEST_F(TempHome, FirstRunWritesHeaderAndBothBlocks) {
     g.CreditInserted = 500;
     g.Credit = 800;
     SaveFailures failures;
-    { LogWindow window(LogPath(), 1, &g, failures); }
+    RunSession(1, g.CreditInserted, g.Credit, failures);
     StatLog written;
     written.Replace(ReadText(LogPath()));
     ASSERT_EQ(written.Lines().size(), 13u);
@@ -65,11 +73,11 @@ TEST_F(TempHome, FirstRunWritesHeaderAndBothBlocks) {
     EXPECT_EQ(written.Lines()[7], "game's number  1");
     EXPECT_EQ(written.Lines()[10], "You won 300");
     // The next run keeps the history and adds to it.
-    { LogWindow window(LogPath(), 2, &g, failures); }
+    RunSession(2, g.CreditInserted, g.Credit, failures);
     written.Replace(ReadText(LogPath()));
     EXPECT_EQ(written.Lines().size(), 21u);
     // At game 100 the history starts afresh from the designed header.
-    { LogWindow window(LogPath(), 100, &g, failures); }
+    RunSession(100, g.CreditInserted, g.Credit, failures);
     written.Replace(ReadText(LogPath()));
     EXPECT_EQ(written.Lines().size(), 13u);
     EXPECT_EQ(written.Lines()[7], "game's number  100");
@@ -82,7 +90,7 @@ TEST_F(TempHome, FirstRunWritesHeaderAndBothBlocks) {
 
 TEST_F(TempHome, ALogWithoutAGameRecordsZeroes) {
     SaveFailures failures;
-    { LogWindow window(LogPath(), 3, nullptr, failures); }
+    RunSession(3, 0, 0, failures);
     EXPECT_NE(ReadText(LogPath()).find("Set on stake 0\r\nTaken off 0\r\n"), std::string::npos);
 }
 
@@ -95,13 +103,14 @@ TEST_F(TempHome, ALongLogIsShownFromItsTailAndOnlyAppendedTo) {
     std::filesystem::create_directories(SaveFolder());
     std::ofstream(LogPath(), std::ios::binary) << history;
     SaveFailures failures;
-    auto window = std::make_unique<LogWindow>(LogPath(), 7, nullptr, failures);
-    const std::vector<std::string>& lines = window->Log().Lines();
+    auto book = std::make_unique<LogBook>(LogPath(), failures);
+    book->Open(7, 0, 0);
+    const std::vector<std::string>& lines = book->Log().Lines();
     EXPECT_EQ(lines.back(), "game's number  7");
     EXPECT_EQ(lines.front().rfind("earlier line ", 0), 0u);
     EXPECT_NE(history.find("\n" + lines.front() + "\r\n"), std::string::npos);  // a whole line
     EXPECT_LE(lines.size(), 1024 * 1024 / 16u);
-    window.reset();
+    book->Close(0, 0);
     const std::string text = ReadText(LogPath());
     EXPECT_EQ(text.substr(0, history.size()), history);
     EXPECT_EQ(std::count(text.begin() + static_cast<std::ptrdiff_t>(history.size()), text.end(), '\n'), 8);
@@ -112,17 +121,19 @@ TEST_F(TempHome, ALongLogIsShownFromItsTailAndOnlyAppendedTo) {
 TEST_F(TempHome, AnInterruptedSessionIsClosedAtTheNextStart) {
     GameState g;
     SaveFailures failures;
-    auto first = std::make_unique<LogWindow>(LogPath(), 4, &g, failures);
+    auto first = std::make_unique<LogBook>(LogPath(), failures);
+    first->Open(4, 0, 0);
     g.CreditInserted = 500, g.Credit = 350;
-    first->GameEnded();
+    first->GameEnded(g.CreditInserted, g.Credit);
     g.Credit = 0;  // lost after the last finished game: never recorded
-    const std::string record = LogWindow::SessionRecordPath(LogPath());
+    const std::string record = LogBook::SessionRecordPath(LogPath());
     const std::string logThen = ReadText(LogPath()), recordThen = ReadText(record);
+    first->Close(g.CreditInserted, g.Credit);
     first.reset();
     std::ofstream(LogPath(), std::ios::binary) << logThen;  // as if the process had died before
     std::ofstream(record, std::ios::binary) << recordThen;
 
-    { LogWindow second(LogPath(), 5, &g, failures); }
+    RunSession(5, g.CreditInserted, g.Credit, failures);
     StatLog written;
     written.Replace(ReadText(LogPath()));
     const std::vector<std::string>& lines = written.Lines();

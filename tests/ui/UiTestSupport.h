@@ -13,7 +13,7 @@
 
 #include "app/Machine.h"
 #include "platform/UserFolders.h"
-#include "ui/SettingsStore.h"
+#include "records/SettingsStore.h"
 
 namespace vortala::testing {
 

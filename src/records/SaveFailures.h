@@ -15,11 +15,18 @@ public:
     // error: the errno of the failed call.
     void Report(std::string_view what, const std::string& where, int error);
     void Report(std::string_view what, const std::string& where, const std::string& reason);
-    // Shows the message over the running game; empty (the default) for a message box.
-    void ShowOverTheGame(std::function<void(const std::string&)> show) { show_ = std::move(show); }
+    // Shows the message over the running game; empty (the default) for a message box. A message
+    // held until now is shown at once.
+    void ShowOverTheGame(std::function<void(const std::string&)> show);
+    // The first message waits for ShowOverTheGame: the game's window is about to come up.
+    void HoldUntilShown() { holding_ = true; }
 
 private:
+    void Show(const std::string& message);
+
     std::function<void(const std::string&)> show_;
+    std::string held_;
+    bool holding_ = false;
     bool shown_ = false;
 };
 

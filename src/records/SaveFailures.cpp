@@ -1,8 +1,9 @@
-#include "ui/SaveFailures.h"
+#include "records/SaveFailures.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "platform/EndSignals.h"
 #include "platform/Shell.h"
@@ -22,6 +23,19 @@ void SaveFailures::Report(std::string_view what, const std::string& where, const
     }
     shown_ = true;
     const std::string message = text + "\nThe game goes on, but what could not be saved will not be kept.";
+    if (holding_ && !show_)
+        held_ = message;
+    else
+        Show(message);
+}
+
+void SaveFailures::ShowOverTheGame(std::function<void(const std::string&)> show) {
+    show_ = std::move(show);
+    holding_ = false;
+    if (!held_.empty() && show_) Show(std::exchange(held_, {}));
+}
+
+void SaveFailures::Show(const std::string& message) {
     if (show_ && !MessagesOnStandardError())
         show_(message);
     else

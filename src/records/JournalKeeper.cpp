@@ -1,4 +1,4 @@
-#include "ui/JournalKeeper.h"
+#include "records/JournalKeeper.h"
 
 #include <chrono>
 
@@ -39,26 +39,43 @@ JournalKeeper::JournalKeeper(std::string path, Machine& machine) : path_(std::mo
     const std::size_t from = audit.games.size() > kKeptGames ? audit.games.size() - kKeptGames : 0;
     games_.assign(audit.games.begin() + static_cast<std::ptrdiff_t>(from), audit.games.end());
 
-    if (file.problem.empty()) writer_ = std::make_unique<JournalWriter>(path_);
-    if (audit.found && audit.credit != 0) {
-        // The last session never closed (the program ended without its close): its credit was
-        // never taken off. Booked as unclosed, and said.
-        findings_.push_back("the last session ended without closing: its credit of " +
-                            std::to_string(audit.credit) + " was never taken off");
-        JournalClose close;
-        close.timeMs = UnixMs();
-        close.unclosed = audit.credit;
-        std::string line = book_.Close(close);
-        if (writer_) writer_->Append(line);
-        Keep(std::move(line), false);
-        lastCredit_ = 0;
-    }
+    lastSeqAtStart_ = audit.lastSeq;
+    if (!audit.games.empty()) lastSessionAtStart_ = audit.games.back().session;
+    openAtStart_ = audit.endsInSession && !audit.games.empty();
+    if (openAtStart_) lastAtStart_ = audit.games.back();
+    if (audit.found && audit.credit != 0) unclosedCredit_ = audit.credit;
     recorder_.SetClock(UnixMs);
     machine_.SetRecorder(&recorder_);
 }
 
 JournalKeeper::~JournalKeeper() {
     machine_.SetRecorder(nullptr);
+}
+
+void JournalKeeper::AllowWriting(bool allowed) {
+    writing_ = allowed;
+    if (!writing_) return;
+    if (!writer_ && fileProblem_.empty()) writer_ = std::make_unique<JournalWriter>(path_);
+    if (!unclosedBooked_) BookUnclosedSession();
+}
+
+// The last session never closed (the program ended without its close): its credit was never
+// taken off. Booked as unclosed, and said.
+void JournalKeeper::BookUnclosedSession() {
+    unclosedBooked_ = true;
+    if (unclosedCredit_ == 0) return;
+    findings_.push_back("the last session ended without closing: its credit of " +
+                        std::to_string(unclosedCredit_) + " was never taken off");
+    JournalClose close;
+    close.timeMs = UnixMs();
+    close.unclosed = unclosedCredit_;
+    Write(book_.Close(close), false);
+    lastCredit_ = 0;
+}
+
+void JournalKeeper::Write(std::string line, bool game) {
+    if (writer_) writer_->Append(line);
+    Keep(std::move(line), game);
 }
 
 void JournalKeeper::Keep(std::string line, bool game) {
@@ -75,27 +92,32 @@ void JournalKeeper::Keep(std::string line, bool game) {
     writer_->Replace(std::move(text));
 }
 
-void JournalKeeper::GameEnded(std::int64_t session) {
-    if (!recorder_.Finished()) return;
+bool JournalKeeper::GameEnded(std::int64_t session) {
+    if (!recorder_.Finished()) return false;
     GameRecord& game = recorder_.Take();
-    std::string line = book_.AddGame(game, session);
-    if (writer_) writer_->Append(line);
-    Keep(std::move(line), true);
+    if (!writing_) return false;
+    Write(book_.AddGame(game, session), true);
     lastCredit_ = game.after.credit;
     games_.push_back(game);
     if (games_.size() > kKeptGames) games_.pop_front();
+    return true;
 }
 
+// The money put in since the last finished game is booked here, that of a game given up
+// included, so the meters balance after any close.
 void JournalKeeper::CloseSession(std::int64_t session, Money credit, bool windowClosing) {
     JournalClose close;
     close.session = session;
     close.timeMs = UnixMs();
     close.inserted = recorder_.TakeInsertedSinceGame();
-    if (windowClosing) close.abandoned = recorder_.Abandon();
+    if (windowClosing) {
+        const GameRecorder::Abandoned given = recorder_.Abandon();
+        close.abandoned = given.stake;
+        close.inserted = AddMoney(close.inserted, given.inserted);
+    }
     close.taken = credit;
-    std::string line = book_.Close(close);
-    if (writer_) writer_->Append(line);
-    Keep(std::move(line), false);
+    if (!writing_) return;
+    Write(book_.Close(close), false);
     lastCredit_ = 0;
 }
 
