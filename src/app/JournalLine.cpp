@@ -44,6 +44,10 @@ public:
         Key(key);
         Put(value);
     }
+    // A field older journals lack: written only when it is not 0.
+    void Rare(const char* key, const Money& value) {
+        if (value != 0) Num(key, value);
+    }
     template <typename Body>
     void Object(const char* key, Body&& body) {
         Key(key);
@@ -166,6 +170,10 @@ public:
     template <typename T>
     void Num(const char* key, T& value) {
         if (Key(key)) Get(value, key);
+    }
+    void Rare(const char* key, Money& value) {
+        value = 0;
+        if (Peek(key)) Num(key, value);
     }
     template <typename Body>
     void Object(const char* key, Body&& body) {

@@ -38,7 +38,7 @@ void PayCompletedBanks(GameState& g, GameHost& host) {
     host.PlaySound(Cue::FullBarrel, false);
     for (int h = 0; h < 3; ++h) {
         if (!HelmCameRoundThisGame(g, h)) continue;
-        g.Win = AddMoney(g.Win, g.HelmBank[h]);
+        g.Win = AddMoney(g.Win, g.HelmBank[h], g.MoneyCapped);
         g.HelmBank[h] = 0;
         g.LineWinPending = 1;  // the risk game follows
     }

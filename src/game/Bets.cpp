@@ -29,7 +29,7 @@ void FitBetsToCredit(GameState& g, GameHost& host) {
 
 void TakeWin(GameState& g, GameHost& host) {
     host.PlaySound(Cue::TakeWin, false);
-    g.Credit = AddMoney(g.Credit, g.Win);
+    g.Credit = AddMoney(g.Credit, g.Win, g.MoneyCapped);
     g.Win = 0;
     EndRisk(g, host);
     FitBetsToCredit(g, host);
@@ -44,7 +44,7 @@ void NewGame(GameState& g) {
 
 bool InsertCredit(GameState& g) {
     if (g.Credit > 99999) return false;
-    g.Credit = AddMoney(g.Credit, 100);
+    g.Credit = AddMoney(g.Credit, 100, g.MoneyCapped);
     g.CreditInserted = AddMoney(g.CreditInserted, 100);
     return true;
 }

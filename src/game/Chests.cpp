@@ -21,7 +21,7 @@ void OpenChests(GameState& g, GameHost& host) {
     FillChestValues(g, chosen);
     ChestSlot& pick = g.Chests[chosen];
     pick.ChestOpen = 1;
-    if (pick.ChestValue > 0) g.Win = AddMoney(g.Win, MulMoney(g.TotalBet, pick.ChestValue));
+    if (pick.ChestValue > 0) g.Win = AddMoney(g.Win, MulMoney(g.TotalBet, pick.ChestValue), g.MoneyCapped);
     host.PlaySound(pick.ChestValue > 0 ? Cue::ChestGold : Cue::ChestsEmpty, false);
     g.ChestResultShown = 1;
     if (g.Win <= 0) g.SuperBonusDue = 0;  // nothing to take on the voyage

@@ -22,7 +22,7 @@ constexpr CoinFace kFaces[] = {{30, 0, 216.0f}, {60, 2, 50.0f}, {80, 5, 126.0f},
 void Settle(GameState& g, GameHost& host) {
     g.CoinSettled = 1;
     host.PlaySound(g.CoinMultiplier > 0 ? Cue::Credit : Cue::RiskLost, false);
-    g.Win = AddMoney(g.Win, MulMoney(g.CoinPile, g.CoinMultiplier));
+    g.Win = AddMoney(g.Win, MulMoney(g.CoinPile, g.CoinMultiplier, g.MoneyCapped), g.MoneyCapped);
     g.CoinMultiplier = 0;
     g.CoinPile = 0;
     g.CoinGameDue = 0;

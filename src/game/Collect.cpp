@@ -41,10 +41,10 @@ void PayLines(GameState& g, GameHost& host) {
         auto& r = g.LineResult[l];
         const Money pay = MulMoney(g.LineBet[l], r.Multiplier);
         if (!r.CoinLine) {
-            g.Win = AddMoney(g.Win, pay);
+            g.Win = AddMoney(g.Win, pay, g.MoneyCapped);
             continue;
         }
-        g.CoinPile = AddMoney(g.CoinPile, pay);
+        g.CoinPile = AddMoney(g.CoinPile, pay, g.MoneyCapped);
         host.PlaySound(Cue::Credit, false);
         r.Multiplier = 0;
         if (!g.CoinRoundCounted) {
@@ -95,7 +95,7 @@ void FeedHelms(GameState& g) {
     if (g.ScatterCount < 3)
         g.ScatterCount = 0;
     else
-        g.HelmBank[0] = AddMoney(g.HelmBank[0], ScatterPay(g));
+        g.HelmBank[0] = AddMoney(g.HelmBank[0], ScatterPay(g), g.MoneyCapped);
 
     for (int l = 0; l < kLines; ++l) {
         const auto& r = g.LineResult[l];
@@ -109,7 +109,7 @@ void FeedHelms(GameState& g) {
     }
     if (g.WildLineWon) {
         g.HelmTurning[1] = 1;
-        g.HelmBank[1] = AddMoney(g.HelmBank[1], g.WildLineWin);
+        g.HelmBank[1] = AddMoney(g.HelmBank[1], g.WildLineWin, g.MoneyCapped);
         g.BonusHandled = 1;
     }
     // The helm at its last position completes its circle: the barrel bonus follows.
@@ -139,7 +139,7 @@ void CallBonuses(GameState& g, GameHost& host) {
     if (g.ChestTrigger) host.PlaySound(Cue::BonusDue, false);
 
     if (jackpotLine) {
-        g.Win = AddMoney(g.Win, g.Jackpot);
+        g.Win = AddMoney(g.Win, g.Jackpot, g.MoneyCapped);
         g.Jackpot = 0;
         host.PlaySound(Cue::Jackpot, false);
     }

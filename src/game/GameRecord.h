@@ -120,6 +120,7 @@ struct GameRecord {
     std::int32_t scatters = 0;
     Money wildWin = 0;
     std::array<Money, kWinSourceCount> sources{};
+    Money capped = 0;          // cut off by the money cap: the sources count it, the credit never got it
     Money returned = 0;        // paid into the credit by the game
     Money insertedDuring = 0;  // put in while it ran
     Carried after;
@@ -128,7 +129,8 @@ struct GameRecord {
 };
 
 // ---- The field list ---------------------------------------------------------------------
-// A visitor has Num(key, values...), Object(key, body) and List(key, vectors..., each) for
+// A visitor has Num(key, values...), Rare(key, values...) for a field written only when it is
+// not 0, Object(key, body) and List(key, vectors..., each) for
 // vectors of Carried, plus Event/Line handlers; it is called with one record (writer, parser) or
 // two (comparison) in step.
 
@@ -166,6 +168,7 @@ void VisitGame(V& v, R&... r) {
     v.Num("scatters", r.scatters...);
     v.Num("wildWin", r.wildWin...);
     v.Num("sources", r.sources...);
+    v.Rare("capped", r.capped...);
     v.Num("returned", r.returned...);
     v.Num("insertedDuring", r.insertedDuring...);
     v.Object("after", [&] { VisitCarried(v, r.after...); });

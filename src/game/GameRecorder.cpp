@@ -73,6 +73,7 @@ StoredStores StoresOf(const Carried& c) {
 GameRecorder::Snapshot GameRecorder::SnapshotOf(const GameState& g) {
     Snapshot s;
     s.carried = CarriedOf(g);
+    s.capped = g.MoneyCapped;
     s.seed = g.Seed;
     s.arrangements = g.ArrangementsDrawn;
     s.awaiting = g.AwaitingCollection;
@@ -236,7 +237,10 @@ void GameRecorder::NoteMoney(const Snapshot& b, const Snapshot& now, bool collec
     auto add = [&src](WinSource s, Money m) { src[static_cast<int>(s)] += m; };
     const Money paid = now.carried.credit - b.carried.credit - (now.carried.inserted - b.carried.inserted);
     record_.returned += paid;
-    const Money created = (now.carried.win - b.carried.win) + paid;
+    // Money the cap cut off was made all the same: its source counts it, `capped` says it is gone.
+    const Money capped = now.capped - b.capped;
+    record_.capped += capped;
+    const Money created = (now.carried.win - b.carried.win) + paid + (collected ? 0 : capped);
     if (collected) {
         const Money jackpot = b.carried.jackpot - now.carried.jackpot;
         add(WinSource::LinePays, created - jackpot);

@@ -69,6 +69,7 @@ public:
 private:
     struct Snapshot {
         Carried carried;
+        Money capped = 0;
         std::uint32_t seed = 0;
         std::uint64_t arrangements = 0;
         std::uint8_t awaiting = 0, spinning = 0, riskStep = 0, riskScreen = 0, barrelScreen = 0,

@@ -185,7 +185,7 @@ private:
                 break;
             case RecordEvent::Insert:
                 Step([&] {
-                    g.Credit = AddMoney(g.Credit, e.input);
+                    g.Credit = AddMoney(g.Credit, e.input, g.MoneyCapped);
                     g.CreditInserted = AddMoney(g.CreditInserted, e.input);
                 });
                 break;
@@ -237,6 +237,7 @@ public:
     void Num(const char* key, const T& a, const T& b) {
         if (!found_ && !(a == b)) Note(key, Text(a), Text(b));
     }
+    void Rare(const char* key, const Money& a, const Money& b) { Num(key, a, b); }
     template <typename Body>
     void Object(const char* key, Body&& body) {
         const std::string outer = prefix_;

@@ -58,6 +58,9 @@ struct GameState {
     Money CoinPile = 0;
     Byte CoinRounds = 0;
     Byte FreeGames = 0;
+    // Money the cap of 2^60 has cut off since the machine started: a credit, win, bank, pile or
+    // jackpot that would have passed the cap holds the cap, and the rest is counted here.
+    Money MoneyCapped = 0;
 
     // ---- Fortune settings -----------------------------------------------------------------
     std::int32_t FortuneSpin = 0;
@@ -208,7 +211,7 @@ struct GameState {
 // clang-format off
 #define VORTALA_GAME_STATE_FIELDS(X)                                                                 \
     X(Seed) X(Credit) X(CreditInserted) X(LineBet) X(TotalBet) X(Win) X(Jackpot) X(CoinPile)         \
-    X(CoinRounds) X(FreeGames) X(FortuneSpin) X(FortuneRisk) X(FortuneBonus) X(FortuneRiskNow)       \
+    X(CoinRounds) X(FreeGames) X(MoneyCapped) X(FortuneSpin) X(FortuneRisk) X(FortuneBonus) X(FortuneRiskNow)       \
     X(FortuneActive) X(ReelStrip) X(LineSymbols) X(LineResult) X(HasWin) X(ScatterCount)             \
     X(WildLineWin) X(ScatterWon) X(WildLineWon) X(ScatterMark) X(WildLineMark) X(LineHighlight)      \
     X(ForcedArrangement) X(PresetRows) X(PresetPending) X(PresetDrawn) X(ArrangementsDrawn)          \

@@ -25,4 +25,22 @@ inline Money MulMoney(Money a, std::int64_t factor) {
     return a * factor;
 }
 
+// As above, adding what the cap cut off to `capped` (itself capped), so nothing vanishes unsaid.
+inline Money AddMoney(Money a, Money b, Money& capped) {
+    const Money sum = ClampMoney(a) + ClampMoney(b);
+    if (sum > kMoneyCap) capped = AddMoney(capped, sum - kMoneyCap);
+    return ClampMoney(sum);
+}
+inline Money MulMoney(Money a, std::int64_t factor, Money& capped) {
+    const Money product = MulMoney(a, factor);
+    if (product == kMoneyCap && factor > 0) {
+        // The true product a * factor exceeds the cap by at least (a * factor - cap); count what
+        // fits in 64 bits, which caps the count as well.
+        const Money whole = ClampMoney(a);
+        const Money excess = whole > (kMoneyCap * 2) / factor ? kMoneyCap : whole * factor - kMoneyCap;
+        capped = AddMoney(capped, excess);
+    }
+    return product;
+}
+
 }  // namespace vortala

@@ -150,7 +150,7 @@ void TypedHelmToggle(GameState& g, GameHost& host) {
 void TypedCredit(GameState& g, GameHost& host) {
     // Counted as inserted, so the player-ahead rule sees it as the player's own money.
     host.PlaySound(Cue::Credit, false);
-    g.Credit = AddMoney(g.Credit, 20000);
+    g.Credit = AddMoney(g.Credit, 20000, g.MoneyCapped);
     g.CreditInserted = AddMoney(g.CreditInserted, 20000);
 }
 

@@ -53,12 +53,12 @@ void DealCard(GameState& g, GameHost& host) {
         host.StartTimer(PhaseTimer::RiskEnd);
         return;
     }
-    g.Win = MulMoney(g.Win, 2);
+    g.Win = MulMoney(g.Win, 2, g.MoneyCapped);
     if (k == kRiskSteps) {
         // The whole ladder is won: the third helm is fed and the voyage follows.
         g.HelmTurning[2] = 1;
         g.RiskLadderWon = 1;
-        g.HelmBank[2] = AddMoney(g.HelmBank[2], g.Win / 10);
+        g.HelmBank[2] = AddMoney(g.HelmBank[2], g.Win / 10, g.MoneyCapped);
         host.StartTimer(PhaseTimer::RiskEnd);
     }
 }

@@ -13,7 +13,7 @@ void Arrive(GameState& g, GameHost& host) {
     const int square = g.ShipSquare;
     if (square == kGoalSquare) {
         host.PlaySound(Cue::ShipSafe, false);
-        g.Win = MulMoney(g.Win, 2);
+        g.Win = MulMoney(g.Win, 2, g.MoneyCapped);
         host.StartTimer(PhaseTimer::VoyageEnd);
     } else if (IsReefSquare(square)) {
         host.PlaySound(Cue::ShipSunk, false);
@@ -21,7 +21,7 @@ void Arrive(GameState& g, GameHost& host) {
         host.StartTimer(PhaseTimer::VoyageEnd);
     } else {
         host.PlaySound(Cue::ShipSafe, false);
-        g.Win = MulMoney(g.Win, 2);
+        g.Win = MulMoney(g.Win, 2, g.MoneyCapped);
         g.ArrowSpinning = 0;  // the player spins again
     }
     host.StopTimer(PhaseTimer::ShipStep);
@@ -100,9 +100,9 @@ void EndVoyage(GameState& g, GameHost& host) {
     g.ArrowSpinning = 0;
     ReturnToReels(g);
 
-    g.Credit = AddMoney(g.Credit, g.Win);
+    g.Credit = AddMoney(g.Credit, g.Win, g.MoneyCapped);
     host.PlaySound(Cue::TakeWin, false);
-    g.Jackpot = AddMoney(g.Jackpot, g.Win / 20);
+    g.Jackpot = AddMoney(g.Jackpot, g.Win / 20, g.MoneyCapped);
     g.Win = 0;
 
     ClearLineResults(g);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingHost.h"
+#include "game/GameRecorder.h"
 #include "game/Rules.h"
 
 namespace vortala {
@@ -135,6 +136,41 @@ TEST(NewGame, ClearsStakeAndCreditOnly) {
     EXPECT_EQ(g.TotalBet, 0);
     EXPECT_EQ(g.Jackpot, 77);
     EXPECT_EQ(g.FreeGames, 5);
+}
+
+}  // namespace
+}  // namespace vortala
+
+namespace vortala {
+namespace {
+
+// A take that would lift the credit past the cap: the credit holds the cap, the rest is counted
+// as cut off, and the game's record says so in its own field rather than as a negative source.
+TEST(MoneyCap, WhatTheCapCutsOffIsCountedNotLost) {
+    GameState g;
+    RecordingHost host;
+    GameRecorder recorder;
+    g.IntroShown = g.IntroRunning = 0;
+    recorder.Start(g);
+    recorder.Before(g);
+    g.ReelsSpinning = 1;  // a game begins
+    recorder.After(g);
+    g.ReelsSpinning = 0, g.RiskScreen = 1, g.Win = 100, g.Credit = kMoneyCap - 10;
+    recorder.Before(g);
+    TakeWin(g, host);
+    recorder.After(g);
+    EXPECT_EQ(g.Credit, kMoneyCap);
+    EXPECT_EQ(g.MoneyCapped, 90);
+    EXPECT_EQ(recorder.Record().capped, 90);
+    EXPECT_EQ(recorder.Record().returned, 10);
+    for (Money source : recorder.Record().sources) EXPECT_EQ(source, 0);  // a take makes no money
+
+    Money capped = 0;
+    EXPECT_EQ(MulMoney(kMoneyCap / 2 + 5, 2, capped), kMoneyCap);
+    EXPECT_EQ(capped, 10);
+    EXPECT_EQ(MulMoney(kMoneyCap, 1000, capped), kMoneyCap);  // the count itself never overflows
+    EXPECT_EQ(AddMoney(kMoneyCap, kMoneyCap, capped), kMoneyCap);
+    EXPECT_EQ(capped, kMoneyCap);
 }
 
 }  // namespace
