@@ -86,11 +86,20 @@ bool GameWindow::TakeInstanceLock() {
         ShowMessage("Vortala", "Vortala is already running");
         return false;
     }
-    if (lock_->state() == InstanceLock::State::Held) {
-        const std::string log = SaveFolder() + "stat.log";
-        for (const std::string& path : {SettingsStore::DefaultPath(), log, LogWindow::SessionRecordPath(log)})
-            RemoveStaleTemporaries(path);
+    if (lock_->state() == InstanceLock::State::Unavailable) {
+        // Without the lock a second copy could start beside this one and close its log block.
+        const std::string& obstacle = lock_->obstacle();
+        ShowMessage("Vortala",
+                    "Vortala cannot start: its lock file " + SaveFolder() + "vortala.lock " +
+                        lock_->problem() + ", so it cannot make sure that no other copy runs. " +
+                        (obstacle.empty() ? "Make that folder writable"
+                                          : "Remove " + obstacle + " if no copy of Vortala is running") +
+                        ", then start Vortala again.");
+        return false;
     }
+    const std::string log = SaveFolder() + "stat.log";
+    for (const std::string& path : {SettingsStore::DefaultPath(), log, LogWindow::SessionRecordPath(log)})
+        RemoveStaleTemporaries(path);
     return true;
 }
 

@@ -62,6 +62,24 @@ timeout 60 "$game" 2>"$root/second" || second=$?
 [ $second = 1 ] || fail "a second copy did not exit with status 1 ($second)"
 grep -q "Vortala is already running" "$root/second" || fail "a second copy did not say the game is running"
 [ "$(files)" = "$before" ] || fail "a second copy changed the files"
+# A lock that cannot be taken (something else in its place) refuses the second copy too, and says
+# which file to remove; the first copy's log block stays open.
+for kind in folder fifo link; do
+    rm "$data/vortala.lock"
+    case $kind in
+        folder) mkdir "$data/vortala.lock" ;;
+        fifo) mkfifo "$data/vortala.lock" ;;
+        link) ln -s "$root/elsewhere" "$data/vortala.lock" ;;
+    esac
+    second=0
+    timeout 60 "$game" 2>"$root/second" || second=$?
+    [ $second = 1 ] || fail "with the lock as a $kind a second copy did not exit with status 1 ($second)"
+    grep -q "Remove $data/vortala.lock if no copy" "$root/second" || fail "the lock as a $kind: $(cat "$root/second")"
+    [ "$(count '(interrupted)' "$log")" = 0 ] || fail "with the lock as a $kind a second copy closed the log block"
+    rm -r "$data/vortala.lock"
+    touch "$data/vortala.lock"
+done
+[ ! -e "$root/elsewhere" ] || fail "the lock's link was followed"
 kill -9 $pid
 wait $pid || true
 touch "$ini.Ab12Cd" "$data/stat.session.Zz99Yy" "$log.q1W2e3"  # as a save killed midway leaves them
@@ -87,14 +105,22 @@ grep -A6 "game's number  2" "$log" | grep -q "^Zevirezid \\*Vortala\\* OFF - [0-
 play after_signal.vsim
 [ $status = 0 ] || fail "the stores of the close on SIGTERM were not found: $(cat "$root/err")"
 
-# Folders that cannot be written (a file where a folder should be, which binds root too): one
-# message over the field says what and where (the script sees it), and the game plays on.
+# A settings folder that cannot be written (a file where a folder should be, which binds root
+# too): one message over the field says what and where (the script sees it), and the game plays on.
 home blocked
-touch "$root/blocked"
+touch "$root/blocked-config"
+export XDG_CONFIG_HOME="$root/blocked-config/config"
 status=0
 env -u VORTALA_NO_DIALOGS timeout 120 "$game" --script "$scripts/unwritable.vsim" 2>"$root/err" || status=$?
 [ $status = 0 ] || fail "with unwritable folders the game did not play and close: $(cat "$root/err")"
 grep -q '^vortala: Could not save the settings and money in /' "$root/err" || fail "later failures are not told"
+
+# A data folder that cannot hold the lock: the game does not start, and says what is in the way.
+home locked
+touch "$root/locked"
+status=0
+timeout 60 "$game" 2>"$root/err" || status=$?
+[ $status = 1 ] && grep -q "Remove $root/locked if no copy" "$root/err" || fail "no lock file: $status $(cat "$root/err")"
 
 # No display and no driver asked for: one line, status 1, nothing written.
 home headless
