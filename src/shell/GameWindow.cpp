@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "VideoDrivers.h"
 #include "WindowIcon.h"
 #include "app/Persistence.h"
 #include "game/FieldZones.h"
@@ -47,16 +48,12 @@ GameWindow::~GameWindow() {
 bool GameWindow::Create() {
     createdAt_ = SDL_GetPerformanceCounter();
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the end signals are ours (EndSignals.h)
-    const bool driverChosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
+    const bool driverChosen = !ChooseVideoDrivers();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         if (!driverChosen) return std::fprintf(stderr, "%s\n", kNoDisplay), false;
         ShowMessage("Vortala", std::string("Cannot start the display: ") + SDL_GetError());
         return false;
     }
-    // SDL falls back to drawing off screen when no display answers: a game nobody could see.
-    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
-    if (!driverChosen && (driver == "offscreen" || driver == "dummy"))
-        return std::fprintf(stderr, "%s\n", kNoDisplay), false;
     if (!TakeInstanceLock()) return false;
     store_ = std::make_unique<SettingsStore>(SettingsStore::DefaultPath());
     if (!DisplayFits()) {
