@@ -51,7 +51,7 @@ bool GameWindow::Create() {
     const bool driverChosen = !ChooseVideoDrivers();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         if (!driverChosen) return std::fprintf(stderr, "%s\n", kNoDisplay), false;
-        ShowMessage("Vortala", std::string("Cannot start the display: ") + SDL_GetError());
+        ShowStartMessage("Vortala", std::string("Cannot start the display: ") + SDL_GetError());
         return false;
     }
     if (!TakeInstanceLock()) return false;
@@ -80,18 +80,19 @@ bool GameWindow::Create() {
 bool GameWindow::TakeInstanceLock() {
     lock_ = std::make_unique<InstanceLock>(SaveFolder() + "vortala.lock");
     if (lock_->state() == InstanceLock::State::HeldElsewhere) {
-        ShowMessage("Vortala", "Vortala is already running");
+        ShowStartMessage("Vortala", "Vortala is already running");
         return false;
     }
     if (lock_->state() == InstanceLock::State::Unavailable) {
         // Without the lock a second copy could start beside this one and close its log block.
         const std::string& obstacle = lock_->obstacle();
-        ShowMessage("Vortala",
-                    "Vortala cannot start: its lock file " + SaveFolder() + "vortala.lock " +
-                        lock_->problem() + ", so it cannot make sure that no other copy runs. " +
-                        (obstacle.empty() ? "Make that folder writable"
-                                          : "Remove " + obstacle + " if no copy of Vortala is running") +
-                        ", then start Vortala again.");
+        // The box does not wrap its text: one short line each.
+        ShowStartMessage("Vortala",
+                         "Vortala cannot make sure that no other copy of it runs:\nits lock file " +
+                             SaveFolder() + "vortala.lock " + lock_->problem() + ".\n" +
+                             (obstacle.empty() ? "Make that folder writable,"
+                                               : "Remove " + obstacle + " if no copy of Vortala runs,") +
+                             "\nthen start Vortala again.");
         return false;
     }
     const std::string log = SaveFolder() + "stat.log";
@@ -106,11 +107,11 @@ bool GameWindow::DisplayFits() {
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return true;
     bool fits = true;
     if (mode.h < 600) {
-        ShowMessage("Change screen resolution.", "Required screen resolution: 800x600");
+        ShowStartMessage("Change screen resolution.", "Required screen resolution: 800x600");
         fits = false;
     }
     if (SDL_BITSPERPIXEL(mode.format) < 15) {
-        ShowMessage("Change color resolution.", "Required color resolution: High Color 65536.");
+        ShowStartMessage("Change color resolution.", "Required color resolution: High Color 65536.");
         fits = false;
     }
     return fits;
@@ -127,7 +128,7 @@ bool GameWindow::OpenWindow() {
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kStartWidth,
                                height, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE);
     if (!window_) {
-        ShowMessage("Vortala", std::string("Cannot open the window: ") + SDL_GetError());
+        ShowStartMessage("Vortala", std::string("Cannot open the window: ") + SDL_GetError());
         return false;
     }
     SDL_SetWindowMinimumSize(window_, 320, 240);

@@ -62,6 +62,21 @@ timeout 60 "$game" 2>"$root/second" || second=$?
 [ $second = 1 ] || fail "a second copy did not exit with status 1 ($second)"
 grep -q "Vortala is already running" "$root/second" || fail "a second copy did not say the game is running"
 [ "$(files)" = "$before" ] || fail "a second copy changed the files"
+# With dialogs, its box ends on SIGTERM as the game does, and no box process outlives it.
+env -u VORTALA_NO_DIALOGS "$game" 2>"$root/second" &
+second=$!
+for _ in $(seq 600); do
+    box=$(pgrep -P $second | head -n 1 || true)
+    [ -n "$box" ] && break
+    kill -0 $second 2>/dev/null || break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "a second copy showed no box: $(cat "$root/second")"
+kill -TERM $second
+for _ in $(seq 300); do kill -0 $second 2>/dev/null || break; sleep 0.1; done
+kill -0 $second 2>/dev/null && { kill -9 $second; pkill -9 -g "$box"; fail "the already-running box did not end on SIGTERM"; }
+wait $second || true
+[ -z "$(pgrep -g "$box")" ] || { pkill -9 -g "$box"; fail "the box's process outlived the second copy"; }
 # A lock that cannot be taken (something else in its place) refuses the second copy too, and says
 # which file to remove; the first copy's log block stays open.
 for kind in folder fifo link; do
@@ -74,7 +89,7 @@ for kind in folder fifo link; do
     second=0
     timeout 60 "$game" 2>"$root/second" || second=$?
     [ $second = 1 ] || fail "with the lock as a $kind a second copy did not exit with status 1 ($second)"
-    grep -q "Remove $data/vortala.lock if no copy" "$root/second" || fail "the lock as a $kind: $(cat "$root/second")"
+    grep -q "Remove $data/vortala.lock if no copy of Vortala runs" "$root/second" || fail "the lock as a $kind: $(cat "$root/second")"
     [ "$(count '(interrupted)' "$log")" = 0 ] || fail "with the lock as a $kind a second copy closed the log block"
     rm -r "$data/vortala.lock"
     touch "$data/vortala.lock"
@@ -120,7 +135,7 @@ home locked
 touch "$root/locked"
 status=0
 timeout 60 "$game" 2>"$root/err" || status=$?
-[ $status = 1 ] && grep -q "Remove $root/locked if no copy" "$root/err" || fail "no lock file: $status $(cat "$root/err")"
+[ $status = 1 ] && grep -q "Remove $root/locked if no copy of Vortala runs" "$root/err" || fail "no lock file: $status $(cat "$root/err")"
 
 # No display and no driver asked for: one line (no library's before it, whatever the runtime
 # folder), status 1, nothing written.
