@@ -9,5 +9,8 @@ namespace vortala {
 void WatchEndSignals();
 // True once one of the signals has arrived.
 bool EndSignalReceived();
+// A descriptor that becomes readable, and stays so, once one of the signals has arrived: what a
+// wait that is not the event loop's polls beside its own (-1 before WatchEndSignals).
+int EndSignalDescriptor();
 
 }  // namespace vortala

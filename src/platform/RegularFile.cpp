@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -51,6 +52,23 @@ bool WriteAll(int fd, std::string_view text) {
 
 }  // namespace
 
+int OpenRegularFileToRead(const std::string& path) {
+    return OpenRegular(path, O_RDONLY);
+}
+
+std::string FileProblem(int error) {
+    switch (error) {
+        case EISDIR:
+            return "it is a folder";
+        case EINVAL:
+            return "it is not a regular file";
+        case EFBIG:
+            return "it is larger than the limit";
+        default:
+            return std::strerror(error);
+    }
+}
+
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, ReadPart part) {
     const int fd = OpenRegular(path, O_RDONLY);
     if (fd < 0) return std::nullopt;
@@ -64,8 +82,10 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
     std::string text;
     // One byte more than the limit tells a whole file that is too large (sizes under /proc are 0).
     const bool read = ReadUpTo(fd, part == ReadPart::Whole ? limit + 1 : limit, text);
+    const int error = errno;
     close(fd);
-    if (!read || (part == ReadPart::Whole && text.size() > limit)) return std::nullopt;
+    if (!read) return errno = error, std::nullopt;
+    if (part == ReadPart::Whole && text.size() > limit) return errno = EFBIG, std::nullopt;
     if (cut) {
         const std::size_t lineEnd = text.find('\n');
         text.erase(0, lineEnd == std::string::npos ? text.size() : lineEnd + 1);

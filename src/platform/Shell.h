@@ -11,6 +11,11 @@ void OpenUrl(std::string_view url);
 // A message box with the warning icon and one OK button (every box the game shows is a warning or
 // an error); printed to standard error instead when messages go there or no box can be shown.
 void ShowMessage(std::string_view caption, std::string_view text);
+// As ShowMessage, for a start that is refused before the game has a window (another copy runs,
+// no lock, a display too small): an end signal (EndSignals.h) takes the box down and returns at
+// once, so the refused copy ends on a signal as the game does. The box is shown by a child process,
+// which is why this is not for a game with a window: the child shares the display connection.
+void ShowStartMessage(std::string_view caption, std::string_view text);
 // True when the environment variable VORTALA_NO_DIALOGS is set: messages are lines on standard
 // error, for scripts and tests.
 bool MessagesOnStandardError();

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "VideoDrivers.h"
 #include "WindowIcon.h"
 #include "app/Persistence.h"
 #include "game/FieldZones.h"
@@ -48,16 +49,12 @@ GameWindow::~GameWindow() {
 bool GameWindow::Create() {
     createdAt_ = SDL_GetPerformanceCounter();
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the end signals are ours (EndSignals.h)
-    const bool driverChosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
+    const bool driverChosen = !ChooseVideoDrivers();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         if (!driverChosen) return std::fprintf(stderr, "%s\n", kNoDisplay), false;
-        ShowMessage("Vortala", std::string("Cannot start the display: ") + SDL_GetError());
+        ShowStartMessage("Vortala", std::string("Cannot start the display: ") + SDL_GetError());
         return false;
     }
-    // SDL falls back to drawing off screen when no display answers: a game nobody could see.
-    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
-    if (!driverChosen && (driver == "offscreen" || driver == "dummy"))
-        return std::fprintf(stderr, "%s\n", kNoDisplay), false;
     if (!TakeInstanceLock()) return false;
     store_ = std::make_unique<SettingsStore>(SettingsStore::DefaultPath());
     if (!DisplayFits()) {
@@ -84,15 +81,25 @@ bool GameWindow::Create() {
 bool GameWindow::TakeInstanceLock() {
     lock_ = std::make_unique<InstanceLock>(SaveFolder() + "vortala.lock");
     if (lock_->state() == InstanceLock::State::HeldElsewhere) {
-        ShowMessage("Vortala", "Vortala is already running");
+        ShowStartMessage("Vortala", "Vortala is already running");
         return false;
     }
-    if (lock_->state() == InstanceLock::State::Held) {
-        const std::string log = SaveFolder() + "stat.log";
-        for (const std::string& path : {SettingsStore::DefaultPath(), log, LogBook::SessionRecordPath(log),
-                                        SaveFolder() + "games.jsonl"})
-            RemoveStaleTemporaries(path);
+    if (lock_->state() == InstanceLock::State::Unavailable) {
+        // Without the lock a second copy could start beside this one and close its log block.
+        const std::string& obstacle = lock_->obstacle();
+        // The box does not wrap its text: one short line each.
+        ShowStartMessage("Vortala",
+                         "Vortala cannot make sure that no other copy of it runs:\nits lock file " +
+                             SaveFolder() + "vortala.lock " + lock_->problem() + ".\n" +
+                             (obstacle.empty() ? "Make that folder writable,"
+                                               : "Remove " + obstacle + " if no copy of Vortala runs,") +
+                             "\nthen start Vortala again.");
+        return false;
     }
+    const std::string log = SaveFolder() + "stat.log";
+    for (const std::string& path :
+         {SettingsStore::DefaultPath(), log, LogBook::SessionRecordPath(log), SaveFolder() + "games.jsonl"})
+        RemoveStaleTemporaries(path);
     return true;
 }
 
@@ -102,11 +109,11 @@ bool GameWindow::DisplayFits() {
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return true;
     bool fits = true;
     if (mode.h < 600) {
-        ShowMessage("Change screen resolution.", "Required screen resolution: 800x600");
+        ShowStartMessage("Change screen resolution.", "Required screen resolution: 800x600");
         fits = false;
     }
     if (SDL_BITSPERPIXEL(mode.format) < 15) {
-        ShowMessage("Change color resolution.", "Required color resolution: High Color 65536.");
+        ShowStartMessage("Change color resolution.", "Required color resolution: High Color 65536.");
         fits = false;
     }
     return fits;
@@ -123,7 +130,7 @@ bool GameWindow::OpenWindow() {
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kStartWidth,
                                height, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE);
     if (!window_) {
-        ShowMessage("Vortala", std::string("Cannot open the window: ") + SDL_GetError());
+        ShowStartMessage("Vortala", std::string("Cannot open the window: ") + SDL_GetError());
         return false;
     }
     SDL_SetWindowMinimumSize(window_, 320, 240);

@@ -175,8 +175,8 @@ TEST_F(UserFoldersTest, FollowTheBaseDirectoryVariablesElseHome) {
     EXPECT_EQ(SaveFolder(), base + "/home/.local/share/Orvexa/Vortala/");
     EXPECT_TRUE(fs::is_directory(base + "/home/.local/share/Orvexa/Vortala"));
 
-    ::unsetenv("HOME");
-    EXPECT_EQ(SaveFolder().front(), '/');
+    ::unsetenv("HOME");  // the password database's home: named, never created here
+    EXPECT_EQ(UserDataFolder().front(), '/');
 }
 
 }  // namespace

@@ -62,6 +62,39 @@ timeout 60 "$game" 2>"$root/second" || second=$?
 [ $second = 1 ] || fail "a second copy did not exit with status 1 ($second)"
 grep -q "Vortala is already running" "$root/second" || fail "a second copy did not say the game is running"
 [ "$(files)" = "$before" ] || fail "a second copy changed the files"
+# With dialogs, its box ends on SIGTERM as the game does, and no box process outlives it.
+env -u VORTALA_NO_DIALOGS "$game" 2>"$root/second" &
+second=$!
+for _ in $(seq 600); do
+    box=$(pgrep -P $second | head -n 1 || true)
+    [ -n "$box" ] && break
+    kill -0 $second 2>/dev/null || break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "a second copy showed no box: $(cat "$root/second")"
+kill -TERM $second
+for _ in $(seq 300); do kill -0 $second 2>/dev/null || break; sleep 0.1; done
+kill -0 $second 2>/dev/null && { kill -9 $second; pkill -9 -g "$box"; fail "the already-running box did not end on SIGTERM"; }
+wait $second || true
+[ -z "$(pgrep -g "$box")" ] || { pkill -9 -g "$box"; fail "the box's process outlived the second copy"; }
+# A lock that cannot be taken (something else in its place) refuses the second copy too, and says
+# which file to remove; the first copy's log block stays open.
+for kind in folder fifo link; do
+    rm "$data/vortala.lock"
+    case $kind in
+        folder) mkdir "$data/vortala.lock" ;;
+        fifo) mkfifo "$data/vortala.lock" ;;
+        link) ln -s "$root/elsewhere" "$data/vortala.lock" ;;
+    esac
+    second=0
+    timeout 60 "$game" 2>"$root/second" || second=$?
+    [ $second = 1 ] || fail "with the lock as a $kind a second copy did not exit with status 1 ($second)"
+    grep -q "Remove $data/vortala.lock if no copy of Vortala runs" "$root/second" || fail "the lock as a $kind: $(cat "$root/second")"
+    [ "$(count '(interrupted)' "$log")" = 0 ] || fail "with the lock as a $kind a second copy closed the log block"
+    rm -r "$data/vortala.lock"
+    touch "$data/vortala.lock"
+done
+[ ! -e "$root/elsewhere" ] || fail "the lock's link was followed"
 kill -9 $pid
 wait $pid || true
 touch "$ini.Ab12Cd" "$data/stat.session.Zz99Yy" "$log.q1W2e3" "$data/games.jsonl.Qq11Ww"  # as a save killed midway leaves them
@@ -87,19 +120,35 @@ grep -A6 "game's number  2" "$log" | grep -q "^Zevirezid \\*Vortala\\* OFF - [0-
 play after_signal.vsim
 [ $status = 0 ] || fail "the stores of the close on SIGTERM were not found: $(cat "$root/err")"
 
-# Folders that cannot be written (a file where a folder should be, which binds root too): one
-# message over the field says what and where (the script sees it), and the game plays on.
+# A settings folder that cannot be written (a file where a folder should be, which binds root
+# too): one message over the field says what and where (the script sees it), and the game plays on.
 home blocked
-touch "$root/blocked"
+touch "$root/blocked-config"
+export XDG_CONFIG_HOME="$root/blocked-config/config"
 status=0
 env -u VORTALA_NO_DIALOGS timeout 120 "$game" --script "$scripts/unwritable.vsim" 2>"$root/err" || status=$?
 [ $status = 0 ] || fail "with unwritable folders the game did not play and close: $(cat "$root/err")"
 grep -q '^vortala: Could not save the settings and money in /' "$root/err" || fail "later failures are not told"
 
-# No display and no driver asked for: one line, status 1, nothing written.
-home headless
+# A data folder that cannot hold the lock: the game does not start, and says what is in the way.
+home locked
+touch "$root/locked"
 status=0
-env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$game" 2>"$root/err" || status=$?
-[ $status = 1 ] && grep -q '^no display: run it from a desktop session' "$root/err" || fail "no display: $(cat "$root/err")"
+timeout 60 "$game" 2>"$root/err" || status=$?
+[ $status = 1 ] && grep -q "Remove $root/locked if no copy of Vortala runs" "$root/err" || fail "no lock file: $status $(cat "$root/err")"
+
+# No display and no driver asked for: one line (no library's before it, whatever the runtime
+# folder), status 1, nothing written.
+home headless
+for runtime in unset "$root"; do
+    status=0
+    if [ "$runtime" = unset ]; then
+        env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR "$game" 2>"$root/err" || status=$?
+    else
+        env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER XDG_RUNTIME_DIR="$runtime" "$game" 2>"$root/err" || status=$?
+    fi
+    [ $status = 1 ] && [ "$(cat "$root/err")" = "no display: run it from a desktop session, or under xvfb-run; \`make run\` does this for you" ] ||
+        fail "no display, XDG_RUNTIME_DIR $runtime: $(cat "$root/err")"
+done
 [ ! -e "$root/headless" ] || fail "without a display files were written"
 echo "session edges: ok"

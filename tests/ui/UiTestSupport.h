@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,13 @@ public:
     std::vector<std::string> sounds;
 };
 
+// The folders are set in the constructor, before any member of a fixture built on this one (a
+// `SettingsStore` reads its file as it is built).
 class TempHome : public ::testing::Test {
 protected:
-    void SetUp() override {
+    TempHome() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vortala-ui-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary home");
         root_ = pattern;
         setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
         setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);

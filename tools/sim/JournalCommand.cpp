@@ -1,7 +1,10 @@
 #include "JournalCommand.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <iostream>
@@ -12,47 +15,55 @@
 #include "app/JournalLine.h"
 #include "app/JournalScript.h"
 #include "game/GameReplay.h"
+#include "platform/RegularFile.h"
 
 namespace vortala::sim {
 
 namespace {
 
 constexpr std::size_t kChunkBytes = 4 << 20;
+// A journal line is about a kilobyte; a longer one than this is damaged and only its start is
+// kept, so a file without line ends cannot fill the memory.
+constexpr std::size_t kLineCap = 1 << 20;
 constexpr int kDamageShown = 10;  // damaged lines listed one by one; the rest are counted
 
-// Calls `line` for every line of the file (numbered from 1), without its newline; false when the
-// file cannot be read or `line` asks to stop.
+// Calls `line` for every line of the file (numbered from 1), without its newline and cut at the
+// cap; false when the file cannot be read or `line` asks to stop. Only a regular file is read: a
+// FIFO, a device or a folder (or a link to one) is refused, never waited on.
 bool ForEachLine(const char* path, const std::function<bool(std::string_view, std::uint64_t)>& line) {
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f) {
-        std::cerr << "journal: cannot read " << path << ": " << std::strerror(errno) << '\n';
+    const int fd = OpenRegularFileToRead(path);
+    if (fd < 0) {
+        std::cerr << "journal: cannot read " << path << ": " << FileProblem(errno) << '\n';
         return false;
     }
     std::vector<char> buffer(kChunkBytes);
     std::string carry;
     std::uint64_t number = 0;
     bool going = true;
-    std::size_t n = 0;
-    while (going && (n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) {
-        std::string_view chunk(buffer.data(), n);
-        while (going) {
+    ssize_t n = 0;
+    const auto keep = [&carry](std::string_view part) {
+        carry.append(part.substr(0, kLineCap - std::min(kLineCap, carry.size())));
+    };
+    while (going && ((n = read(fd, buffer.data(), buffer.size())) > 0 || (n < 0 && errno == EINTR))) {
+        std::string_view chunk(buffer.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
+        while (going && !chunk.empty()) {
             const std::size_t end = chunk.find('\n');
             if (end == std::string_view::npos) {
-                carry.append(chunk);
+                keep(chunk);
                 break;
             }
             if (carry.empty()) {
-                going = line(chunk.substr(0, end), ++number);
+                going = line(chunk.substr(0, std::min(end, kLineCap)), ++number);
             } else {
-                carry.append(chunk.substr(0, end));
+                keep(chunk.substr(0, end));
                 going = line(carry, ++number);
                 carry.clear();
             }
             chunk.remove_prefix(end + 1);
         }
     }
-    const bool error = std::ferror(f) != 0;
-    std::fclose(f);
+    const bool error = n < 0;
+    close(fd);
     if (error) std::cerr << "journal: read error in " << path << '\n';
     if (going && !carry.empty()) going = line(carry, ++number);  // a last line without its newline
     return !error;

@@ -1,17 +1,18 @@
 #include "RtpMerge.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
+#include <optional>
 
 #include "Json.h"
 #include "RtpBlocks.h"
 #include "RtpReport.h"
 #include "RtpSums.h"
 #include "Subcommand.h"
+#include "platform/RegularFile.h"
 
 namespace vortala::sim {
 
@@ -88,13 +89,16 @@ std::string ListShards(const std::vector<unsigned>& shards) {
     return list;
 }
 
-bool ReadFile(const char* path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return !in.bad();
+// A shard's report is a few kilobytes; only a regular file up to this size is read, so a FIFO or
+// a link to a device can neither hold the merge nor fill the memory.
+constexpr std::size_t kReportCap = 16u << 20;
+
+// "" when read, else why not.
+std::string ReadReport(const char* path, std::string& text) {
+    std::optional<std::string> read = ReadRegularFile(path, kReportCap, ReadPart::Whole);
+    if (!read) return errno == EFBIG ? "it is larger than 16 MB" : FileProblem(errno);
+    text = std::move(*read);
+    return "";
 }
 
 }  // namespace
@@ -216,8 +220,8 @@ int RunMergeCommand(int argc, char** argv) {
         if (argv[i][0] == '-' && argv[i][1] != '\0')
             return UsageError("merge", "unknown option '" + std::string(argv[i]) + "'");
         reports.push_back({argv[i], {}});
-        if (!ReadFile(argv[i], reports.back().text)) {
-            std::cerr << "merge: cannot read " << argv[i] << '\n';
+        if (const std::string why = ReadReport(argv[i], reports.back().text); !why.empty()) {
+            std::cerr << "merge: cannot read " << argv[i] << ": " << why << '\n';
             return 2;
         }
     }
