@@ -9,6 +9,7 @@ constexpr std::size_t kDamageListed = 5;
 void AddClose(Meters& m, const JournalClose& c) {
     m.inserted = AddMoney(m.inserted, c.inserted);
     m.staked = AddMoney(m.staked, c.abandoned);
+    m.returned = AddMoney(m.returned, c.returned);
     m.taken = AddMoney(m.taken, c.taken);
     m.unclosed = AddMoney(m.unclosed, c.unclosed);
 }

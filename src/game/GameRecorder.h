@@ -44,11 +44,14 @@ public:
     struct Abandoned {
         Money stake = 0;
         Money inserted = 0;  // put in before it began (since the last game) and during it
+        Money returned = 0;  // already paid into the credit (a win taken before a further bonus)
     };
     // The game in play is given up; nothing when none is.
     Abandoned Abandon() {
         Abandoned given;
-        if (inGame_) given = {record_.stake, AddMoney(record_.insertedBefore, record_.insertedDuring)};
+        if (inGame_)
+            given = {record_.stake, AddMoney(record_.insertedBefore, record_.insertedDuring),
+                     record_.returned};
         inGame_ = false;
         return given;
     }

@@ -113,6 +113,7 @@ void JournalKeeper::CloseSession(std::int64_t session, Money credit, bool window
     if (windowClosing) {
         const GameRecorder::Abandoned given = recorder_.Abandon();
         close.abandoned = given.stake;
+        close.returned = given.returned;
         close.inserted = AddMoney(close.inserted, given.inserted);
     }
     close.taken = credit;
