@@ -8,6 +8,11 @@ bool Voice::Playback::Next(std::int16_t& sample) {
     if (samples == nullptr) return false;
     sample = (*samples)[position++];
     heard = true;
+    if (fadeIn > 0) {
+        sample = static_cast<std::int16_t>(sample * static_cast<int>(kLoopFadeInSamples - fadeIn) /
+                                           static_cast<int>(kLoopFadeInSamples));
+        --fadeIn;
+    }
     if (position == samples->size()) {
         position = 0;
         if (!loop) samples = nullptr;
@@ -25,6 +30,7 @@ void Voice::Start(const std::vector<std::int16_t>* samples, bool loop) {
     FadeOutCurrent();
     current_.samples = samples != nullptr && !samples->empty() ? samples : nullptr;
     current_.loop = loop;
+    current_.fadeIn = loop ? kLoopFadeInSamples : 0;
 }
 
 void Voice::Stop() {

@@ -15,8 +15,10 @@ class Voice {
 public:
     // Samples (both channels) over which a cut-off sound fades: about 3 ms at 44.1 kHz.
     static constexpr std::size_t kFadeSamples = 256;
+    // A loop starts in a quiet spot, but not in silence: its first pass fades in over about 10 ms.
+    static constexpr std::size_t kLoopFadeInSamples = 882;
 
-    // The samples must outlive their playing.
+    // The samples must outlive their playing. A looping sound fades in on its first pass.
     void Start(const std::vector<std::int16_t>* samples, bool loop);
     void Stop();
     bool Playing() const { return current_.samples != nullptr; }
@@ -28,7 +30,8 @@ private:
         const std::vector<std::int16_t>* samples = nullptr;
         std::size_t position = 0;
         bool loop = false;
-        bool heard = false;  // at least one sample has gone out
+        bool heard = false;      // at least one sample has gone out
+        std::size_t fadeIn = 0;  // samples still to fade in
         // The next sample, or nothing once a sound that does not loop has ended.
         bool Next(std::int16_t& sample);
     };

@@ -84,7 +84,7 @@ TEST(VoiceCut, EveryCueCutInOneStepFades) {
         {"barab_stop", 60, {"komb1", "jpot"}},
         {"barab_stop", 60, {"komb3", "credit", "komb2"}},
         // a bet changed, then cut down to the credit
-        {"bet", 40, {"bet", "nocred"}},
+        {"bet", 15, {"bet", "nocred"}},
         // the win taken while the risk card's fanfare rings: then the next screen or the cut bets
         {"rbyes", 300, {"take_win", "add"}},
         {"rbyes", 300, {"take_win", "sun_fon"}},
