@@ -85,6 +85,30 @@ double IntegratedLoudness(const std::vector<float>& samples, int rate) {
     return -0.691 + Decibels(gatedMean(std::max(-70.0, relativeGate)));
 }
 
+double CueLoudness(const std::vector<float>& samples, int rate) {
+    if (samples.size() >= static_cast<std::size_t>(rate) * 4 / 10) return IntegratedLoudness(samples, rate);
+    return LoudestStretch(samples, rate, 0.1).loudness - kShortCueAllowance;
+}
+
+Stretch LoudestStretch(const std::vector<float>& samples, int rate, double seconds) {
+    const std::vector<double> k = Filtered(samples, KWeighting(rate));
+    std::vector<double> squares(k.size() + 1, 0.0);
+    for (std::size_t i = 0; i < k.size(); ++i) squares[i + 1] = squares[i] + k[i] * k[i];
+    const std::size_t span = static_cast<std::size_t>(seconds * rate);
+    double best = 0;
+    std::size_t bestAt = 0;
+    for (std::size_t at = 0; at == 0 || at + span <= k.size(); at += rate / 1000) {
+        const double sum = squares[std::min(at + span, k.size())] - squares[at];
+        if (sum > best) best = sum, bestAt = at;
+    }
+    return {-0.691 + Decibels(best / span), double(bestAt) / rate};
+}
+
+std::vector<float> HighPassed(const std::vector<float>& samples, double corner, int rate) {
+    const std::vector<double> out = Filtered(samples, HighPass(corner, rate));
+    return {out.begin(), out.end()};
+}
+
 double TruePeak(const std::vector<float>& samples) {
     // Hann-windowed sinc interpolation, 16 taps per phase: like the standard's own filter, within a few
     // tenths of a dB of the continuous signal.

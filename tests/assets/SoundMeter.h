@@ -11,6 +11,22 @@ namespace vortala::test {
 // gate -70 LUFS, relative gate -10 LU). A cue shorter than one block is measured as one block.
 double IntegratedLoudness(const std::vector<float>& samples, int rate);
 
+// The level a cue is made to: its integrated loudness or, for a cue shorter than one 400 ms block,
+// its loudest 100 ms less kShortCueAllowance (a click measured over a whole block would read as
+// quiet as the silence around it, so it would be made far too loud).
+constexpr double kShortCueAllowance = 4.0;
+double CueLoudness(const std::vector<float>& samples, int rate);
+
+// The loudest stretch of the given length: its loudness (K-weighted, in LUFS) and where it starts
+// in seconds. A cue shorter than the stretch counts as that stretch with silence after it.
+struct Stretch {
+    double loudness = 0, start = 0;
+};
+Stretch LoudestStretch(const std::vector<float>& samples, int rate, double seconds);
+
+// The samples through a fourth-order Butterworth high-pass: what a small speaker leaves of them.
+std::vector<float> HighPassed(const std::vector<float>& samples, double corner, int rate);
+
 // The highest level between and on the samples, in dBTP, from a 4x oversampled reconstruction.
 double TruePeak(const std::vector<float>& samples);
 

@@ -264,7 +264,7 @@ const std::vector<MeasuredCue>& Cues() {
         std::vector<MeasuredCue> out;
         for (const char* name : kSounds) {
             MeasuredCue c{name, table[name], ParseWave(ReadFile(std::string(name) + ".wav"))};
-            c.loudness = test::IntegratedLoudness(c.wave.samples, 44100);
+            c.loudness = test::CueLoudness(c.wave.samples, 44100);
             out.push_back(std::move(c));
         }
         return out;
@@ -323,6 +323,73 @@ TEST(AssetSounds, InterfaceIsQuietestAndWinsGrowWithinSixLu) {
     EXPECT_LT(mean("win-medium"), mean("win-large"));
     EXPECT_LT(mean("win-large"), mean("win-jackpot"));
     EXPECT_LE(mean("win-jackpot") - mean("win-small"), 6.0);
+    // a loss is news too, but quieter than the smallest win
+    EXPECT_GE(mean("win-small") - mean("loss"), 2.0);
+    EXPECT_LE(mean("win-small") - mean("loss"), 4.0);
+}
+
+// The ticks of the panel are heard against the exit bell's strike, by their loudest 100 ms: never
+// louder than it and not lost beside it.
+TEST(AssetSounds, TicksAreBalancedAgainstTheBell) {
+    std::map<std::string, double> strike;
+    for (const MeasuredCue& c : Cues())
+        strike[c.name] = test::LoudestStretch(c.wave.samples, 44100, 0.1).loudness;
+    for (const char* tick : {"bet", "butt_click", "card"}) {
+        SCOPED_TRACE(tick);
+        EXPECT_LE(strike[tick], strike["exit"] + 0.5);
+        EXPECT_GE(strike[tick], strike["exit"] - 3.0);
+    }
+}
+
+// A laptop's speaker gives little below 300 Hz: every cue keeps most of its loudness there.
+TEST(AssetSounds, CuesCarryOnSmallSpeakers) {
+    for (const MeasuredCue& c : Cues()) {
+        SCOPED_TRACE(c.name);
+        const double small = test::CueLoudness(test::HighPassed(c.wave.samples, 300.0, 44100), 44100);
+        EXPECT_LE(c.loudness - small, 5.0) << "LU lost through a 300 Hz high-pass";
+    }
+}
+
+// How long the game lets each cue sound before the next cue or the next screen cuts it, from the
+// frame and phase timers at their usual settings (a paint tick of 30 ms). What a cue has to say,
+// its loudest moment, must come before that.
+struct Slot {
+    const char* cue;
+    int ms;
+    const char* cutBy;
+};
+const Slot kSlots[] = {
+    {"card", 30, "the verdict, one paint tick later"},
+    {"barab_up", 100, "the spin's start when Space is only tapped"},
+    {"barab_start", 450, "the running reels' loop, 15 ticks later"},
+    {"barab_stop", 300, "the next reel's stop, 10 ticks later"},
+    {"brig_move", 500, "the ship's next square"},
+    {"komb1", 2000, "the bonus chooser's next screen"},
+    {"komb2", 2000, "the bonus chooser's next screen"},
+    {"komb3", 2000, "the bonus chooser's next screen"},
+    {"credit", 2000, "the bonus chooser's next screen"},
+    {"jpot", 2000, "the bonus chooser's next screen"},
+    {"rbno", 2000, "the end of the risk game"},
+    {"addgam", 2000, "the end of the free games' award"},
+    {"sunfull_open", 2000, "the other chests opening"},
+    {"sunnul_open", 2000, "the other chests opening"},
+    {"sbon_win", 2000, "the end of the voyage"},
+    {"sbon_dead", 2000, "the end of the voyage"},
+    {"barron", 3000, "the end of the barrel bonus"},
+    {"barroff", 3000, "the end of the barrel bonus"},
+    {"barrcr", 3000, "the end of the barrel bonus"},
+};
+
+TEST(AssetSounds, CuesSayTheirPieceBeforeTheyAreCut) {
+    for (const Slot& slot : kSlots) {
+        SCOPED_TRACE(slot.cue);
+        const auto cue = std::find_if(Cues().begin(), Cues().end(),
+                                      [&](const MeasuredCue& c) { return c.name == slot.cue; });
+        ASSERT_NE(cue, Cues().end());
+        const double loudest = test::LoudestStretch(cue->wave.samples, 44100, 0.01).start + 0.01;
+        EXPECT_LE(loudest * 1000, slot.ms) << "its loudest moment (ms) comes after " << slot.cutBy
+                                           << "; it lasts " << cue->wave.samples.size() / 44.1 << " ms";
+    }
 }
 
 TEST(AssetSounds, NoNoteStartsWithAClick) {

@@ -30,6 +30,7 @@ TEST(Voice, PlaysOnceThenSilenceOrWrapsWhenLooping) {
     EXPECT_FALSE(voice.Playing());
 
     voice.Start(&sound, true);
+    Mix(voice, Voice::kLoopFadeInSamples);  // a whole number of passes: the loop stands at its start
     EXPECT_EQ(Mix(voice, 8), (std::vector<std::int16_t>{1, 2, 3, 1, 2, 3, 1, 2}));
     EXPECT_TRUE(voice.Playing());
 
@@ -57,6 +58,18 @@ TEST(Voice, ACutOffSoundFadesInsteadOfJumping) {
     out.insert(out.end(), after.begin(), after.end());
     for (std::size_t i = 1; i < out.size(); ++i) EXPECT_LE(std::abs(out[i] - out[i - 1]), 200) << "at " << i;
     EXPECT_EQ(out.back(), 0);
+}
+
+// A loop starts in a quiet spot, not at zero: its first pass rises from silence, later passes do not.
+TEST(Voice, ALoopFadesInOnItsFirstPassOnly) {
+    const std::vector<std::int16_t> loop(2 * Voice::kLoopFadeInSamples, 10000);
+    Voice voice;
+    voice.Start(&loop, true);
+    const auto first = Mix(voice, loop.size());
+    EXPECT_EQ(first.front(), 0);
+    for (std::size_t i = 1; i < Voice::kLoopFadeInSamples; ++i) EXPECT_GE(first[i], first[i - 1]);
+    EXPECT_EQ(first[Voice::kLoopFadeInSamples], 10000);
+    EXPECT_EQ(Mix(voice, 1).front(), 10000);
 }
 
 class SoundPlayerTest : public ::testing::Test {

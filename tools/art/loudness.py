@@ -1,7 +1,7 @@
 """EBU R128 integrated loudness and true peak of a sound file, for normalising the cues.
 
 sox does the filtering (BS.1770's K-weighting as two biquads, 4x oversampling for the true peak); the gating
-is counted here.  A cue shorter than one 400 ms block is measured as one block."""
+is counted here.  A cue shorter than one 400 ms block is levelled by its loudest 100 ms instead (see level)."""
 import math
 import re
 import subprocess
@@ -48,6 +48,27 @@ def integrated(path):
     if first == 0.0:
         return -math.inf
     return -0.691 + 10 * math.log10(gated_mean(max(-70.0, -0.691 + 10 * math.log10(first) - 10)))
+
+
+SHORT_CUE_ALLOWANCE = 4.0  # dB a short cue's loudest 100 ms stands above its family's target
+
+
+def loudest_100ms(path):
+    """The loudness of the loudest 100 ms (K-weighted mean square), a shorter cue padded with silence."""
+    k = samples(path, _k_weighting(RATE))
+    sums = [0.0] + list(accumulate(v * v for v in k))
+    span = RATE // 10
+    best = max(sums[min(a + span, len(k))] - sums[a] for a in range(0, max(1, len(k) - span + 1), RATE // 1000))
+    return -0.691 + 10 * math.log10(max(best / span, 1e-20))
+
+
+def level(path):
+    """What a cue is levelled by: integrated loudness, or for a cue shorter than one block (a click, a knock)
+    its loudest 100 ms less the allowance; measured over a whole block it would read as quiet as the silence
+    around it and be made far too loud."""
+    if len(samples(path)) >= RATE * 4 // 10:
+        return integrated(path)
+    return loudest_100ms(path) - SHORT_CUE_ALLOWANCE
 
 
 def true_peak(path):

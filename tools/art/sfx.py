@@ -3,7 +3,8 @@
 
 Music is written as MIDI (shanty.py) and played through fluidsynth with the FluidR3 General MIDI sound font;
 the other cues are built in noises.py.  Each is then finished with sox: DC and rumble removed, a touch of room,
-cut to its length, a short fade in and out, and brought to its family's EBU R128 loudness (sounds.tsv).
+cut to its length, a short fade in and out, and brought to its family's level (sounds.tsv): EBU R128
+integrated loudness, or for a cue under 0.4 s its loudest 100 ms (loudness.level).
 The two loops are made from three periods, of which the middle one is kept and cross-faded into itself."""
 import math
 import os
@@ -28,7 +29,7 @@ MUSIC = {
     'komb1': (30, ()), 'rbyes': (25, ()), 'take_win': (30, ((noises.take_win_coins, -6),)),
     'komb2': (30, ()), 'add': (30, ()), 'barron': (30, ((noises.barrel_thud, -3),)),
     'sunfull_open': (35, ((noises.lid_creak, -8),)), 'bonbar': (30, ()),
-    'komb3': (40, ()), 'addgam': (40, ()), 'sbon_win': (40, ()), 'jpot': (45, ()),
+    'komb3': (40, ()), 'addgam': (40, ()), 'sbon_win': (40, ()), 'jpot': (55, ()),
     'sbon': (40, ((noises.sea_swell, -10),)), 'sbon_dead': (45, ((noises.splash, -13),)),
     'rbno': (25, ()), 'sunnul_open': (30, ((noises.lid_creak, -4),)), 'rb': (30, ()),
     'exit': (35, ()), 'nocred': (15, ()), 'sun_fon': (50, ((lambda: noises.drips(shanty.LOOP_SECONDS), -12),)),
@@ -111,7 +112,7 @@ def finish(samples, room, loop, glue):
 
 def normalise(cue, samples, out_dir):
     synth.write(path(cue.name, 'finished'), samples)
-    gain = cue.target - loudness.integrated(path(cue.name, 'finished'))
+    gain = cue.target - loudness.level(path(cue.name, 'finished'))
     out = os.path.join(out_dir, cue.name + '.wav')
     subprocess.run(['sox', '-R', path(cue.name, 'finished'), '-r', '44100', '-c', '1', '-b', '16',
                     '-e', 'signed-integer', out, 'gain', f'{gain:.4f}'], check=True)

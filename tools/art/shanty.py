@@ -1,16 +1,21 @@
 """The game's one tune, a sea shanty in D major and 6/8, and the cues arranged from it.
 
-The tune is a pickup and four bars.  A small win plays its opening phrase, a bigger one adds instruments,
-a fanfare puts the phrase on brass over timpani, the jackpot plays the tune whole; losses fall in D minor.
+The tune is a pickup and four bars.  A small win plays its opening phrase, a bigger one adds instruments and
+the second bar, a fanfare puts them on brass over timpani, the jackpot plays the tune's first, second and last
+bars before the game moves on at 2 s; losses fall in D minor.  Folk instruments of the sea (accordion,
+concertina, tin whistle, fiddle, a frame drum) carry it; bells and brass mark the big moments.
 Each arrangement returns the song and how many eighths the cue keeps, ring included."""
 from midi import Song
 
 EIGHTH = 0.115  # seconds: a brisk jig, a dotted quarter at about 174 a minute
+FANFARE_EIGHTH = 0.105  # the two-bar wins, so they land well within the 2 s before the next screen
+JACKPOT_EIGHTH = 0.095
 
-ACCORDION, FIDDLE, TRUMPET, TROMBONE, TUBA, HORN = 21, 110, 56, 57, 58, 60
-GLOCKENSPIEL, CELESTA, MUSIC_BOX, BELLS, STEEL_DRUMS, TIMPANI = 9, 8, 10, 14, 114, 47
-MARIMBA, PIZZICATO, HARP, BASSOON, CLARINET, WHISTLE = 12, 45, 46, 70, 71, 78
-CRASH, TAMBOURINE, TRIANGLE = 49, 54, 81
+ACCORDION, CONCERTINA, FIDDLE, TRUMPET, TROMBONE, TUBA, HORN = 21, 23, 110, 56, 57, 58, 60
+GLOCKENSPIEL, CELESTA, MUSIC_BOX, BELLS, TIMPANI = 9, 8, 10, 14, 47
+PIZZICATO, HARP, BASSOON, CLARINET, WHISTLE = 45, 46, 70, 71, 78
+# percussion keys; a hand drum's open and muted strokes stand in for the frame drum
+CRASH, TAMBOURINE, TRIANGLE, FRAME_DRUM, FRAME_DRUM_MUTED = 49, 54, 81, 64, 62
 
 PICKUP = [('A3', 1)]
 BAR1 = [('D4', 2), ('D4', 1), ('F#4', 2), ('A4', 1)]
@@ -18,7 +23,7 @@ BAR2 = [('D5', 2), ('C#5', 1), ('B4', 2), ('A4', 1)]
 BAR3 = [('B4', 2), ('G4', 1), ('A4', 2), ('F#4', 1)]
 BAR4 = [('E4', 2), ('C#4', 1), ('D4', 3)]
 PHRASE = PICKUP + BAR1 + [('D5', 3)]      # the opening phrase, landing on the octave
-FANFARE = PICKUP + BAR1 + [('D5', 2), ('A4', 1), ('D5', 3)]
+OPENING = PICKUP + BAR1 + BAR2 + [('D5', 3)]  # the opening two bars, landing on the octave
 TUNE = PICKUP + BAR1 + BAR2 + BAR3 + BAR4
 # one chord per half bar (three eighths), from the first downbeat
 TUNE_CHORDS = ['D', 'D', 'D', 'G', 'G', 'D', 'A', 'D']
@@ -43,6 +48,15 @@ def boom_chuck(song, start, chords, bass_program=TUBA, chuck_program=PIZZICATO, 
         bass.note(t, 1.8, ROOTS[c][i % 2], level)
         for n in TRIADS[c]:
             chuck.note(t + 2, 0.8, n, level - 16)
+
+
+def frame_drum(song, start, bars, level=84):
+    """A jig's frame drum: the open stroke on each dotted quarter, muted strokes between."""
+    drums = song.drums()
+    for bar in range(bars):
+        for e, key, v in ((0, FRAME_DRUM, level), (2, FRAME_DRUM_MUTED, level - 24), (3, FRAME_DRUM, level - 12),
+                          (5, FRAME_DRUM_MUTED, level - 24)):
+            drums.note(start + 6 * bar + e, 0.5, key, v)
 
 
 def timpani_roll(song, start, length, note='A2', land='D2'):
@@ -81,25 +95,27 @@ def take_win():
 
 
 def komb2():
-    s = Song(EIGHTH)
-    end = s.part(FIDDLE).notes(0, PHRASE, 104)
-    s.part(ACCORDION, volume=90).notes(0, up(PHRASE, -1), 92)
-    boom_chuck(s, 1, ['D', 'D', 'D'])
+    s = Song(FANFARE_EIGHTH)
+    end = s.part(FIDDLE).notes(0, OPENING, 104)
+    s.part(ACCORDION, volume=90).notes(0, up(OPENING, -1), 92)
+    boom_chuck(s, 1, ['D', 'D', 'D', 'G'])
     drums = s.drums()
-    for t in (1, 2.5, 4, 5.5):
+    for t in (1, 4, 7, 10):
         drums.note(t, 0.5, TAMBOURINE, 64)
+    frame_drum(s, 1, 2, 80)
     drums.note(end - 3, 1, TRIANGLE, 80)
     return s, end + 3.5
 
 
 def add():
     s = Song(EIGHTH)
-    end = s.part(STEEL_DRUMS).notes(0, up(PHRASE), 104)
-    s.part(MARIMBA, volume=90).notes(0, PHRASE, 96)
+    end = s.part(WHISTLE).notes(0, up(PHRASE), 100)
+    s.part(CONCERTINA, volume=90).notes(0, PHRASE, 96)
+    s.part(CONCERTINA, volume=90).notes(end - 3, [(['F#4', 'A4', 'D5'], 3)], 90)
     drums = s.drums()
     for t in range(1, 8):
         drums.note(t, 0.5, TAMBOURINE, 50 + 14 * (t % 3 == 1))
-    s.part(STEEL_DRUMS).note(end - 3, 3, 'F#5', 90).note(end - 3, 3, 'A5', 86)
+    frame_drum(s, 1, 1, 84)
     s.part(TUBA, volume=72).note(1, 2, 'D2', 84).note(4, 2, 'A2', 80).note(7, 3, 'D2', 90)
     return s, end + 3
 
@@ -107,8 +123,8 @@ def add():
 def barron():
     s = Song(EIGHTH)
     arp = [('F#4', 0.7), ('A4', 0.7), ('D5', 0.7), ('F#5', 3)]
-    s.part(STEEL_DRUMS).notes(1.5, arp, 108)
-    s.part(MARIMBA, volume=85).notes(1.5, up(arp, -1), 92)
+    s.part(CONCERTINA).notes(1.5, arp, 104)
+    s.part(WHISTLE, volume=80).notes(1.5, up(arp), 84)
     s.part(GLOCKENSPIEL, volume=90).note(3.6, 3, 'D6', 90)
     return s, 8
 
@@ -126,15 +142,17 @@ def sunfull_open():
 
 def bonbar():
     s = Song(EIGHTH)
-    end = s.part(STEEL_DRUMS).notes(0, up(PICKUP + BAR1 + BAR2), 104)
-    s.part(STEEL_DRUMS).note(end, 3, 'D5', 100).note(end, 3, 'F#5', 90)
+    end = s.part(WHISTLE).notes(0, up(PICKUP + BAR1 + BAR2), 100)
+    s.part(CONCERTINA, volume=90).notes(0, PICKUP + BAR1 + BAR2, 90)
+    s.part(CONCERTINA).notes(end, [(['D4', 'F#4', 'D5'], 3)], 96)
     boom_chuck(s, 1, ['D', 'D', 'D', 'G'])
+    frame_drum(s, 1, 2, 76)
     return s, end + 5
 
 
-def brass_fanfare(s, melody, start=0, timp=True):
+def brass_fanfare(s, melody, start=0, timp=True, velocity=110):
     """Trumpets with the tune, horns in harmony below, a timpani roll into the last note."""
-    end = s.part(TRUMPET).notes(start, melody, 110)
+    end = s.part(TRUMPET).notes(start, melody, velocity)
     below = {'A3': 'C#3', 'C#4': 'E3', 'D4': 'F#3', 'E4': 'G3', 'F#4': 'A3', 'G4': 'B3', 'A4': 'D4', 'B4': 'D4',
              'C#5': 'E4', 'D5': 'F#4', 'F#5': 'A4', 'A5': 'D5', 'D6': 'F#5'}
     s.part(HORN, volume=80).notes(start, [(below.get(n, n), d) for n, d in melody], 100)
@@ -146,16 +164,16 @@ def brass_fanfare(s, melody, start=0, timp=True):
 
 
 def komb3():
-    s = Song(EIGHTH)
-    end = brass_fanfare(s, FANFARE)
+    s = Song(FANFARE_EIGHTH)
+    end = brass_fanfare(s, OPENING)
     return s, end + 3.5
 
 
 def addgam():
     s = Song(EIGHTH)
     end = brass_fanfare(s, PHRASE, timp=False)
-    s.part(STEEL_DRUMS).notes(0, up(PHRASE), 92)
-    s.part(STEEL_DRUMS).note(end - 3, 3.5, 'F#5', 90).note(end - 3, 3.5, 'A5', 90)
+    s.part(WHISTLE, volume=90).notes(0, up(PHRASE), 92)
+    s.part(CONCERTINA).notes(end - 3, [(['D4', 'F#4', 'A4'], 3.5)], 90)
     return s, end + 3.5
 
 
@@ -167,20 +185,19 @@ def sbon_win():
 
 
 def jpot():
-    s = Song(EIGHTH)
-    first, second = TUNE[:9], TUNE[9:]  # fiddle and accordion, then the brass takes over
+    """The tune's first, second and last bars, quicker: the last chord lands by 1.6 s, before the game moves on."""
+    s = Song(JACKPOT_EIGHTH)
+    first, second = PICKUP + BAR1, BAR2 + BAR4  # fiddle and accordion, then the brass takes over
     t = s.part(FIDDLE).notes(0, first, 104)
     s.part(ACCORDION, volume=92).notes(0, up(first, -1), 92)
-    end = brass_fanfare(s, second, start=t, timp=True)
+    end = brass_fanfare(s, second, start=t, timp=True, velocity=98)  # the fiddle sharpens their attack
     s.part(FIDDLE).notes(t, up(second), 96)
     s.part(GLOCKENSPIEL, volume=64).notes(t + 6, up(BAR4, 2), 84)
-    s.part(BELLS, volume=80).note(end - 3, 3, 'D5', 100).note(end - 1.5, 3, 'D5', 90)
-    boom_chuck(s, 1, TUNE_CHORDS[:-1])
-    for bar in range(4):
-        for e in (0, 3):
-            s.drums().note(1 + 6 * bar + e, 0.5, TAMBOURINE, 66 if e == 0 else 54)
-    s.part(TUBA, volume=80).note(end - 3, 4, 'D2', 100)
-    s.part(ACCORDION, volume=92).notes(end - 3, [(['D4', 'F#4', 'A4', 'D5'], 4)], 96)
+    s.part(BELLS, volume=72).note(end - 3, 3, 'D5', 90).note(end - 1.5, 3, 'D5', 80)
+    boom_chuck(s, 1, ['D', 'D', 'D', 'G', 'A'])
+    frame_drum(s, 1, 1, 64)  # under the fiddle; then the brass carries the beat
+    s.part(TUBA, volume=72).note(end - 3, 4, 'D2', 90)
+    s.part(ACCORDION, volume=84).notes(end - 3, [(['D4', 'F#4', 'A4', 'D5'], 4)], 90)
     return s, end + 5
 
 
@@ -234,10 +251,11 @@ def exit_bell():
 
 
 def nocred():
+    """Two plucked notes falling a fifth, doubled by a short concertina so a small speaker keeps them."""
     s = Song(EIGHTH)
-    pizz = s.part(PIZZICATO)
-    pizz.note(0, 1, 'A3', 110).note(1.2, 2, 'D3', 110)
-    s.part(TUBA, volume=80).note(1.2, 1.5, 'D2', 90)
+    s.part(PIZZICATO).note(0, 1, 'A4', 110).note(1.2, 2, 'D4', 110)
+    s.part(CONCERTINA, volume=84).note(0, 0.8, 'A4', 100).note(1.2, 1.4, 'D4', 100)
+    s.part(PIZZICATO, volume=70).note(1.2, 2, 'D3', 96)
     return s, 3.8
 
 

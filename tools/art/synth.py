@@ -72,6 +72,39 @@ def impulses(seconds, times, seed, width=0.0004):
     return out
 
 
+def pulse(width, seconds=None):
+    """A raised-cosine push of the given width (seconds) and unit area: how a mallet, a knuckle or a coin's edge
+    strikes.  The narrower, the higher the modes it reaches; those below them it rings at their own level."""
+    w = max(2, round(width * RATE))
+    out = silence(max(seconds or width, w / RATE))
+    for i in range(w):
+        out[i] = (1 - math.cos(2 * math.pi * i / w)) / w
+    return out
+
+
+def modal(excitation, modes, seconds=None):
+    """Modal synthesis: the excitation rings each mode (frequency, decay time constant, level) of a struck
+    body, a two-pole resonator per mode, each scaled to ring at its level for a unit impulse."""
+    n = round((seconds or len(excitation) / RATE) * RATE)
+    out = array('d', bytes(8 * n))
+    for f, decay, level in modes:
+        if f >= 0.45 * RATE:
+            continue
+        w = 2 * math.pi * f / RATE
+        r = math.exp(-1.0 / (decay * RATE))
+        a1, a2, g = 2 * r * math.cos(w), -r * r, level * math.sin(w)
+        y1 = y2 = 0.0
+        for i in range(n):
+            x = excitation[i] if i < len(excitation) else 0.0
+            y = g * x + a1 * y1 + a2 * y2
+            y2, y1 = y1, y
+            out[i] += y
+    for i in range(1, RELEASE + 1):  # nothing rings past the end with a step
+        if n - i >= 0:
+            out[n - i] *= _attack(i - 1, RELEASE)
+    return out
+
+
 def add(dst, src, at=0.0, gain=1.0):
     start = round(at * RATE)
     for i, v in enumerate(src):
