@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "SimulatorService.h"
 #include "app/Machine.h"
 #include "platform/AsyncTimer.h"
 #include "platform/InstanceLock.h"
@@ -89,7 +90,8 @@ private:
     void HandleMouse(const SDL_Event& e);
     void DrainSynthetic();
     void Paint();
-    void KeepAspect();
+    void FitFieldToWindow();
+    void HandleWindowEvent(const SDL_WindowEvent& e);
     void WriteScreenshot();
     void CreateDialogs(Machine* machine);
 
@@ -99,6 +101,7 @@ private:
     std::unique_ptr<GlRenderer> renderer_;
     std::unique_ptr<Machine> machine_;
     std::unique_ptr<SettingsStore> store_;  // read once the lock is held
+    SimulatorService simulator_;            // outlives the dialogs that ask it
     std::unique_ptr<GameDialogs> dialogs_;
     std::unique_ptr<AsyncTimer> timers_[kTimerCount];
     SoundPlayer sound_;
@@ -110,6 +113,7 @@ private:
     SDL_Cursor* hand_ = nullptr;
     SDL_Cursor* arrow_ = nullptr;
     bool paintRequested_ = false;
+    bool recentre_ = false;  // a restore is under way: centre the window once its size is back
     bool quit_ = false;
     std::string screenshotPath_;
     std::vector<unsigned char> shot_;

@@ -28,7 +28,7 @@ GameDialogs::GameDialogs(SettingsStore& store, std::string logPath, std::string 
     if (!machine_) return;
     stored_ = ValuesToStore();
     journal_ = std::make_unique<JournalKeeper>(std::move(journalPath), *machine_);
-    recall_ = std::make_unique<GameRecall>(*journal_, *machine_);
+    recall_ = std::make_unique<GameRecall>(*journal_, *machine_, services_.simulator);
     statistics_->SetRecallButton([this] { stack_.Show(*recall_); });
     // What the journal's check found goes to the log and, at once, to the window.
     for (const std::string& note : journal_->Notes()) {

@@ -38,6 +38,7 @@ public:
         std::function<WindowSize()> outerSize;
         std::function<void(std::string_view)> openUrl;
         std::function<bool()> connected;
+        SimulatorSource simulator;  // figures for settings off the build's table; may be empty
     };
     // machine is null when the game could not start: only the records are kept then.
     GameDialogs(SettingsStore& store, std::string logPath, std::string journalPath, Machine* machine,
