@@ -38,6 +38,7 @@ public:
 
     Machine& machine() { return *machine_; }
     Uint32 WindowId() const { return SDL_GetWindowID(window_); }
+    SDL_Window* SdlWindow() const { return window_; }
     bool PhaseTimersIdle() const;
     bool OneShotsPending() const { return pendingOneShots_ > 0; }
     bool InputPending() const { return !synthetic_.empty(); }
