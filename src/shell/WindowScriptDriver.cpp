@@ -8,6 +8,11 @@
 
 namespace vortala {
 
+namespace {
+// How long a script waits for frames to be drawn before it calls the game hung.
+constexpr int kFrameLimitMs = 120000;
+}  // namespace
+
 bool WindowScriptDriver::Settle(std::uint32_t limitMs) {
     for (std::uint32_t waited = 0; waited <= limitMs && !window_.Quit(); waited += 10) {
         if (window_.machine().Idle() && window_.PhaseTimersIdle() && !window_.OneShotsPending() &&
@@ -34,7 +39,10 @@ bool WindowScriptDriver::Extra(const std::vector<std::string>& words, std::strin
 
 bool WindowScriptDriver::Screenshot(const std::string& path, std::string& error) {
     window_.RequestScreenshot(path);
-    for (int waited = 0; window_.ScreenshotPending() && waited < 3000; waited += 10) window_.RunFor(10);
+    // A frame, however long it takes on a machine shared with other work; the limit is for a hang.
+    for (int waited = 0; window_.ScreenshotPending() && waited < kFrameLimitMs && !window_.Quit();
+         waited += 10)
+        window_.RunFor(10);
     if (window_.ScreenshotPending()) error = "no frame was drawn for the screenshot";
     return error.empty();
 }
@@ -89,7 +97,8 @@ bool WindowScriptDriver::PushEvents(const std::vector<std::string>& w, std::stri
     // busy machine, where 150 ms may hold no frame at all, the frames are waited for too.
     const long frames = window_.FramesPainted() + 3;
     window_.RunFor(150);
-    for (int waited = 0; window_.FramesPainted() < frames && waited < 10000 && !window_.Quit(); waited += 10)
+    for (int waited = 0; window_.FramesPainted() < frames && waited < kFrameLimitMs && !window_.Quit();
+         waited += 10)
         window_.RunFor(10);
     SDL_SetModState(KMOD_NONE);
     return true;
