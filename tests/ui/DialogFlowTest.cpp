@@ -27,7 +27,8 @@ protected:
                                       return WindowSize{800, 600};
                                   },
                                   [this](std::string_view url) { urls_.emplace_back(url); },
-                                  [] { return false; }});
+                                  [] { return false; },
+                                  {}});
     }
     std::string_view Top() {
         dialogs_->Stack().Collect();

@@ -3,7 +3,8 @@
 # each run under Xvfb with openbox in a private home:
 #   tools/screens/take.sh [GAME] [OUTDIR]     (defaults: build/release/vortala, docs/screens)
 # Writes dialog-NAME.png at 800 x 600, dialog-NAME-WxH.png at the larger sizes, and the field
-# alone as fullscreen-WxH.png. Needs xvfb, openbox and x11-utils (`make deps` installs them).
+# alone as fullscreen-WxH.png, in 256 colours like the other screenshots. Needs xvfb, openbox,
+# x11-utils (`make deps` installs them) and imagemagick.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -51,12 +52,15 @@ take() {
     for shot in "$dir"/*.png; do
         name=$(basename "$shot" .png)
         if [ "$name" = field ]; then
-            [ "$w" = 800 ] || cp "$shot" "$out/fullscreen-${w}x${h}.png"
+            [ "$w" = 800 ] && continue
+            dest="$out/fullscreen-${w}x${h}.png"
         elif [ "$w" = 800 ]; then
-            cp "$shot" "$out/dialog-$name.png"
+            dest="$out/dialog-$name.png"
         else
-            cp "$shot" "$out/dialog-$name-${w}x${h}.png"
+            dest="$out/dialog-$name-${w}x${h}.png"
         fi
+        # /usr/bin first: a stand-in convert may come earlier in PATH.
+        /usr/bin/convert "$shot" -strip -colors 256 -define png:exclude-chunks=date,time "$dest"
     done
     echo "screens at ${w}x${h}: done"
 }
