@@ -114,7 +114,8 @@ private:
     SDL_Cursor* hand_ = nullptr;
     SDL_Cursor* arrow_ = nullptr;
     bool paintRequested_ = false;
-    bool recentre_ = false;  // a restore is under way: centre the window once its size is back
+    bool recentre_ = false;   // a restore is under way: centre the window once its size is back
+    bool maximised_ = false;  // the window was last maximised (a restore then re-centres it)
     bool quit_ = false;
     std::string screenshotPath_;
     std::vector<unsigned char> shot_;

@@ -171,8 +171,14 @@ void GameWindow::HandleWindowEvent(const SDL_WindowEvent& e) {
                 CentreWindow();
             }
             break;
-        case SDL_WINDOWEVENT_RESTORED:  // by any route: F10, the manager's button, leaving F11
-            if (!(SDL_GetWindowFlags(window_) & enlarged)) {
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            maximised_ = true;
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+            // Back from maximised by any route (F10, the manager's button); a window brought back
+            // from the task bar stays where the player left it.
+            if (maximised_ && !(SDL_GetWindowFlags(window_) & enlarged)) {
+                maximised_ = false;
                 recentre_ = true;
                 CentreWindow();
             }
