@@ -5,6 +5,40 @@
 
 namespace vortala {
 
+namespace {
+
+// Plays the games for one setting; gives up (returning nothing) once stop reads true.
+std::optional<SimulatorFigure> PlaySimulatorFigure(int spin, int bonus, const bool& stop, std::mutex& mutex) {
+    // The build's table runs `vortala-sim rtp --games 400000 --fortune S,0,B`: the same options
+    // here (one block, seed 1) give the same figures for the settings it holds.
+    sim::RtpOptions options;
+    options.games = static_cast<std::uint64_t>(kSimulatorFigureGames);
+    options.fortuneSpin = spin;
+    options.fortuneBonus = bonus;
+    sim::RtpTally run, block;
+    sim::FastPlayer player(options, 0);
+    constexpr std::uint64_t kBatch = 2000;  // games between looks at the stop flag
+    for (std::uint64_t played = 0; played < options.games; ++played) {
+        if (played % kBatch == 0) {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (stop) return std::nullopt;
+        }
+        player.PlayGame(block);
+    }
+    run.AddBlock(block);
+    const sim::RtpSummary s = sim::Summarise(run);
+    return SimulatorFigure{spin,
+                           0,
+                           bonus,
+                           s.rtp,
+                           s.rtp - s.halfWidth,
+                           s.rtp + s.halfWidth,
+                           s.hitFrequency,
+                           kSimulatorFigureGames};
+}
+
+}  // namespace
+
 SimulatorService::~SimulatorService() {
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -44,35 +78,6 @@ void SimulatorService::Work() {
         lock.lock();
         if (figure) known_[setting] = *figure;
     }
-}
-
-std::optional<SimulatorFigure> PlaySimulatorFigure(int spin, int bonus, const bool& stop, std::mutex& mutex) {
-    // The build's table runs `vortala-sim rtp --games 400000 --fortune S,0,B`: the same options
-    // here (one block, seed 1) give the same figures for the settings it holds.
-    sim::RtpOptions options;
-    options.games = static_cast<std::uint64_t>(kSimulatorFigureGames);
-    options.fortuneSpin = spin;
-    options.fortuneBonus = bonus;
-    sim::RtpTally run, block;
-    sim::FastPlayer player(options, 0);
-    constexpr std::uint64_t kBatch = 2000;  // games between looks at the stop flag
-    for (std::uint64_t played = 0; played < options.games; ++played) {
-        if (played % kBatch == 0) {
-            std::lock_guard<std::mutex> lock(mutex);
-            if (stop) return std::nullopt;
-        }
-        player.PlayGame(block);
-    }
-    run.AddBlock(block);
-    const sim::RtpSummary s = sim::Summarise(run);
-    return SimulatorFigure{spin,
-                           0,
-                           bonus,
-                           s.rtp,
-                           s.rtp - s.halfWidth,
-                           s.rtp + s.halfWidth,
-                           s.hitFrequency,
-                           kSimulatorFigureGames};
 }
 
 }  // namespace vortala

@@ -35,7 +35,4 @@ private:
     std::thread worker_;  // started at the first question
 };
 
-// Plays the games for one setting; gives up (returning nothing) once stop reads true.
-std::optional<SimulatorFigure> PlaySimulatorFigure(int spin, int bonus, const bool& stop, std::mutex& mutex);
-
 }  // namespace vortala
