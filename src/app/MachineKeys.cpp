@@ -30,6 +30,8 @@ void Machine::Post(InputEvent::Kind kind, int key) {
 
 void Machine::FormKeyDown(int key, Shift shift) {
     GameState& g = game_;
+    // Escape closes the help page when it is up, and only minimises the game with nothing open.
+    const bool helpClosed = g.HelpArmed && key == vk::Escape;
     if (key != vk::F1) DismissHelp(g);
     if (!g.InputLocked) {
         if (key == 'J' && shift.ctrl && shift.alt && shift.shift) ShowCredits(g, true);
@@ -47,7 +49,7 @@ void Machine::FormKeyDown(int key, Shift shift) {
             SetSpinKeyArmed(g, false);
         }
     }
-    if (key == vk::Escape) platform_.Minimise();
+    if (key == vk::Escape && !helpClosed) platform_.Minimise();
     if (g.BarrelScreen && !g.BarrelOpened) {
         if (key == vk::Space)
             PressBarrelSpace(g, *this);

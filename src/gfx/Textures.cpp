@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cctype>
 
 #include "gfx/ImageDecode.h"
@@ -38,6 +39,23 @@ const char* SymbolPicture(int symbol) {
 
 namespace {
 
+// The torch flames are painted on black, and the backdrops they stand on are not all that dark:
+// their black is made see-through (alpha rising with brightness), so the flame, its glow and the
+// torch stand on the backdrop with no dark box round them.
+bool PaintedOnBlack(std::string_view picture) {
+    return picture.size() == 9 && picture.substr(0, 4) == "fire" && picture.substr(5) == ".jpg";
+}
+
+void BlackToClear(Image& img) {
+    if (img.channels != 4) return;
+    constexpr int kClearBelow = 10, kSolidAbove = 50;  // JPEG noise on black stays clear
+    for (std::size_t i = 0; i + 3 < img.pixels.size(); i += 4) {
+        const int bright = std::max({img.pixels[i], img.pixels[i + 1], img.pixels[i + 2]});
+        const int a = std::clamp((bright - kClearBelow) * 255 / (kSolidAbove - kClearBelow), 0, 255);
+        img.pixels[i + 3] = static_cast<std::uint8_t>(a);
+    }
+}
+
 std::string Upper(std::string_view s) {
     std::string out(s);
     for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -70,13 +88,14 @@ bool LoadTexture(std::string_view picture, TextureHandle& handle) {
                     "File not found in resource - " + std::string(picture));
         return false;
     }
-    const DecodeResult decoded = jpeg ? DecodeJpeg(resource->data, resource->size, picture)
-                                      : DecodeTga(resource->data, resource->size, picture);
+    DecodeResult decoded = jpeg ? DecodeJpeg(resource->data, resource->size, picture)
+                                : DecodeTga(resource->data, resource->size, picture);
     if (!decoded.image) {
         ShowMessage(decoded.caption, decoded.message);
         return false;
     }
-    const Image& img = *decoded.image;
+    Image& img = *decoded.image;
+    if (PaintedOnBlack(picture)) BlackToClear(img);
     handle = CreateTexture(img.width, img.height, img.channels, img.pixels.data());
     return true;
 }

@@ -139,8 +139,9 @@ void GlRenderer::DrawBackdrops(const GameState& g) {
 
 void GlRenderer::DrawTorches(const GameState& g) {
     static const char* const kFlames[] = {"fire0.jpg", "fire1.jpg", "fire2.jpg", "fire3.jpg", "fire4.jpg"};
-    OpaquePicture(textures_.Get(kFlames[g.TorchFlameLeft % 5]), 11, 58.7f, 15, 65.6f);
-    OpaquePicture(textures_.Get(kFlames[g.TorchFlameRight % 5]), 83.5f, 58.7f, 87.5f, 65.6f);
+    // Blended: the flame pictures' black surround is see-through (Textures.cpp).
+    BlendedPicture(textures_.Get(kFlames[g.TorchFlameLeft % 5]), 11, 58.7f, 15, 65.6f);
+    BlendedPicture(textures_.Get(kFlames[g.TorchFlameRight % 5]), 83.5f, 58.7f, 87.5f, 65.6f);
 }
 
 void GlRenderer::FinishBackdrops(const GameState& g) {

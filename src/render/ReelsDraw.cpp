@@ -172,6 +172,9 @@ void GlRenderer::DrawFacetDrum(int faceCount, int steps, const TextureHandle* te
 }
 
 void GlRenderer::DrawReels(const GameState& g) {
+    // A ship or a chest may be picked while the reels are still drawing away over its screen; from
+    // the pick on they are left out, so the ships and chests and the values on them read clearly.
+    if ((g.FreeGameScreen && g.FreeGamePicked) || (g.ChestScreen && g.ChestPicked)) return;
     for (int r = 0; r < kReels; ++r) {
         const ReelPlace& place = kReelPlaces[r];
         if (ReelBlurred(g, r)) {

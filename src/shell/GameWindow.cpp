@@ -128,7 +128,7 @@ bool GameWindow::OpenWindow() {
     const int height = static_cast<int>(std::lround(kStartWidth / zones::kFieldAspect));
     const std::string title = "Vortala v." + std::string(kVersion);
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kStartWidth,
-                               height, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE);
+                               height, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) {
         ShowStartMessage("Vortala", std::string("Cannot open the window: ") + SDL_GetError());
         return false;
@@ -168,20 +168,32 @@ void GameWindow::RestoreWindowSize() {
         size->width = std::max(size->width - left - right, 1);
         size->height = std::max(size->height - top - bottom, 1);
     }
-    // A stored size larger than this screen (another monitor, a damaged file) is fitted to it.
+    // A stored size larger than this screen (another monitor, a damaged file) is fitted to it;
+    // otherwise the window keeps the size it was given, whatever its shape.
     SDL_Rect usable{0, 0, size->width, size->height};
     SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable);
-    const int width = std::min(
-        {size->width, usable.w, static_cast<int>(static_cast<float>(usable.h) * zones::kFieldAspect)});
-    SDL_SetWindowSize(window_, width, std::min(size->height, usable.h));
-    KeepAspect();
+    SDL_SetWindowSize(window_, std::min(size->width, usable.w), std::min(size->height, usable.h));
+    FitFieldToWindow();
     CentreWindow();
 }
 
+// Centred in the screen's usable area with the whole frame in it, title bar included; a window
+// larger than that area keeps its top left corner in it.
 void GameWindow::CentreWindow() {
     const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                          SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(display, &usable) != 0) {
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                              SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+        return;
+    }
+    int w = 0, h = 0, top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right);  // zeros where unknown
+    const int outerW = w + left + right, outerH = h + top + bottom;
+    const int x = usable.x + std::max((usable.w - outerW) / 2, 0) + left;
+    const int y = usable.y + std::max((usable.h - outerH) / 2, 0) + top;
+    SDL_SetWindowPosition(window_, x, y);
 }
 
 WindowSize GameWindow::OuterSize() const {
@@ -201,7 +213,8 @@ void GameWindow::CreateRecordsAndDialogs(Machine* machine) {
         std::make_unique<SessionRecords>(*store_, SaveFolder() + "stat.log", SaveFolder() + "games.jsonl",
                                          machine, [this] { return OuterSize(); });
     GameDialogs::Services services{[this] { quit_ = true; },
-                                   [](std::string_view url) { vortala::OpenUrl(url); }, InternetConnected};
+                                   [](std::string_view url) { vortala::OpenUrl(url); }, InternetConnected,
+                                   [this](int spin, int bonus) { return simulator_.Ask(spin, bonus); }};
     dialogs_ = std::make_unique<GameDialogs>(*records_, machine, std::move(services));
 }
 

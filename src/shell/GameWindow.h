@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "SimulatorService.h"
 #include "app/Machine.h"
 #include "platform/AsyncTimer.h"
 #include "platform/InstanceLock.h"
@@ -37,6 +38,7 @@ public:
 
     Machine& machine() { return *machine_; }
     Uint32 WindowId() const { return SDL_GetWindowID(window_); }
+    SDL_Window* SdlWindow() const { return window_; }
     bool PhaseTimersIdle() const;
     bool OneShotsPending() const { return pendingOneShots_ > 0; }
     bool InputPending() const { return !synthetic_.empty(); }
@@ -90,7 +92,8 @@ private:
     void HandleMouse(const SDL_Event& e);
     void DrainSynthetic();
     void Paint();
-    void KeepAspect();
+    void FitFieldToWindow();
+    void HandleWindowEvent(const SDL_WindowEvent& e);
     void WriteScreenshot();
     void CreateRecordsAndDialogs(Machine* machine);
 
@@ -100,6 +103,7 @@ private:
     std::unique_ptr<GlRenderer> renderer_;
     std::unique_ptr<Machine> machine_;
     std::unique_ptr<SettingsStore> store_;  // read once the lock is held
+    SimulatorService simulator_;            // outlives the dialogs that ask it
     std::unique_ptr<SessionRecords> records_;
     std::unique_ptr<GameDialogs> dialogs_;
     std::unique_ptr<AsyncTimer> timers_[kTimerCount];
@@ -112,6 +116,8 @@ private:
     SDL_Cursor* hand_ = nullptr;
     SDL_Cursor* arrow_ = nullptr;
     bool paintRequested_ = false;
+    bool recentre_ = false;   // a restore is under way: centre the window once its size is back
+    bool maximised_ = false;  // the window was last maximised (a restore then re-centres it)
     bool quit_ = false;
     std::string screenshotPath_;
     std::vector<unsigned char> shot_;

@@ -64,7 +64,7 @@ void GameWindow::HandleEvent(const SDL_Event& e) {
             dialogs_->RequestClose();
             break;
         case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) KeepAspect();
+            HandleWindowEvent(e.window);
             break;
         case SDL_KEYDOWN:
         case SDL_KEYUP:
@@ -151,17 +151,41 @@ void GameWindow::DrainSynthetic() {
     }
 }
 
-void GameWindow::KeepAspect() {
+// A window the player or the manager sizes keeps the size asked for; the field keeps its shape
+// inside it, with bars on the other sides (the renderer and the mouse mapping both fit it in).
+void GameWindow::FitFieldToWindow() {
     int w = 0, h = 0;
-    SDL_GetWindowSize(window_, &w, &h);
-    const int wanted = static_cast<int>(std::nearbyint(static_cast<float>(w) / zones::kFieldAspect));
-    // A window the player sizes keeps the field's shape; a maximised or full-screen one shows the
-    // field with bars instead (the renderer and the mouse mapping fit it in).
-    const Uint32 fixedShape = SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP;
-    if (wanted != h && !(SDL_GetWindowFlags(window_) & fixedShape)) SDL_SetWindowSize(window_, w, wanted);
     SDL_GL_GetDrawableSize(window_, &w, &h);
     SDL_GL_MakeCurrent(window_, context_);
     renderer_->Resize(w, h);
+}
+
+void GameWindow::HandleWindowEvent(const SDL_WindowEvent& e) {
+    const Uint32 enlarged = SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP;
+    switch (e.event) {
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            FitFieldToWindow();
+            // The manager hands the restored size over after the restore itself: centre again then.
+            if (recentre_ && !(SDL_GetWindowFlags(window_) & enlarged)) {
+                recentre_ = false;
+                CentreWindow();
+            }
+            break;
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            maximised_ = true;
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+            // Back from maximised by any route (F10, the manager's button); a window brought back
+            // from the task bar stays where the player left it.
+            if (maximised_ && !(SDL_GetWindowFlags(window_) & enlarged)) {
+                maximised_ = false;
+                recentre_ = true;
+                CentreWindow();
+            }
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace vortala

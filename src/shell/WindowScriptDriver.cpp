@@ -1,11 +1,17 @@
 #include "WindowScriptDriver.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
 
 namespace vortala {
+
+namespace {
+// How long a script waits for frames to be drawn before it calls the game hung.
+constexpr int kFrameLimitMs = 120000;
+}  // namespace
 
 bool WindowScriptDriver::Settle(std::uint32_t limitMs) {
     for (std::uint32_t waited = 0; waited <= limitMs && !window_.Quit(); waited += 10) {
@@ -24,12 +30,19 @@ bool WindowScriptDriver::Extra(const std::vector<std::string>& words, std::strin
     if (words[0] == "expectdialog" && words.size() == 2) return ExpectDialog(words[1], error);
     if (words[0] == "stats" && words.size() == 1) return std::cout << window_.StatsJson() << std::endl, true;
     if (words[0] == "screenshot" && words.size() == 2) return Screenshot(words[1], error);
+    if (words[0] == "untilwindow") return UntilWindow(words, error);
+    if (words[0] == "untilcentred") return UntilCentred(words, error);
+    if (words[0] == "windowsize") return WindowSize(words);
+    if (words[0] == "expectlabel") return ExpectLabel(words, error);
     return false;
 }
 
 bool WindowScriptDriver::Screenshot(const std::string& path, std::string& error) {
     window_.RequestScreenshot(path);
-    for (int waited = 0; window_.ScreenshotPending() && waited < 3000; waited += 10) window_.RunFor(10);
+    // A frame, however long it takes on a machine shared with other work; the limit is for a hang.
+    for (int waited = 0; window_.ScreenshotPending() && waited < kFrameLimitMs && !window_.Quit();
+         waited += 10)
+        window_.RunFor(10);
     if (window_.ScreenshotPending()) error = "no frame was drawn for the screenshot";
     return error.empty();
 }
@@ -84,7 +97,8 @@ bool WindowScriptDriver::PushEvents(const std::vector<std::string>& w, std::stri
     // busy machine, where 150 ms may hold no frame at all, the frames are waited for too.
     const long frames = window_.FramesPainted() + 3;
     window_.RunFor(150);
-    for (int waited = 0; window_.FramesPainted() < frames && waited < 10000 && !window_.Quit(); waited += 10)
+    for (int waited = 0; window_.FramesPainted() < frames && waited < kFrameLimitMs && !window_.Quit();
+         waited += 10)
         window_.RunFor(10);
     SDL_SetModState(KMOD_NONE);
     return true;
@@ -127,6 +141,117 @@ bool WindowScriptDriver::ExpectRegion(const std::vector<std::string>& w, std::st
         }
     }
     return true;
+}
+
+namespace {
+
+// The window's state by name, as scripts name it.
+std::string WindowState(SDL_Window* w) {
+    const Uint32 flags = SDL_GetWindowFlags(w);
+    if (flags & SDL_WINDOW_MINIMIZED || !(flags & SDL_WINDOW_SHOWN)) return "minimised";
+    if (flags & SDL_WINDOW_HIDDEN) return "minimised";
+    if (flags & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP)) return "fullscreen";
+    if (flags & SDL_WINDOW_MAXIMIZED) return "maximised";
+    return "normal";
+}
+
+// Empty when the window and its frame lie in the screen's usable area, centred to within
+// tolerance pixels each way; else where it is.
+std::string Uncentred(SDL_Window* win, int tolerance) {
+    SDL_Rect usable{};
+    SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(win), 0), &usable);
+    int x = 0, y = 0, width = 0, height = 0, top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowPosition(win, &x, &y);
+    SDL_GetWindowSize(win, &width, &height);
+    SDL_GetWindowBordersSize(win, &top, &left, &bottom, &right);
+    const int gapLeft = x - left - usable.x, gapTop = y - top - usable.y;
+    const int gapRight = usable.x + usable.w - (x + width + right);
+    const int gapBottom = usable.y + usable.h - (y + height + bottom);
+    if (gapLeft >= 0 && gapTop >= 0 && gapRight >= 0 && gapBottom >= 0 &&
+        std::abs(gapLeft - gapRight) <= 2 * tolerance && std::abs(gapTop - gapBottom) <= 2 * tolerance)
+        return {};
+    return "the window's frame is at " + std::to_string(x - left) + "," + std::to_string(y - top) + ", " +
+           std::to_string(width + left + right) + " x " + std::to_string(height + top + bottom) +
+           ", in a usable area at " + std::to_string(usable.x) + "," + std::to_string(usable.y) + ", " +
+           std::to_string(usable.w) + " x " + std::to_string(usable.h);
+}
+
+}  // namespace
+
+// Runs until what() returns empty, at most limitMs, then for two more drawn frames; error is the
+// last thing it returned.
+bool WindowScriptDriver::UntilWindowSays(const std::function<std::string()>& what, long limitMs,
+                                         std::string& error) {
+    for (long waited = 0; waited <= limitMs && !window_.Quit(); waited += 10) {
+        error = what();
+        if (error.empty()) {
+            const long frames = window_.FramesPainted() + 2;
+            for (long more = 0; window_.FramesPainted() < frames && more < limitMs; more += 10)
+                window_.RunFor(10);
+            return true;
+        }
+        window_.RunFor(10);
+    }
+    return false;
+}
+
+// untilwindow W H [MS] | untilwindow STATE [MS]: runs until the window's client size is W x H, or
+// it is minimised, maximised, fullscreen or normal (resizes by the window manager or a key take
+// their time), at most MS (60000).
+bool WindowScriptDriver::UntilWindow(const std::vector<std::string>& w, std::string& error) {
+    SDL_Window* win = window_.SdlWindow();
+    const bool bySize = w.size() >= 3 && std::isdigit(static_cast<unsigned char>(w[1][0])) &&
+                        std::isdigit(static_cast<unsigned char>(w[2][0]));
+    const std::size_t limitAt = bySize ? 3 : 2;
+    if (w.size() < 2 || w.size() > limitAt + 1) return false;
+    const long limit = w.size() > limitAt ? std::atol(w[limitAt].c_str()) : 60000;
+    if (!bySize)
+        return UntilWindowSays(
+            [&] {
+                const std::string state = WindowState(win);
+                return state == w[1] ? std::string() : "the window is " + state;
+            },
+            limit, error);
+    const int width = std::atoi(w[1].c_str()), height = std::atoi(w[2].c_str());
+    return UntilWindowSays(
+        [&] {
+            int now_w = 0, now_h = 0;
+            SDL_GetWindowSize(win, &now_w, &now_h);
+            return now_w == width && now_h == height
+                       ? std::string()
+                       : "the window is " + std::to_string(now_w) + " x " + std::to_string(now_h);
+        },
+        limit, error);
+}
+
+// untilcentred TOL [MS]: runs until the window with its frame lies in the screen's usable area,
+// centred to within TOL pixels each way, at most MS (10000).
+bool WindowScriptDriver::UntilCentred(const std::vector<std::string>& w, std::string& error) {
+    if (w.size() != 2 && w.size() != 3) return false;
+    const int tolerance = std::atoi(w[1].c_str());
+    const long limit = w.size() == 3 ? std::atol(w[2].c_str()) : 10000;
+    return UntilWindowSays([&] { return Uncentred(window_.SdlWindow(), tolerance); }, limit, error);
+}
+
+// windowsize W H: asks for a new client size, as the player dragging the frame or `xdotool
+// windowsize` does (the window manager may answer later; follow with untilwindow).
+bool WindowScriptDriver::WindowSize(const std::vector<std::string>& w) {
+    if (w.size() != 3) return false;
+    SDL_SetWindowSize(window_.SdlWindow(), std::atoi(w[1].c_str()), std::atoi(w[2].c_str()));
+    window_.RunFor(10);
+    return true;
+}
+
+// expectlabel BAR TEXT: the options dialog's value label of fortune bar 1..3 reads TEXT.
+bool WindowScriptDriver::ExpectLabel(const std::vector<std::string>& w, std::string& error) {
+    if (w.size() < 3 || !window_.Dialogs()) return false;
+    const int bar = std::atoi(w[1].c_str());
+    if (bar < 1 || bar > 3) return error = "bar 1 to 3", false;
+    std::string text;
+    for (std::size_t i = 2; i < w.size(); ++i) text += (i > 2 ? " " : "") + w[i];
+    const std::string& shown = window_.Dialogs()->Options().ValueLabel(bar);
+    if (shown != text) error = "the label reads \"" + shown + "\"";
+    return error.empty();
 }
 
 }  // namespace vortala

@@ -1,7 +1,10 @@
 #pragma once
 // WindowScriptDriver: runs a game script in the real window with real timers. Beyond the script
 // language it reads "screenshot PATH", "expectregion", "stats", and drives the dialogs through
-// SDL's own event queue with "sdlkey", "sdlclick", "close" and "expectdialog".
+// SDL's own event queue with "sdlkey", "sdlclick", "close" and "expectdialog"; "windowsize",
+// "untilwindow" and "untilcentred" size and watch the window itself, "expectlabel" reads the
+// options' value labels.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +28,11 @@ private:
     bool ExpectDialog(const std::string& name, std::string& error);
     bool ExpectRegion(const std::vector<std::string>& w, std::string& error);
     bool Screenshot(const std::string& path, std::string& error);
+    bool UntilWindowSays(const std::function<std::string()>& what, long limitMs, std::string& error);
+    bool UntilWindow(const std::vector<std::string>& w, std::string& error);
+    bool UntilCentred(const std::vector<std::string>& w, std::string& error);
+    bool WindowSize(const std::vector<std::string>& w);
+    bool ExpectLabel(const std::vector<std::string>& w, std::string& error);
 
     GameWindow& window_;
 };

@@ -90,13 +90,16 @@ void GameWindow::Minimise() {
     SDL_MinimizeWindow(window_);
 }
 
+// A window brought back is centred once the manager has given it its size again (the restore
+// and its new size arrive as events; see HandleWindowEvent).
 void GameWindow::ToggleMaximise() {
     const Uint32 flags = SDL_GetWindowFlags(window_);
     if (flags & SDL_WINDOW_FULLSCREEN_DESKTOP) {  // F10 always brings a window back
+        recentre_ = true;
         SDL_SetWindowFullscreen(window_, 0);
     } else if (flags & SDL_WINDOW_MAXIMIZED) {
+        recentre_ = true;
         SDL_RestoreWindow(window_);
-        CentreWindow();
     } else {
         SDL_MaximizeWindow(window_);
     }
@@ -104,6 +107,7 @@ void GameWindow::ToggleMaximise() {
 
 void GameWindow::ToggleFullScreen() {
     const bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+    recentre_ = full;
     SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 

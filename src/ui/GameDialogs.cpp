@@ -20,7 +20,7 @@ GameDialogs::GameDialogs(SessionRecords& records, Machine* machine, Services ser
         notice_.SetText(text);
         stack_.Show(notice_);
     });
-    recall_ = std::make_unique<GameRecall>(*records_.Journal(), *machine_);
+    recall_ = std::make_unique<GameRecall>(*records_.Journal(), *machine_, services_.simulator);
     statistics_.SetRecallButton([this] { stack_.Show(*recall_); });
     if (records_.Journal()->Troubled()) {
         recall_->SelectPage(GameRecall::Page::Meters);

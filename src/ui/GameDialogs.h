@@ -32,6 +32,7 @@ public:
         std::function<void()> quit;
         std::function<void(std::string_view)> openUrl;
         std::function<bool()> connected;
+        SimulatorSource simulator;  // figures for settings off the build's table; may be empty
     };
     // machine is null when the game could not start: there is nothing to show then.
     GameDialogs(SessionRecords& records, Machine* machine, Services services);

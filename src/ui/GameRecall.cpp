@@ -271,7 +271,12 @@ void GameRecall::DrawGame(const GameRecord& g) {
 void GameRecall::DrawMeters() {
     const Meters& m = journal_.CurrentMeters();
     const GameState& g = machine_.State();
+    // The build's table first; other settings are played on demand and kept.
     const SimulatorFigure* sim = FindSimulatorFigure(g.FortuneSpin, 0, g.FortuneBonus);
+    SimulatorAnswer answer;
+    if (!sim && simulator_) answer = simulator_(g.FortuneSpin, g.FortuneBonus);
+    if (answer.figure) sim = &*answer.figure;
+    const std::string missing = answer.computing ? "computing..." : "unavailable";
     const ImGuiTableFlags flags = ImGuiTableFlags_RowBg | ImGuiTableFlags_BordersInnerV;
     ImGui::BeginChild("meters", ImVec2(0, kHeight - 104), false);
     // The balance and what the start-up check found come first: they are why this page exists.
@@ -290,7 +295,7 @@ void GameRecall::DrawMeters() {
         ImGui::TableHeadersRow();
         const auto n = [](std::int64_t v) { return std::to_string(v); };
         Row("Games (paid / free)", n(m.games - m.freeGames) + " / " + n(m.freeGames),
-            sim ? n(sim->games) + " games, bet 1 x 15" : "unavailable");
+            sim ? n(sim->games) + " games, bet 1 x 15" : missing);
         Row("Staked", n(m.staked));
         Row("Returned", n(m.returned));
         Row("Inserted", n(m.inserted));
@@ -300,17 +305,19 @@ void GameRecall::DrawMeters() {
         Row("Return to player",
             m.staked ? Percent(static_cast<double>(m.returned) / static_cast<double>(m.staked)) : "-",
             sim ? Percent(sim->rtp) + "  (" + Percent(sim->rtpLow) + " to " + Percent(sim->rtpHigh) + ")"
-                : "unavailable");
+                : missing);
         Row("Hit frequency",
             m.games ? Percent(static_cast<double>(m.hits) / static_cast<double>(m.games)) : "-",
-            sim ? Percent(sim->hitFrequency) : "unavailable");
+            sim ? Percent(sim->hitFrequency) : missing);
         for (int b = 0; b < kMeterBonusCount; ++b)
             Row(MeterBonusName(static_cast<MeterBonus>(b)), n(m.bonuses[b]));
         ImGui::EndTable();
     }
     ImGui::Spacing();
     ImGui::Text("Fortune spin %d, risk %d, bonus %d.", g.FortuneSpin, g.FortuneRisk, g.FortuneBonus);
-    if (!sim)
+    if (answer.computing)
+        ImGui::TextWrapped("The simulator is playing %lld games for these settings.", kSimulatorFigureGames);
+    else if (!sim)
         ImGui::TextWrapped(
             "The simulator's table holds spin and bonus fortune -100, -50, 0, 50 and 100 only "
             "(and none in a build without it).");

@@ -12,6 +12,7 @@
 #include "gfx/Textures.h"
 #include "records/JournalKeeper.h"
 #include "ui/ModalDialog.h"
+#include "ui/SimulatorFigures.h"
 
 namespace vortala {
 
@@ -20,7 +21,9 @@ public:
     enum class Page { Games, Meters };
     static constexpr int kGamesPerPage = 10;
 
-    GameRecall(const JournalKeeper& journal, const Machine& machine) : journal_(journal), machine_(machine) {}
+    // simulator works out the figures for settings the build's table does not hold (may be empty).
+    GameRecall(const JournalKeeper& journal, const Machine& machine, SimulatorSource simulator = {})
+        : journal_(journal), machine_(machine), simulator_(std::move(simulator)) {}
 
     std::string_view Name() const override { return "GameRecall"; }
     void Activate() override;
@@ -41,6 +44,7 @@ private:
 
     const JournalKeeper& journal_;
     const Machine& machine_;
+    SimulatorSource simulator_;
     std::array<TextureHandle, kSymbolCount> symbols_{};
     Page page_ = Page::Games;
     bool pageChanged_ = true;

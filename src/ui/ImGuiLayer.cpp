@@ -4,13 +4,19 @@
 #include <backends/imgui_impl_sdl.h>
 #include <imgui.h>
 
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <vector>
 
+#include "game/FieldArea.h"
 #include "ui/UiFonts.h"
 
 namespace vortala {
 
 namespace {
+
+constexpr float kReferenceHeight = 600;  // the field's height the dialogs are laid out for
 
 bool IsInput(Uint32 type) {
     switch (type) {
@@ -37,7 +43,8 @@ int ButtonIndex(Uint8 button) {
 
 }  // namespace
 
-ImGuiLayer::ImGuiLayer(SDL_Window* window, SDL_GLContext context, DialogStack& stack) : stack_(stack) {
+ImGuiLayer::ImGuiLayer(SDL_Window* window, SDL_GLContext context, DialogStack& stack)
+    : window_(window), stack_(stack) {
     IMGUI_CHECKVERSION();
     ImGui::CreateContext();
     ImGuiIO& io = ImGui::GetIO();
@@ -56,7 +63,6 @@ ImGuiLayer::ImGuiLayer(SDL_Window* window, SDL_GLContext context, DialogStack& s
     style.Colors[ImGuiCol_FrameBg] = ImVec4(0.30f, 0.20f, 0.13f, 1.0f);
     style.Colors[ImGuiCol_SliderGrab] = ImVec4(0.95f, 0.75f, 0.35f, 1.0f);
     style.Colors[ImGuiCol_CheckMark] = ImVec4(0.95f, 0.80f, 0.40f, 1.0f);
-    UiFonts::Load();
     ImGui_ImplSDL2_InitForOpenGL(window, context);
     ImGui_ImplOpenGL2_Init();
 }
@@ -88,12 +94,48 @@ bool ImGuiLayer::HandleEvent(const SDL_Event& e) {
     return true;
 }
 
+void ImGuiLayer::FitToWindow() {
+    int windowW = 1, windowH = 1, drawableW = 1, drawableH = 1;
+    SDL_GetWindowSize(window_, &windowW, &windowH);
+    SDL_GL_GetDrawableSize(window_, &drawableW, &drawableH);
+    const FieldArea field = FitField(drawableW, drawableH);
+    // Below half size the text could no longer be read at all.
+    scale_ = std::max(static_cast<float>(field.height) / kReferenceHeight, 0.5f);
+    ImGuiIO& io = ImGui::GetIO();
+    if (scale_ != fontScale_) {
+        io.Fonts->Clear();
+        UiFonts::Load(scale_);
+        ImGui_ImplOpenGL2_DestroyFontsTexture();  // made again from the new atlas
+        fontScale_ = scale_;
+    }
+    io.FontGlobalScale = 1.0f / scale_;
+    // A hair over, so the back end's whole drawable size (size times scale, cut to an integer)
+    // is not one pixel short.
+    constexpr float kHair = 1e-3f;
+    io.DisplaySize = ImVec2(static_cast<float>(drawableW) / scale_ + kHair,
+                            static_cast<float>(drawableH) / scale_ + kHair);
+    io.DisplayFramebufferScale = ImVec2(scale_, scale_);
+    const float pointer = static_cast<float>(drawableW) / static_cast<float>(std::max(windowW, 1)) / scale_;
+    io.MousePos = mouseX_ < 0 ? ImVec2(-FLT_MAX, -FLT_MAX) : ImVec2(mouseX_ * pointer, mouseY_ * pointer);
+}
+
+// Every vertex on a whole drawable pixel: a glyph rasterised at the drawn size then covers its
+// pixels exactly instead of being resampled between them.
+void ImGuiLayer::SnapToPixels(float scale) {
+    ImDrawData* data = ImGui::GetDrawData();
+    for (int i = 0; data && i < data->CmdListsCount; ++i)
+        for (ImDrawVert& v : data->CmdLists[i]->VtxBuffer) {
+            v.pos.x = std::round(v.pos.x * scale) / scale;
+            v.pos.y = std::round(v.pos.y * scale) / scale;
+        }
+}
+
 void ImGuiLayer::Render() {
     if (!stack_.Active()) return;
-    ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplSDL2_NewFrame();
+    FitToWindow();
+    ImGui_ImplOpenGL2_NewFrame();
     ImGuiIO& io = ImGui::GetIO();
-    io.MousePos = ImVec2(mouseX_, mouseY_);
     for (int i = 0; i < 3; ++i) {
         io.MouseDown[i] = held_[i] || pressed_[i];  // a click within one frame still counts
         pressed_[i] = false;
@@ -108,6 +150,7 @@ void ImGuiLayer::Render() {
         if (dialog != top) ImGui::EndDisabled();
     }
     ImGui::Render();
+    SnapToPixels(scale_);
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
     stack_.Collect();
 }

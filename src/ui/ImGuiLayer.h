@@ -20,8 +20,18 @@ public:
     bool HandleEvent(const SDL_Event& e);
     void Render();
 
+    // Drawable pixels per dialog unit, as of the last frame drawn.
+    float Scale() const { return scale_; }
+
 private:
+    // Sets the frame's display size, scale and pointer; rebuilds the fonts when the scale moved.
+    void FitToWindow();
+    static void SnapToPixels(float scale);
+
+    SDL_Window* window_;
     DialogStack& stack_;
+    float scale_ = 1.0f;
+    float fontScale_ = 0.0f;  // the scale the font atlas was built for
     float mouseX_ = -1, mouseY_ = -1;
     bool held_[3] = {};
     bool pressed_[3] = {};

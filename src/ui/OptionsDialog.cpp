@@ -36,6 +36,11 @@ OptionsDialog::OptionsDialog(Machine& machine, const SettingsAccess& store, Serv
     RestoreOptions(machine_.Options(), store);
     machine_.ApplySpeed();
     machine_.SuspendFortune();  // the bars keep their own positions until Ok
+    // The labels tell where the bars stand from the first showing: a label reading "0 %" over a
+    // bar at -2 would tell the player the odds are neutral when Ok is about to make them not.
+    const Settings& o = machine_.Options();
+    const int positions[3] = {o.fortuneSpin, o.fortuneRisk, o.fortuneBonus};
+    for (int bar = 0; bar < 3; ++bar) valueLabel_[bar] = std::to_string(positions[bar]) + " %";
     pageIndex_ = services_.connected() ? 1 : 0;
     builtInPage_ = BuiltInPageText();
 }

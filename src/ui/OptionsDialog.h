@@ -55,7 +55,7 @@ private:
 
     Machine& machine_;
     Services services_;
-    std::array<std::string, 3> valueLabel_{"0 %", "0 %", "0 %"};
+    std::array<std::string, 3> valueLabel_;
     int delayMinimum_ = 1;
     int wantedPage_ = -1;
     int pageIndex_ = 0;

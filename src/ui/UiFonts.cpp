@@ -18,12 +18,16 @@ ImFont* AddIfPresent(ImFontAtlas* atlas, const char* path, float pixels, const I
 }
 }  // namespace
 
-void UiFonts::Load() {
+void UiFonts::Load(float scale) {
     ImFontAtlas* atlas = ImGui::GetIO().Fonts;
     const ImWchar* ranges = atlas->GetGlyphRangesCyrillic();
-    if (!AddIfPresent(atlas, kRegular, 15.0f, ranges)) atlas->AddFontDefault();
-    gLabel = AddIfPresent(atlas, kBold, 21.0f, ranges);
-    gCaption = AddIfPresent(atlas, kSerifItalic, 18.0f, ranges);
+    if (!AddIfPresent(atlas, kRegular, 15.0f * scale, ranges)) {
+        ImFontConfig config;
+        config.SizePixels = 13.0f * scale;
+        atlas->AddFontDefault(&config);
+    }
+    gLabel = AddIfPresent(atlas, kBold, 21.0f * scale, ranges);
+    gCaption = AddIfPresent(atlas, kSerifItalic, 18.0f * scale, ranges);
 }
 
 ImFont* UiFonts::Label() {

@@ -28,7 +28,8 @@ protected:
             *records_, machine_.get(),
             GameDialogs::Services{[this] { quit_ = true; },
                                   [this](std::string_view url) { urls_.emplace_back(url); },
-                                  [] { return false; }});
+                                  [] { return false; },
+                                  {}});
     }
     void End() {
         dialogs_.reset();

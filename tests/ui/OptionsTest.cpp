@@ -27,7 +27,10 @@ TEST_F(Options, FortuneBarsReachTheGameOnOk) {
     auto d = Make(store_);
     GameState& g = machine_.EditState();
     EXPECT_EQ(g.FortuneSpin, 0);  // at start the rules run unbiased although the bars sit at -1, -2, -1
-    EXPECT_EQ(d->ValueLabel(2), "0 %");
+    // The labels tell the bars' real positions, which Ok is about to apply.
+    EXPECT_EQ(d->ValueLabel(1), "-1 %");
+    EXPECT_EQ(d->ValueLabel(2), "-2 %");
+    EXPECT_EQ(d->ValueLabel(3), "-1 %");
     d->Ok();
     EXPECT_EQ(g.FortuneSpin, -1);
     EXPECT_EQ(g.FortuneRisk, -2);

@@ -210,7 +210,7 @@ def build_drums():
 
 # ------------------------------------------------------------------ torches, flare, explosion
 def build_fire():
-    # torch quads are about 32 x 41 pixels; black surroundings match the dark backdrops
+    # torch quads are about 32 x 41 pixels; the game turns the black surround see-through (Textures.cpp)
     emit('fire0.jpg', '<rect width="32" height="41" fill="#000"/>'
          '<rect x="13" y="20" width="6" height="21" fill="#4a2a10"/><ellipse cx="16" cy="20" rx="4" ry="2.5" fill="#222"/>'
          '<path d="M16,18 Q13,12 17,7 Q19,3 16,0" stroke="#777" stroke-width="1.6" fill="none" opacity=".6"/>',
@@ -442,8 +442,8 @@ def build_fullfield():
     body = cabinet.helpcard_body()
     for pic in ('bar', 'tuk', 'rul', 'shark', 'del', 'crab', 'coin', 'cher', 'ostr', 'gal', 'sun'):
         body = body.replace(f'"SYM_{pic}"', f'"preview/{pic}.png"')
-    emit('kartabet.jpg', body, SW, SH, 1024, 1024, ALL_DEFS + cabinet.CAB_DEFS, quality=94)
-    emit('logo.jpg', cabinet.logo_body(), SW, SH, 512, 512, ALL_DEFS + cabinet.CAB_DEFS)
+    emit('kartabet.jpg', body, SW, SH, 1024, 1024, ALL_DEFS + cabinet.CAB_DEFS, quality=94, centred_text=True)
+    emit('logo.jpg', cabinet.logo_body(), SW, SH, 512, 512, ALL_DEFS + cabinet.CAB_DEFS, centred_text=True)
 
 
 if __name__ == '__main__':

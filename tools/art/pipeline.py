@@ -32,13 +32,22 @@ def svg_doc(vw, vh, body, defs=''):
             f'<defs>{DEFS}{defs}</defs>{body}</svg>')
 
 
-def render_png(svg_text, name, w, h):
-    """Rasterise to WORK/name.png at exactly w x h pixels."""
+def render_png(svg_text, name, w, h, design=None):
+    """Rasterise to WORK/name.png at exactly w x h pixels.
+    design: the picture's (width, height) on screen, to render it at one scale both ways first and
+    then stretch the pixels. rsvg places centred text by its width at the stretched scale when the
+    two scales differ, so a centred title lands off centre; pictures with centred text use this."""
     svg_path = os.path.join(WORK, name + '.svg')
     png_path = os.path.join(WORK, name + '.png')
     with open(svg_path, 'w', encoding='utf-8') as f:
         f.write(svg_text)
-    subprocess.run(['rsvg-convert', '-w', str(w), '-h', str(h), '-f', 'png', '-o', png_path, svg_path], check=True)
+    if design:
+        scale = max(w / design[0], h / design[1])
+        rw, rh = round(design[0] * scale), round(design[1] * scale)
+        subprocess.run(['rsvg-convert', '-w', str(rw), '-h', str(rh), '-f', 'png', '-o', png_path, svg_path], check=True)
+        subprocess.run([CONVERT, png_path, '-filter', 'Lanczos', '-resize', f'{w}x{h}!', png_path], check=True)
+    else:
+        subprocess.run(['rsvg-convert', '-w', str(w), '-h', str(h), '-f', 'png', '-o', png_path, svg_path], check=True)
     return png_path
 
 
@@ -105,10 +114,12 @@ def write_tga(png_path, name, flip=GAME_FLIP):
     return out
 
 
-def emit(name, svg_body, screen_w, screen_h, out_w, out_h, defs='', quality=92, flip=GAME_FLIP):
-    """Render one catalogue picture designed at its on-screen size; write it under assets/."""
+def emit(name, svg_body, screen_w, screen_h, out_w, out_h, defs='', quality=92, flip=GAME_FLIP, centred_text=False):
+    """Render one catalogue picture designed at its on-screen size; write it under assets/.
+    centred_text: render at one scale and stretch after (see render_png)."""
     stem, ext = os.path.splitext(name)
-    png = render_png(svg_doc(screen_w, screen_h, svg_body, defs), stem + ('_t' if ext == '.tga' else ''), out_w, out_h)
+    png = render_png(svg_doc(screen_w, screen_h, svg_body, defs), stem + ('_t' if ext == '.tga' else ''), out_w, out_h,
+                     (screen_w, screen_h) if centred_text else None)
     preview(png, stem + ('_t' if ext == '.tga' else ''), screen_w, screen_h)
     if ext == '.jpg':
         return write_jpeg(png, name, quality, flip)
