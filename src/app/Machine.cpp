@@ -16,28 +16,47 @@ Machine::Machine(MachinePlatform& platform) : platform_(platform) {
     platform_.SetTimerEnabled(TimerId::Paint, true);
 }
 
+void Machine::ChangeFromOutside(std::function<void()> change) {
+    if (stepOpen_)
+        deferred_.push_back(std::move(change));
+    else
+        change();
+}
+
+void Machine::ApplyDeferredChanges() {
+    while (!deferred_.empty()) {
+        const std::function<void()> change = std::move(deferred_.front());
+        deferred_.pop_front();
+        change();
+    }
+}
+
 void Machine::ApplyOptions() {
-    ApplyFortune(game_, settings_.fortuneSpin, settings_.fortuneRisk, settings_.fortuneBonus);
-    SetBonusOncePerGame(game_, settings_.bonusOncePerGame);
-    ApplySpeed();
+    ChangeFromOutside([this] {
+        ApplyFortune(game_, settings_.fortuneSpin, settings_.fortuneRisk, settings_.fortuneBonus);
+        SetBonusOncePerGame(game_, settings_.bonusOncePerGame);
+        ApplySpeed();
+    });
 }
 
 void Machine::SuspendFortune() {
-    ApplyFortune(game_, 0, 0, 0);
+    ChangeFromOutside([this] { ApplyFortune(game_, 0, 0, 0); });
 }
 
 void Machine::SetFortuneBar(int bar, int position) {
-    const GameState& g = game_;
-    ApplyFortune(game_, bar == 1 ? position : g.FortuneSpin, bar == 2 ? position : g.FortuneRisk,
-                 bar == 3 ? position : g.FortuneBonus);
+    ChangeFromOutside([this, bar, position] {
+        const GameState& g = game_;
+        ApplyFortune(game_, bar == 1 ? position : g.FortuneSpin, bar == 2 ? position : g.FortuneRisk,
+                     bar == 3 ? position : g.FortuneBonus);
+    });
 }
 
 void Machine::NewGame() {
-    vortala::NewGame(game_);
+    ChangeFromOutside([this] { vortala::NewGame(game_); });
 }
 
 void Machine::RestoreStores(const StoredStores& stores) {
-    vortala::RestoreStores(game_, stores);
+    ChangeFromOutside([this, stores] { vortala::RestoreStores(game_, stores); });
 }
 
 void Machine::ApplySpeed() {

@@ -5,6 +5,7 @@
 // at a time, on one thread.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "MachinePlatform.h"
@@ -107,11 +108,19 @@ private:
     void TypedCodes();
     void NoteGameEnd();
     void RecordBefore() {
+        stepOpen_ = true;
         if (recorder_) recorder_->Before(game_);
     }
     void RecordAfter(bool outside = false) {
         if (recorder_) recorder_->After(game_, outside);
+        stepOpen_ = false;
+        ApplyDeferredChanges();
     }
+    // A change from outside the rules (the options, a new game, the stores). Made during a step
+    // (a dialog drawn inside a frame), it waits for the step's end, so the record keeps it as a
+    // change outside the rules instead of as something the step did.
+    void ChangeFromOutside(std::function<void()> change);
+    void ApplyDeferredChanges();
 
     MachinePlatform& platform_;
     GameState game_;
@@ -122,6 +131,8 @@ private:
     bool gameInPlay_ = false;  // a spin started and its game has not settled yet
     GameRecorder* recorder_ = nullptr;
     std::deque<std::uint32_t> entropyQueue_;
+    bool stepOpen_ = false;
+    std::deque<std::function<void()>> deferred_;
 };
 
 }  // namespace vortala

@@ -145,7 +145,7 @@ void SessionRecords::StartNewGame() {
     number_ = NextGameNumber(number_);
     recording_ = ReserveGameNumber();
     journal_->AllowWriting(recording_);
-    if (recording_) log_.Open(number_, g.CreditInserted, g.Credit);
+    if (recording_) log_.Open(number_, 0, 0);  // the new session's money starts at nothing
 }
 
 }  // namespace vortala

@@ -129,6 +129,53 @@ TEST_F(JournalKeeperTest, AnInsertWhileTheReelsStopIsReplayed) {
         << difference.field << ": recorded " << difference.recorded << ", re-derived " << difference.derived;
 }
 
+// The options dialog is drawn inside a frame; a fortune bar moved there mid-game is a change
+// outside the rules, which the re-play puts back where it came.
+class OptionsDrawnInTheFrame final : public FramePainter {
+public:
+    explicit OptionsDrawnInTheFrame(Machine& m) : m_(m) {}
+    bool BeginFrame() override { return true; }
+    void DrawIntro(const GameState&) override {}
+    void DrawHelp(const GameState&) override {}
+    void DrawBackdrops(const GameState&) override {}
+    void DrawVoyage(const GameState&) override {}
+    void FinishBackdrops(const GameState&) override {}
+    void DrawBarrels(const GameState&) override {}
+    void DrawCoinDrum(const GameState&) override {}
+    void DrawReels(const GameState&) override {}
+    void DrawHelmDrums(const GameState&) override {}
+    void DrawWinFrames(const GameState&) override {}
+    void DrawPaylines(const GameState&) override {}
+    void DrawStatus(const GameState&) override {}
+    void DrawRiskCards(const GameState&) override {}
+    void EndFrame() override { m_.SetFortuneBar(2, -2); }
+
+private:
+    Machine& m_;
+};
+
+TEST_F(JournalKeeperTest, AFortuneMovedWhileTheDialogsDrawIsReplayed) {
+    HeadlessHost host;
+    JournalKeeper keeper(path_, host.machine());
+    keeper.AllowWriting(true);
+    std::istringstream start("key Insert\nsettle\nkey Num1\nkey Space\nuntil ReelsStarting 0\n");
+    HeadlessDriver driver(host);
+    std::ostringstream out, err;
+    ASSERT_EQ(RunScript(start, driver, out, err), ScriptResult::Passed) << err.str();
+    OptionsDrawnInTheFrame painter(host.machine());
+    host.machine().PaintFrame(&painter);
+    std::istringstream stop("key Space\nsettle\n");
+    ASSERT_EQ(RunScript(stop, driver, out, err), ScriptResult::Passed) << err.str();
+    ASSERT_TRUE(keeper.GameEnded(1));
+    const GameRecord& played = keeper.Games().back();
+    ASSERT_EQ(played.after.fortune[1], -2);
+    GameRecord derived;
+    RecordDifference difference;
+    ASSERT_TRUE(ReplayGame(played, derived));
+    EXPECT_FALSE(FirstDifference(played, derived, difference))
+        << difference.field << ": recorded " << difference.recorded << ", re-derived " << difference.derived;
+}
+
 TEST_F(JournalKeeperTest, AnEnormousFileIsReadOnlyAtItsEnd) {
     { std::ofstream out(path_); }
     ASSERT_EQ(truncate(path_.c_str(), 64 << 20), 0);  // sparse: 64 MiB of zeros, no line at all
