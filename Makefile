@@ -10,7 +10,7 @@ DEBIAN_PACKAGES += openmpi-bin libopenmpi-dev  # the simulator's MPI build and i
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps release asan bench assets tidy clean
+.PHONY: run test deps release asan bench assets keys tidy clean
 
 deps:
 	@missing=$$(for p in $(DEBIAN_PACKAGES); do \
@@ -42,6 +42,11 @@ bench: release
 
 assets:
 	$(MAKE) -C tools/art
+
+# The key table of src/app/KeyGuide.cpp into the README, the manual, the man page and the help page's
+# source; redraw the help page afterwards with `make -C tools/art pictures`.
+keys: release
+	./build/release/vortala-keys write .
 
 # Naming and function size over the game's sources (.clang-tidy); a few minutes on two cores.
 tidy: release

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "app/KeyGuide.h"
 #include "platform/SettingsFile.h"
 #include "platform/UserFolders.h"
 
@@ -54,17 +55,8 @@ std::string HelpText() {
            "  --help         show this help and exit\n"
            "  --version      show the version and exit\n"
            "\n"
-           "Main keys:\n"
-           "  Insert                insert 100 credits\n"
-           "  Space                 start and stop the reels; throw the coin; spin the compass\n"
-           "  keypad 1-9            bet on line 1-9 (with Alt: lower it)\n"
-           "  keypad + / -          raise / lower the bet on every line\n"
-           "  Page Up / Page Down   maximum / minimum stake\n"
-           "  Left / Right / Down   risk game: red / black / take the win\n"
-           "  keypad 1-6            pick a chest or a ship\n"
-           "  F1 / F2 / F3 / F4     pay table / options / about / statistics\n"
-           "  F5 (held)             show all lines\n"
-           "  F10 / Escape          maximise / minimise\n"
+           "Keys:\n" +
+           KeysAsHelp() +
            "\n"
            "Files:\n"
            "  " +

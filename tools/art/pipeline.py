@@ -73,7 +73,8 @@ def size_of(png_path):
     return int(w), int(h)
 
 
-def write_jpeg(png_path, name, quality=92, flip=GAME_FLIP):
+def write_jpeg(png_path, name, quality=92, flip=GAME_FLIP, comment=None):
+    """comment: text kept in the JPEG's comment segment, for checks that read the picture."""
     out = os.path.join(ASSETS, name)
     args = [CONVERT, png_path, '-background', 'black', '-alpha', 'remove', '-alpha', 'off']
     if flip:
@@ -81,6 +82,13 @@ def write_jpeg(png_path, name, quality=92, flip=GAME_FLIP):
     args += ['-colorspace', 'sRGB', '-type', 'TrueColor', '-strip', '-interlace', 'none',
              '-sampling-factor', '1x1,1x1,1x1', '-quality', str(quality), out]
     subprocess.run(args, check=True)
+    if comment is not None:
+        with open(out, 'rb') as f:
+            data = f.read()
+        text = comment.encode('utf-8')
+        segment = b'\xff\xfe' + struct.pack('>H', len(text) + 2) + text
+        with open(out, 'wb') as f:
+            f.write(data[:2] + segment + data[2:])  # right after the start-of-image marker
     return out
 
 
@@ -105,11 +113,11 @@ def write_tga(png_path, name, flip=GAME_FLIP):
     return out
 
 
-def emit(name, svg_body, screen_w, screen_h, out_w, out_h, defs='', quality=92, flip=GAME_FLIP):
+def emit(name, svg_body, screen_w, screen_h, out_w, out_h, defs='', quality=92, flip=GAME_FLIP, comment=None):
     """Render one catalogue picture designed at its on-screen size; write it under assets/."""
     stem, ext = os.path.splitext(name)
     png = render_png(svg_doc(screen_w, screen_h, svg_body, defs), stem + ('_t' if ext == '.tga' else ''), out_w, out_h)
     preview(png, stem + ('_t' if ext == '.tga' else ''), screen_w, screen_h)
     if ext == '.jpg':
-        return write_jpeg(png, name, quality, flip)
+        return write_jpeg(png, name, quality, flip, comment)
     return write_tga(png, name, flip)
