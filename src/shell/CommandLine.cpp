@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/KeyGuide.h"
+#include "platform/Manual.h"
 #include "platform/SettingsFile.h"
 #include "platform/UserFolders.h"
 
@@ -46,6 +47,7 @@ CommandLine ParseCommandLine(int argc, char** argv) {
 
 std::string HelpText() {
     const std::string data = UserDataFolder();
+    const std::string manual = FindManual();
     return "Usage: vortala [--script FILE]\n"
            "A pirate and sea-treasure video slot: five drum reels, fifteen paylines, a risk card\n"
            "game, free games, treasure chests, a barrel bonus, a ship voyage and a jackpot.\n"
@@ -70,7 +72,8 @@ std::string HelpText() {
            "  " +
            data +
            "games.jsonl\n"
-           "      the journal: one line per game played\n"
+           "      the journal: one line per game played\n" +
+           (manual.empty() ? std::string() : "  " + manual + "\n      the player's manual (F1 twice)\n") +
            "\n"
            "Environment:\n"
            "  XDG_CONFIG_HOME     folder of the settings file (default ~/.config)\n"
