@@ -81,9 +81,14 @@ assets:
 keys: release
 	./build/release/vortala-keys write .
 
-# Retakes the docs' screenshots: every script in tools/screens/ runs with the release build.
-screens: release
+# Retakes the docs' screenshots: every script in tools/screens/ runs from here with the release
+# build's game as its argument; then the manual's pictures are made again from the new screenshots.
+screens: deps-run
+	$(call ensure,$(HEADLESS_PACKAGES) librsvg2-bin imagemagick)
+	$(call configure,release)
+	cmake --build --preset release -j $(JOBS) --target vortala
 	@for script in tools/screens/*.sh; do echo "== $$script"; sh "$$script" ./build/release/vortala || exit 1; done
+	$(MAKE) -C tools/art manual
 
 # Naming and function size over the game's sources (.clang-tidy); a few minutes on two cores.
 tidy: release

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
+
+#include "app/StateFields.h"
 
 namespace vortala {
 
@@ -31,7 +34,20 @@ bool WindowScriptDriver::Screenshot(const std::string& path, std::string& error)
     window_.RequestScreenshot(path);
     for (int waited = 0; window_.ScreenshotPending() && waited < 3000; waited += 10) window_.RunFor(10);
     if (window_.ScreenshotPending()) error = "no frame was drawn for the screenshot";
+    if (error.empty()) WriteFigures(path);
     return error.empty();
+}
+
+// Beside NAME.png, NAME.figures: the money the field shows at that moment, one field a line. The
+// docs' screenshots keep theirs, so a test can tell when the build no longer shows what they do.
+void WindowScriptDriver::WriteFigures(const std::string& png) const {
+    static constexpr const char* kFigures[] = {"Credit",   "Win",       "TotalBet", "Jackpot",
+                                               "CoinPile", "FreeGames", "HelmBank"};
+    const std::size_t dot = png.rfind(".png");
+    if (dot == std::string::npos || dot + 4 != png.size()) return;
+    std::ofstream out(png.substr(0, dot) + ".figures", std::ios::trunc);
+    for (const char* field : kFigures)
+        out << field << " " << GetField(window_.machine().State(), field).value_or("?") << "\n";
 }
 
 // Events through the window's real queue, as a player's would arrive; then 150 ms of play and

@@ -25,6 +25,7 @@ private:
     bool ExpectDialog(const std::string& name, std::string& error);
     bool ExpectRegion(const std::vector<std::string>& w, std::string& error);
     bool Screenshot(const std::string& path, std::string& error);
+    void WriteFigures(const std::string& png) const;
 
     GameWindow& window_;
 };

@@ -1,0 +1,31 @@
+#!/bin/sh
+# The docs' screenshots at 800 x 600 (docs/screens/), taken by the window tests' own scripts:
+# tests/e2e/*.vsim, tests/ui/first_run.vsim and tests/journal/window_games.vsim, each in a fresh
+# home under Xvfb. Each NAME.png comes with NAME.figures, the money on the field at that moment;
+# the test docs.screens fails when the build no longer shows those figures.
+#   sh tools/screens/docs.sh GAME      (from the source tree; `make screens` runs it)
+set -eu
+game=$(realpath "$1")
+root=$(pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/shots"
+export VORTALA_NO_DIALOGS=1 SDL_AUDIODRIVER=dummy
+
+take() {
+    name=$(basename "$1" .vsim)
+    echo "  $name"
+    (cd "$work/shots" && XDG_CONFIG_HOME="$work/home/$name/config" XDG_DATA_HOME="$work/home/$name/data" \
+        xvfb-run -a -s "-screen 0 1024x768x24" "$game" --script "$1" >"$work/$name.log" 2>&1) ||
+        { cat "$work/$name.log" >&2; echo "screens: $1 failed" >&2; exit 1; }
+}
+for script in "$root"/tests/e2e/*.vsim; do take "$script"; done
+take "$root/tests/ui/first_run.vsim"
+take "$root/tests/journal/window_games.vsim"
+
+count=0
+for png in "$work"/shots/*.png; do
+    cp "$png" "${png%.png}.figures" "$root/docs/screens/"
+    count=$((count + 1))
+done
+echo "screens: $count screenshots and their figures in docs/screens"
