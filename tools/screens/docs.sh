@@ -12,16 +12,17 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/shots"
 export VORTALA_NO_DIALOGS=1 SDL_AUDIODRIVER=dummy
 
+failed=""
 take() {
     name=$(basename "$1" .vsim)
     echo "  $name"
     (cd "$work/shots" && XDG_CONFIG_HOME="$work/home/$name/config" XDG_DATA_HOME="$work/home/$name/data" \
         xvfb-run -a -s "-screen 0 1024x768x24" "$game" --script "$1" >"$work/$name.log" 2>&1) ||
-        { cat "$work/$name.log" >&2; echo "screens: $1 failed" >&2; exit 1; }
+        { cat "$work/$name.log" >&2; failed="$failed $name"; }
 }
-for script in "$root"/tests/e2e/*.vsim; do take "$script"; done
-take "$root/tests/ui/first_run.vsim"
 take "$root/tests/journal/window_games.vsim"
+take "$root/tests/ui/first_run.vsim"
+for script in "$root"/tests/e2e/*.vsim; do take "$script"; done
 
 count=0
 for png in "$work"/shots/*.png; do
@@ -29,3 +30,5 @@ for png in "$work"/shots/*.png; do
     count=$((count + 1))
 done
 echo "screens: $count screenshots and their figures in docs/screens"
+# A script that failed leaves the screenshots it took before failing: keep those, and say which.
+[ -z "$failed" ] || { echo "screens: these scripts failed:$failed" >&2; exit 1; }
