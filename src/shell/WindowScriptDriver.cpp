@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 
 #include "app/StateFields.h"
+#include "ui/SimulatorFigures.h"
 
 namespace vortala {
 
@@ -38,16 +40,30 @@ bool WindowScriptDriver::Screenshot(const std::string& path, std::string& error)
     return error.empty();
 }
 
-// Beside NAME.png, NAME.figures: the money the field shows at that moment, one field a line. The
-// docs' screenshots keep theirs, so a test can tell when the build no longer shows what they do.
+// Beside NAME.png, NAME.figures: the money the field shows at that moment, one field a line, and
+// over the recall window the simulator's figures it shows. The docs' screenshots keep theirs, so
+// a test can tell when the build no longer shows what they do.
 void WindowScriptDriver::WriteFigures(const std::string& png) const {
     static constexpr const char* kFigures[] = {"Credit",   "Win",       "TotalBet", "Jackpot",
                                                "CoinPile", "FreeGames", "HelmBank"};
     const std::size_t dot = png.rfind(".png");
     if (dot == std::string::npos || dot + 4 != png.size()) return;
     std::ofstream out(png.substr(0, dot) + ".figures", std::ios::trunc);
-    for (const char* field : kFigures)
-        out << field << " " << GetField(window_.machine().State(), field).value_or("?") << "\n";
+    const GameState& g = window_.machine().State();
+    for (const char* field : kFigures) out << field << " " << GetField(g, field).value_or("?") << "\n";
+    const ModalDialog* top = window_.Dialogs() ? window_.Dialogs()->Stack().Top() : nullptr;
+    if (!top || top->Name() != "GameRecall") return;
+    // The table a sanitized build leaves out says "unavailable"; the test works those out itself.
+    out << "Simulator " << g.FortuneSpin << ",0," << g.FortuneBonus;
+    const SimulatorFigure* sim = FindSimulatorFigure(g.FortuneSpin, 0, g.FortuneBonus);
+    if (!sim) {
+        out << " unavailable\n";
+        return;
+    }
+    char text[96];
+    std::snprintf(text, sizeof text, " %lld %.2f %.2f %.2f %.2f\n", sim->games, sim->rtp * 100,
+                  sim->rtpLow * 100, sim->rtpHigh * 100, sim->hitFrequency * 100);
+    out << text;
 }
 
 // Events through the window's real queue, as a player's would arrive; then 150 ms of play and
