@@ -31,8 +31,12 @@ for kept in "$src"/docs/screens/*.figures; do
     cp "$taken" "$tmp/build"
     if line=$(grep '^Simulator .* unavailable$' "$tmp/build"); then
         games=$(awk '$1 == "Simulator" {print $3}' "$kept")
-        [ -n "$games" ] && [ "$games" != unavailable ] &&
-            sed -i "s/^Simulator .*/$(simulate "$(echo "$line" | awk '{print $2}')" "$games")/" "$tmp/build"
+        fortune=$(echo "$line" | awk '{print $2}')
+        if [ -n "$games" ] && [ "$games" != unavailable ]; then
+            # one run for each setting, however many screenshots show it
+            [ -f "$tmp/sim-$fortune-$games" ] || simulate "$fortune" "$games" >"$tmp/sim-$fortune-$games"
+            sed -i "s/^Simulator .*/$(cat "$tmp/sim-$fortune-$games")/" "$tmp/build"
+        fi
     fi
     if ! diff "$kept" "$tmp/build" >/dev/null; then
         echo "FAIL: docs/screens/${name%.figures}.png no longer matches the build (run make screens):" >&2
