@@ -1,8 +1,7 @@
 #!/bin/sh
-# The docs' screenshots show what the build shows: each docs/screens/NAME.figures (the money on the
-# field, and over the recall window the simulator's figures, when `make screens` took NAME.png)
-# must equal the NAME.figures the window tests wrote when they took the same screenshot with this
-# build. A sanitized build has no simulator table: its figures are worked out here with the same
+# The docs' screenshots show what the build shows: each docs/screens/NAME.figures (the simulator's
+# figures over the recall window when `make screens` took NAME.png) must equal the NAME.figures the
+# window tests wrote when they took the same screenshot with this build. A sanitized build has no simulator table: its figures are worked out here with the same
 # vortala-sim run the table is made from.
 set -eu
 src=$1 build=$2 sim=$3
