@@ -11,9 +11,10 @@ std::vector<std::string> ManualPlaces() {
     std::vector<std::string> places;
     std::error_code error;
     const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    // With the game's data, which a system without /usr/share/doc still has.
     if (!error)
         places.push_back(
-            (program.parent_path() / ".." / "share" / "doc" / "vortala" / "manual" / "index.html")
+            (program.parent_path() / ".." / "share" / "games" / "vortala" / "manual" / "index.html")
                 .lexically_normal()
                 .string());
 #ifdef VORTALA_SOURCE_MANUAL

@@ -22,7 +22,7 @@ extern char** environ;
 
 namespace vortala {
 
-void OpenUrl(std::string_view url) {
+void OpenUrl(std::string_view url, std::function<void()> failed) {
     std::string program = "xdg-open";
     std::string address(url);
     char* argv[] = {program.data(), address.data(), nullptr};
@@ -34,11 +34,16 @@ void OpenUrl(std::string_view url) {
     pid_t pid = 0;
     const int started = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (started != 0) return;
-    // Reaped on a thread of its own, so no zombie is left and the caller never waits.
-    std::thread([pid] {
+    if (started != 0) {
+        if (failed) failed();
+        return;
+    }
+    // Reaped on a thread of its own, so no zombie is left and the caller never waits. xdg-open
+    // ends once the browser is started, or with a status saying it found none.
+    std::thread([pid, failed = std::move(failed)] {
         int status = 0;
-        waitpid(pid, &status, 0);
+        const bool reaped = waitpid(pid, &status, 0) == pid;
+        if (reaped && !(WIFEXITED(status) && WEXITSTATUS(status) == 0) && failed) failed();
     }).detach();
 }
 

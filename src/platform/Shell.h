@@ -1,12 +1,14 @@
 #pragma once
 // The desktop around the game: web pages in the user's browser and modal message boxes.
+#include <functional>
 #include <string_view>
 
 namespace vortala {
 
 // Starts xdg-open on the address without a shell and without waiting for it; it inherits no
-// descriptor beyond the standard three.
-void OpenUrl(std::string_view url);
+// descriptor beyond the standard three. `failed` runs when no browser could be started: at once
+// when xdg-open is missing, or later, on a thread of its own, when it ends with an error.
+void OpenUrl(std::string_view url, std::function<void()> failed = {});
 
 // A message box with the warning icon and one OK button (every box the game shows is a warning or
 // an error); printed to standard error instead when messages go there or no box can be shown.

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "app/KeyGuide.h"
+#include "platform/Manual.h"
 #include "platform/SettingsFile.h"
 #include "platform/UserFolders.h"
 
@@ -45,6 +47,7 @@ CommandLine ParseCommandLine(int argc, char** argv) {
 
 std::string HelpText() {
     const std::string data = UserDataFolder();
+    const std::string manual = FindManual();
     return "Usage: vortala [--script FILE]\n"
            "A pirate and sea-treasure video slot: five drum reels, fifteen paylines, a risk card\n"
            "game, free games, treasure chests, a barrel bonus, a ship voyage and a jackpot.\n"
@@ -54,17 +57,8 @@ std::string HelpText() {
            "  --help         show this help and exit\n"
            "  --version      show the version and exit\n"
            "\n"
-           "Main keys:\n"
-           "  Insert                insert 100 credits\n"
-           "  Space                 start and stop the reels; throw the coin; spin the compass\n"
-           "  keypad 1-9            bet on line 1-9 (with Alt: lower it)\n"
-           "  keypad + / -          raise / lower the bet on every line\n"
-           "  Page Up / Page Down   maximum / minimum stake\n"
-           "  Left / Right / Down   risk game: red / black / take the win\n"
-           "  keypad 1-6            pick a chest or a ship\n"
-           "  F1 / F2 / F3 / F4     pay table / options / about / statistics\n"
-           "  F5 (held)             show all lines\n"
-           "  F10 / Escape          maximise / minimise\n"
+           "Keys:\n" +
+           KeysAsHelp() +
            "\n"
            "Files:\n"
            "  " +
@@ -78,7 +72,8 @@ std::string HelpText() {
            "  " +
            data +
            "games.jsonl\n"
-           "      the journal: one line per game played\n"
+           "      the journal: one line per game played\n" +
+           (manual.empty() ? std::string() : "  " + manual + "\n      the player's manual (F1 twice)\n") +
            "\n"
            "Environment:\n"
            "  XDG_CONFIG_HOME     folder of the settings file (default ~/.config)\n"

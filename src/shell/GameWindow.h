@@ -90,6 +90,7 @@ private:
     void HandleEvent(const SDL_Event& e);
     void HandleKey(const SDL_Event& e);
     void HandleMouse(const SDL_Event& e);
+    void TellNoBrowser();
     void DrainSynthetic();
     void Paint();
     void FitFieldToWindow();
@@ -113,6 +114,8 @@ private:
     std::vector<SDL_TimerID> oneShotIds_;
     int pendingOneShots_ = 0;
     Uint32 timerEvent_ = 0, oneShotEvent_ = 0;
+    Uint32 noticeEvent_ = 0;   // no browser could show the manual
+    std::string manualAsked_;  // the manual's file, as last handed to the browser
     SDL_Cursor* hand_ = nullptr;
     SDL_Cursor* arrow_ = nullptr;
     bool paintRequested_ = false;

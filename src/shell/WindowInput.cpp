@@ -82,6 +82,8 @@ void GameWindow::HandleEvent(const SDL_Event& e) {
             } else if (e.type == oneShotEvent_) {
                 --pendingOneShots_;
                 machine_->OnOneShot(static_cast<OneShotTimer>(e.user.code));
+            } else if (e.type == noticeEvent_) {
+                TellNoBrowser();
             }
             break;
     }

@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
+
+#include "ui/SimulatorFigures.h"
 
 namespace vortala {
 
@@ -44,7 +48,31 @@ bool WindowScriptDriver::Screenshot(const std::string& path, std::string& error)
          waited += 10)
         window_.RunFor(10);
     if (window_.ScreenshotPending()) error = "no frame was drawn for the screenshot";
+    if (error.empty()) WriteFigures(path);
     return error.empty();
+}
+
+// Over the recall window, beside NAME.png, NAME.figures: the simulator's figures the window shows,
+// which the build computes. The docs' screenshots keep theirs, so a test can tell when the build no
+// longer shows what they do. (The field's money is left out: under real timers it depends on the
+// speed of the build that plays the script.)
+void WindowScriptDriver::WriteFigures(const std::string& png) const {
+    const std::size_t dot = png.rfind(".png");
+    const ModalDialog* top = window_.Dialogs() ? window_.Dialogs()->Stack().Top() : nullptr;
+    if (dot == std::string::npos || dot + 4 != png.size() || !top || top->Name() != "GameRecall") return;
+    std::ofstream out(png.substr(0, dot) + ".figures", std::ios::trunc);
+    const GameState& g = window_.machine().State();
+    // The table a sanitized build leaves out says "unavailable"; the test works those out itself.
+    out << "Simulator " << g.FortuneSpin << ",0," << g.FortuneBonus;
+    const SimulatorFigure* sim = FindSimulatorFigure(g.FortuneSpin, 0, g.FortuneBonus);
+    if (!sim) {
+        out << " unavailable\n";
+        return;
+    }
+    char text[96];
+    std::snprintf(text, sizeof text, " %lld %.2f %.2f %.2f %.2f\n", sim->games, sim->rtp * 100,
+                  sim->rtpLow * 100, sim->rtpHigh * 100, sim->hitFrequency * 100);
+    out << text;
 }
 
 // Events through the window's real queue, as a player's would arrive; then 150 ms of play and

@@ -33,6 +33,7 @@ private:
     bool UntilCentred(const std::vector<std::string>& w, std::string& error);
     bool WindowSize(const std::vector<std::string>& w);
     bool ExpectLabel(const std::vector<std::string>& w, std::string& error);
+    void WriteFigures(const std::string& png) const;
 
     GameWindow& window_;
 };

@@ -25,8 +25,9 @@ Uint32 OneShotFired(Uint32 /*interval*/, void* param) {
 }  // namespace
 
 void GameWindow::CreateTimers() {
-    timerEvent_ = SDL_RegisterEvents(2);
+    timerEvent_ = SDL_RegisterEvents(3);
     oneShotEvent_ = timerEvent_ + 1;
+    noticeEvent_ = timerEvent_ + 2;
     gOneShotEvent = oneShotEvent_;
     for (int i = 0; i < kTimerCount; ++i) {
         const auto id = static_cast<TimerId>(i);
@@ -119,7 +120,20 @@ void GameWindow::OpenManual() {
         ShowMessage("Vortala", "The player's manual was not found in:" + places);
         return;
     }
-    vortala::OpenUrl(manual);
+    manualAsked_ = manual;
+    // The failure may come from the thread that waits for xdg-open: it only posts the notice.
+    const Uint32 notice = noticeEvent_;
+    vortala::OpenUrl(manual, [notice] {
+        SDL_Event e{};
+        e.type = notice;
+        SDL_PushEvent(&e);
+    });
+}
+
+void GameWindow::TellNoBrowser() {
+    ShowMessage("Vortala",
+                "No web browser could be started for the player's manual. Open this file in a browser:\n" +
+                    manualAsked_);
 }
 
 void GameWindow::ShowDialog(Dialog dialog) {

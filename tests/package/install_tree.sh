@@ -21,9 +21,10 @@ for file in games/vortala games/vortala-sim share/applications/vortala.desktop \
     [ -f "$usr/$file" ] || fail "$file is not installed"
 done
 [ -x "$usr/games/vortala" ] && [ -x "$usr/games/vortala-sim" ] || fail "the programs are not executable"
-if [ -f "$src/docs/manual/index.html" ]; then
-    [ -f "$usr/share/doc/vortala/manual/index.html" ] || fail "the player's manual is not installed"
-fi
+manual=$usr/share/games/vortala/manual/index.html
+[ -f "$manual" ] || fail "the player's manual is not installed with the game's data"
+[ "$(readlink "$usr/share/doc/vortala/manual")" = ../../games/vortala/manual ] &&
+    [ -f "$usr/share/doc/vortala/manual/index.html" ] || fail "share/doc/vortala/manual does not lead to the manual"
 ! grep -rlF "$build" "$tmp/root" || fail "installed files refer to the build folder"
 ! grep -rlF "$src/docs" "$tmp/root" || fail "installed files refer to the source tree"
 
@@ -47,23 +48,31 @@ for page in vortala vortala-sim; do
 done
 
 # The installed game, with nothing but a home: its pictures are inside it, its files go to
-# ~/.config and ~/.local/share, nothing to the current folder or beside the program.
-mkdir -p "$tmp/home" "$tmp/cwd"
+# ~/.config and ~/.local/share, nothing to the current folder or beside the program. It finds its
+# manual without /usr/share/doc, which a system may leave out (a stand-in xdg-open notes the file).
+mkdir -p "$tmp/home" "$tmp/cwd" "$tmp/bin"
+printf '#!/bin/sh\necho "$1" >"%s/opened"\n' "$tmp" >"$tmp/bin/xdg-open"
+chmod +x "$tmp/bin/xdg-open"
+rm -r "$usr/share/doc"
 cat >"$tmp/play.vsim" <<'SCRIPT'
 key Insert
 settle
 expect Credit 100
+sdlkey F1
+sdlkey F1
+wait 1000
 close
 expectdialog AboutBox1
 sdlkey Escape
 SCRIPT
 find "$tmp/root" | sort >"$tmp/before"
-(cd "$tmp/cwd" && env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$tmp/home" SDL_VIDEODRIVER=offscreen \
+(cd "$tmp/cwd" && env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$tmp/home" PATH="$tmp/bin:$PATH" SDL_VIDEODRIVER=offscreen \
     SDL_AUDIODRIVER=dummy VORTALA_NO_DIALOGS=1 MESA_SHADER_CACHE_DISABLE=true \
     "$usr/games/vortala" --script "$tmp/play.vsim") >"$tmp/run.log" 2>&1 || { cat "$tmp/run.log" >&2; fail "the installed game"; }
 ! grep -i "error\|couldn't" "$tmp/run.log" || fail "the installed game reported errors"
 find "$tmp/root" | sort | cmp -s - "$tmp/before" || fail "the game wrote into its installed tree"
 [ -z "$(ls -A "$tmp/cwd")" ] || fail "the game wrote into the current folder: $(ls -A "$tmp/cwd")"
+[ "$(cat "$tmp/opened" 2>/dev/null)" = "$manual" ] || fail "F1 F1 did not open $manual"
 [ -f "$tmp/home/.config/orvexa/vortala.ini" ] || fail "no settings in ~/.config/orvexa"
 [ -f "$tmp/home/.local/share/Orvexa/Vortala/stat.log" ] || fail "no log in ~/.local/share/Orvexa/Vortala"
 elsewhere=$(cd "$tmp/home" && find . -type f ! -path './.config/orvexa/*' ! -path './.local/share/Orvexa/Vortala/*')

@@ -14,9 +14,8 @@ namespace fs = std::filesystem;
 TEST(Manual, TheInstalledPlaceComesFirstAndADevelopmentBuildFindsTheSourceTree) {
     const std::vector<std::string> places = ManualPlaces();
     ASSERT_EQ(places.size(), 2u);
-    const fs::path program = fs::read_symlink("/proc/self/exe");
-    EXPECT_EQ(places[0],
-              (program.parent_path().parent_path() / "share/doc/vortala/manual/index.html").string());
+    const fs::path prefix = fs::read_symlink("/proc/self/exe").parent_path().parent_path();
+    EXPECT_EQ(places[0], (prefix / "share/games/vortala/manual/index.html").string());
     EXPECT_TRUE(fs::is_regular_file(places[1])) << places[1];
     EXPECT_EQ(FindManual(), places[1]);
 }

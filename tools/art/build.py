@@ -442,7 +442,11 @@ def build_fullfield():
     body = cabinet.helpcard_body()
     for pic in ('bar', 'tuk', 'rul', 'shark', 'del', 'crab', 'coin', 'cher', 'ostr', 'gal', 'sun'):
         body = body.replace(f'"SYM_{pic}"', f'"preview/{pic}.png"')
-    emit('kartabet.jpg', body, SW, SH, 1024, 1024, ALL_DEFS + cabinet.CAB_DEFS, quality=94, centred_text=True)
+    # the key lines go with the picture, so the key table's check can tell a stale help page
+    with open(cabinet.HELPKEYS, encoding='utf-8') as f:
+        keys = f.read()
+    emit('kartabet.jpg', body, SW, SH, 1024, 1024, ALL_DEFS + cabinet.CAB_DEFS, quality=94, centred_text=True,
+         comment=keys)
     emit('logo.jpg', cabinet.logo_body(), SW, SH, 512, 512, ALL_DEFS + cabinet.CAB_DEFS, centred_text=True)
 
 

@@ -1,8 +1,13 @@
 """The three full-field pictures: cabinet (intfasex.jpg), help page (kartabet.jpg), opening picture (logo.jpg).
 Drawn in 800 x 600 screen pixels from the game's own coordinates (layout.py)."""
+import os
+import re
+import subprocess
+
 from layout import (SW, SH, field_rect, text_box, bd_px, PANEL_VALUES, STATUS, LINE_BET_ANCHORS, LINE_BUTTONS,
                     BET_BUTTONS, ZONES, LINE_COLOURS, hexcol, helm_rect, coin_slot_rect, REEL_WINDOW, HELP_LINK)
 from iconlib import embed
+from pipeline import CONVERT
 from art import doubloon, ship_wheel, galleon
 
 TITLE = 'Pirata One'
@@ -209,6 +214,54 @@ def cabinet_body():
     return ''.join(g)
 
 
+HELPKEYS = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'helpkeys.tsv')
+
+
+def helpkeys():
+    """The help page's key lines as the game's key table gives them (tools/keys writes the file)."""
+    with open(HELPKEYS, encoding='utf-8') as f:
+        return [tuple(line.rstrip('\n').split('\t', 1)) for line in f if line.strip()]
+
+
+def card_text(s, is_key):
+    """Typography for the page: arrows for the arrow keys, minus signs and ranges."""
+    if is_key:
+        s = s.replace('Left', '\u2190').replace('Right', '\u2192').replace('Down', '\u2193')
+    s = re.sub(r'(?<=\d)-(?=\d)', '\u2013', s)
+    return re.sub(r'(?<![A-Za-z])-', '\u2212', s)
+
+
+def key_width(key):
+    """Width of a key name in bold 12 px DejaVu Sans, measured on a one-line drawing of it (the
+    page itself is drawn stretched, which would not tell the width as laid out)."""
+    s = card_text(key, True).replace('&', '&amp;').replace('<', '&lt;')
+    svg = ('<svg xmlns="http://www.w3.org/2000/svg" width="400" height="20"><rect width="400" height="20" fill="#fff"/>'
+           f'<text x="0" y="15" font-family="DejaVu Sans" font-weight="bold" font-size="12" xml:space="preserve">'
+           f'{s}</text></svg>')
+    png = subprocess.run(['rsvg-convert', '-f', 'png'], input=svg.encode(), check=True, capture_output=True).stdout
+    out = subprocess.run([CONVERT, 'png:-', '-trim', '-format', '%w %X', 'info:'], input=png, check=True,
+                         capture_output=True).stdout.split()
+    return int(out[0]) + int(out[1].decode().lstrip('+'))
+
+
+def help_key_places(entries, x0, y0, right, slots=3, step=14, lines=8):
+    """(x, y, key, action) for each entry: an entry takes as many of a line's equal slots as its
+    estimated width needs, on the first line with room (so short entries fill the gaps)."""
+    slot = (right - x0) / slots
+    places, used = [], []
+    for key, action in entries:
+        width = key_width(key) + 8 + 6.6 * len(card_text(action, False))
+        need = min(slots, int(width // slot) + 1)
+        line = next((i for i, u in enumerate(used) if u + need <= slots), len(used))
+        if line == len(used):
+            used.append(0)
+        places.append((x0 + used[line] * slot, y0 + line * step, key, action))
+        used[line] += need
+    if len(used) > lines:
+        raise SystemExit(f'help page: the keys need {len(used)} lines, the page has room for {lines}')
+    return places
+
+
 def helpcard_body():
     """The help page: pay table, special symbols, bonus games, keys, and the link to the player's manual.
     Body text is set in DejaVu Sans at 12 px and more in dark ink, readable on the parchment at 800 x 600."""
@@ -258,7 +311,7 @@ def helpcard_body():
         g.append(body(sx + 56, y + 30, l1, 12))
         g.append(body(sx + 56, y + 45, l2, 12))
     # bonuses
-    by = 384
+    by = 380
     g.append(heading(220, by, 'BONUS GAMES'))
     lines = ['Helms: islands, wild lines and won risk games turn the helms; a full turn opens the barrels.',
              'Barrels: shoot one. Gold pays the helm banks, an empty one keeps them, powder blows them away.',
@@ -266,22 +319,12 @@ def helpcard_body():
              'Voyage: spin the compass and sail the chart; reefs sink the ship, the far harbour doubles the win.']
     for i, line in enumerate(lines):
         g.append(body(34, by + 18 + i * 16, line))
-    # keys: key names in red, in two columns left of the manual's button
-    ky = 472
-    g.append(heading(220, ky, 'KEYS'))
-    keys = [[('Space', 'start and stop the reels; throw the coin; spin the compass', 34, 122)],
-            [('Insert', '100 credit', 34, 92), ('PgUp / PgDn', 'max / min bet', 196, 286), ('F5', 'all lines (held)', 420, 448)],
-            [('1\u20139', 'bet +1 on a line (Alt: \u22121), pick a ship or a chest; keypad or number row', 34, 122)],
-            [('+ / \u2212', 'every line +1 / \u22121; keypad, or = and \u2212; on the stake: left / right click', 34, 122)],
-            [('\u2190 / \u2192 / \u2193', 'risk: red / black / take the win', 34, 122),
-             ('\u2190 \u2192 \u2193', 'barrels: aim the target', 382, 432)],
-            [('F1', 'this page; again: the manual', 34, 70), ('F2 / F3 / F4', 'options / about / statistics', 270, 366)],
-            [('F10', 'maximise', 34, 70), ('F11', 'full screen', 170, 204), ('Esc', 'minimise; closes a dialog', 320, 352)]]
-    for i, line in enumerate(keys):
-        y = ky + 17 + i * 15
-        for key, action, kx, ax in line:
-            g.append(body(kx, y, key, 12, fill=red, weight='bold'))
-            g.append(body(ax, y, action, 12))
+    # keys: key names in red, packed in order on three slots a line, left of the manual's button
+    g.append(heading(220, 464, 'KEYS'))
+    link_x = field_rect(*HELP_LINK)[0]
+    for kx, y, key, action in help_key_places(helpkeys(), 34, 478, link_x - 14):
+        g.append(body(kx, y, card_text(key, True), 12, fill=red, weight='bold'))
+        g.append(body(kx + key_width(key) + 6, y, card_text(action, False), 12))
     # the link to the player's manual
     x, y, w, h = field_rect(*HELP_LINK)
     g.append(rect(x, y, w, h, 10, fill='url(#btn)', stroke='url(#gold)', stroke_width=3))

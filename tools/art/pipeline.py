@@ -82,7 +82,8 @@ def size_of(png_path):
     return int(w), int(h)
 
 
-def write_jpeg(png_path, name, quality=92, flip=GAME_FLIP):
+def write_jpeg(png_path, name, quality=92, flip=GAME_FLIP, comment=None):
+    """comment: text kept in the JPEG's comment segment, for checks that read the picture."""
     out = os.path.join(ASSETS, name)
     args = [CONVERT, png_path, '-background', 'black', '-alpha', 'remove', '-alpha', 'off']
     if flip:
@@ -90,6 +91,13 @@ def write_jpeg(png_path, name, quality=92, flip=GAME_FLIP):
     args += ['-colorspace', 'sRGB', '-type', 'TrueColor', '-strip', '-interlace', 'none',
              '-sampling-factor', '1x1,1x1,1x1', '-quality', str(quality), out]
     subprocess.run(args, check=True)
+    if comment is not None:
+        with open(out, 'rb') as f:
+            data = f.read()
+        text = comment.encode('utf-8')
+        segment = b'\xff\xfe' + struct.pack('>H', len(text) + 2) + text
+        with open(out, 'wb') as f:
+            f.write(data[:2] + segment + data[2:])  # right after the start-of-image marker
     return out
 
 
@@ -114,7 +122,8 @@ def write_tga(png_path, name, flip=GAME_FLIP):
     return out
 
 
-def emit(name, svg_body, screen_w, screen_h, out_w, out_h, defs='', quality=92, flip=GAME_FLIP, centred_text=False):
+def emit(name, svg_body, screen_w, screen_h, out_w, out_h, defs='', quality=92, flip=GAME_FLIP, centred_text=False,
+         comment=None):
     """Render one catalogue picture designed at its on-screen size; write it under assets/.
     centred_text: render at one scale and stretch after (see render_png)."""
     stem, ext = os.path.splitext(name)
@@ -122,5 +131,5 @@ def emit(name, svg_body, screen_w, screen_h, out_w, out_h, defs='', quality=92, 
                      (screen_w, screen_h) if centred_text else None)
     preview(png, stem + ('_t' if ext == '.tga' else ''), screen_w, screen_h)
     if ext == '.jpg':
-        return write_jpeg(png, name, quality, flip)
+        return write_jpeg(png, name, quality, flip, comment)
     return write_tga(png, name, flip)
