@@ -3,7 +3,7 @@
 
 DEBIAN_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
     libsdl2-dev libimgui-dev fonts-dejavu-core libglu1-mesa-dev libjpeg62-turbo-dev libstb-dev libgl1-mesa-dri libegl1 libegl-mesa0 \
-    xvfb xauth xdotool clang libclang-rt-14-dev
+    xvfb xauth xdotool openbox x11-utils clang libclang-rt-14-dev
 DEBIAN_PACKAGES += python3 clang-format clang-tidy  # the include, format and tidy checks
 DEBIAN_PACKAGES += lintian desktop-file-utils appstream dpkg-dev man-db ccache  # the package and its checks
 DEBIAN_PACKAGES += openmpi-bin libopenmpi-dev  # the simulator's MPI build and its test
