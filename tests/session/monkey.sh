@@ -5,24 +5,26 @@
 # monkey_check.py reconciles every money record the game keeps (see docs/RELIABILITY.md).
 #
 #   monkey.sh [--seed S] [--sessions N] [--actions-per-session M] [--keep-going]
-#             [--game PATH] [--sim PATH]
+#             [--keep] [--game PATH] [--sim PATH]
 #
 # The actions are a function of the seed (monkey_plan.py); what the game makes of them depends on
 # timing too. On a discrepancy it prints the session, its actions and the records that disagree,
-# keeps the home folder and exits 1 (with --keep-going it reports each new kind and goes on).
+# keeps the home folder and exits 1 (with --keep-going it reports each new one and goes on; --keep
+# keeps the folder in any case).
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
-seed=$RANDOM sessions=20 per=100 keep_going= game= sim=
+seed=$RANDOM sessions=20 per=100 keep_going= keep= game= sim=
 while [ $# -gt 0 ]; do
     case $1 in
         --seed) seed=$2; shift ;;
         --sessions) sessions=$2; shift ;;
         --actions-per-session) per=$2; shift ;;
         --keep-going) keep_going=1 ;;
+        --keep) keep=1 ;;
         --game) game=$2; shift ;;
         --sim) sim=$2; shift ;;
-        *) echo "usage: $0 [--seed S] [--sessions N] [--actions-per-session M] [--keep-going] [--game PATH] [--sim PATH]" >&2
+        *) echo "usage: $0 [--seed S] [--sessions N] [--actions-per-session M] [--keep-going] [--keep] [--game PATH] [--sim PATH]" >&2
            exit 2 ;;
     esac
     shift
@@ -45,11 +47,11 @@ mkdir -p "$home" "$root/bin" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 # The help and the maker's site open no browser: the stub only notes the address.
 printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$root" >"$root/bin/xdg-open" && chmod +x "$root/bin/xdg-open"
 
-pid= xvfb= wm= failed=
+pid= runner= xvfb= wm= failed=
 cleanup() {
-    for p in $pid $wm $xvfb; do kill -9 "$p" 2>/dev/null; done
+    for p in $pid $runner $wm $xvfb; do kill -9 "$p" 2>/dev/null; done
     wait 2>/dev/null
-    if [ -n "$failed" ]; then echo "monkey: the home folder is kept: $root" >&2; else rm -rf "$root"; fi
+    if [ -n "$failed$keep" ]; then echo "monkey: the home folder is kept: $root" >&2; else rm -rf "$root"; fi
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -71,8 +73,10 @@ sleep_ms() { sleep "$(printf '%d.%03d' $(($1 / 1000)) $(($1 % 1000)))"; }
 # A click: field coordinates through the game's own fit of the 4:3 field, or pixels from the
 # window's centre, or fractions of the window.
 click() {
-    local kind=$1 a=$2 b=$3 button=${4:-1} W H x y fw fh
-    eval "$(xdotool getwindowgeometry --shell "$win" 2>/dev/null)" || return 0
+    local kind=$1 a=$2 b=$3 button=${4:-1} WIDTH=0 HEIGHT=0 X Y SCREEN WINDOW W H x y fw fh
+    eval "$(xdotool getwindowgeometry --shell "$win" 2>/dev/null)"
+    W=$WIDTH H=$HEIGHT
+    [ "$W" -gt 0 ] || return 0
     case $kind in
         field)
             fw=$(((H * 1333 + 500) / 1000)) fh=$(((W * 1000 + 666) / 1333))
@@ -118,8 +122,8 @@ finish() {
                kill -KILL "$pid" ;;
         esac
     done
-    status=0
-    wait "$pid" || status=$?
+    wait "$runner"
+    status=$(cat "$root/status")
     pid=
 }
 
@@ -129,8 +133,12 @@ for session in $(seq "$sessions"); do
     python3 "$here/monkey_plan.py" "$seed" "$session" "$per" >"$root/plan"
     ending=$(sed -n 's/^# ending //p' "$root/plan")
     rm -f "$root/hung"
-    "$game" >>"$root/game.out" 2>"$root/game.err" &
-    pid=$!
+    # Started by a runner that keeps its status, so the shell reports no kill of its own.
+    rm -f "$root/pid" "$root/status"
+    ( "$game" >>"$root/game.out" 2>"$root/game.err" & echo $! >"$root/pid"; wait $!; echo $? >"$root/status" ) 2>/dev/null &
+    runner=$!
+    while [ ! -s "$root/pid" ]; do sleep 0.05; done
+    pid=$(cat "$root/pid")
     win=$(timeout 120 xdotool search --sync --onlyvisible --pid "$pid" --name '^Vortala' 2>/dev/null | head -1)
     if [ -z "$win" ]; then
         log "no window: $(cat "$root/game.err")"; finish

@@ -411,18 +411,29 @@ def check_leftovers(home, ending, state):
     return out
 
 
-def check_verify(sim, path):
-    """The journal's proof: every game re-played through the rules gives its record again."""
+def check_verify(sim, path, scratch):
+    """The journal's proof: every game re-played through the rules gives its record again. verify
+    stops at the first difference, so each game it rejects is left out of a copy and the rest
+    verified again, to report them all."""
     if not os.path.isfile(path):
         return []
-    run = subprocess.run([sim, "journal", "verify", path], capture_output=True, text=True, timeout=1200)
-    if run.returncode == 0:
-        return []
-    text = (run.stdout + run.stderr).strip()
-    seq = re.search(r"game (\d+)", text)
-    line = next((e["_raw"] for e in read_journal(path) if seq and e.get("seq") == int(seq.group(1))), None)
-    reason = re.sub(r"\d+", "N", text.splitlines()[-1] if text else "")
-    return [finding(f"journal verify fails ({reason})", f"exit {run.returncode}: {text}", line)]
+    out, lines = [], open(path, encoding="utf-8", errors="replace").read().splitlines()
+    for _ in range(20):
+        with open(scratch, "w", encoding="utf-8") as f:
+            f.write("".join(line + "\n" for line in lines))
+        run = subprocess.run([sim, "journal", "verify", scratch], capture_output=True, text=True, timeout=1200)
+        if run.returncode == 0:
+            break
+        text = (run.stdout + run.stderr).strip()
+        where = re.search(r"^game \d+ \(line (\d+)\): ([^:]+):.*$", text, re.M)
+        if not where:
+            out.append(finding(f"journal verify fails (exit {run.returncode})", text))
+            break
+        line = lines.pop(int(where.group(1)) - 1)
+        out.append(finding(f"journal verify fails at {where.group(2)}",
+                           re.sub(r" \(line \d+\)", "", where.group(0)), line))
+    os.remove(scratch)
+    return out
 
 
 def check_game_reports(notes, errors, status, ending, hung):
@@ -464,7 +475,7 @@ def main():
     found = (check_damaged_lines(journal) + check_line_money(good) + check_meters_chain(journal) +
              check_store_chain(good) + check_stores(good, ini, a.ending) +
              check_log_against_journal(good, blocks, a.ending) + check_game_numbers(good, blocks, ini) +
-             check_leftovers(a.home, a.ending, state) + check_verify(a.sim, os.path.join(data, "games.jsonl")) +
+             check_leftovers(a.home, a.ending, state) + check_verify(a.sim, os.path.join(data, "games.jsonl"), os.path.join(a.home, "..", "verify.jsonl")) +
              check_game_reports(notes, a.errors, a.status, a.ending, a.hung))
     reported = set(state.get("reported", []))
     new = [f for f in found if f[1] not in reported]

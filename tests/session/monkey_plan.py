@@ -16,10 +16,11 @@ statistics box), a SIGTERM or a kill -9.
 import random
 import sys
 
-KEYS = (["space"] * 24 + ["Insert"] * 6 + ["Page_Up"] * 4 + ["Page_Down"] * 2 +
-        ["Left", "Right", "Down", "Up"] * 2 + ["1", "2", "3", "4", "5", "6", "KP_1", "KP_5", "KP_6"] +
-        ["F2", "F3", "F4", "F6"] * 2 + ["Escape", "Return", "Tab", "y", "n", "plus", "minus",
-                                        "KP_Add", "KP_Subtract"])
+# Keys by weight: mostly play (spin and stop, notes, stakes, the risk cards, bonus picks), then the
+# dialogs (F2 options, F3 about, F4 statistics, F6 recall) and the keys that answer them.
+KEYS = (["space"] * 30 + ["Insert"] * 6 + ["Page_Up"] * 5 + ["Page_Down"] + ["Left", "Right", "Down"] * 2 +
+        ["Up", "1", "2", "3", "4", "5", "6", "KP_1", "KP_5"] + ["F2", "F3", "F4", "F6"] +
+        ["Escape", "Return", "Tab", "y", "n", "plus", "minus", "KP_Add", "KP_Subtract"])
 
 # Field zones (centres): coin slot, stake, maximum, all lines, reels, risk red / take / black,
 # chests, free-games items, coin throw, voyage spin, barrels, line and bet buttons, the exit,
@@ -48,16 +49,16 @@ DISMISS = ["key space", "key Return", "key Escape", "key y", "key n", "click cen
 def action(rng):
     """One random action of play."""
     roll = rng.random()
-    if roll < 0.55:
+    if roll < 0.66:
         return "key " + rng.choice(KEYS)
-    if roll < 0.75:
+    if roll < 0.83:
         x, y = rng.choice(FIELD)
         button = " 3" if rng.random() < 0.15 else ""
         return f"click field {x + rng.randint(-4, 4)} {y + rng.randint(-4, 4)}{button}"
-    if roll < 0.9:
+    if roll < 0.93:
         x, y = rng.choice(DIALOG)
         return f"click centre {x} {y}"
-    if roll < 0.96:
+    if roll < 0.975:
         return f"click frac {rng.random():.3f} {rng.random():.3f}"
     # The exit question answered: No starts a new game, Cancel goes on.
     return "click field 650 482\n" + f"{rng.randint(200, 1500)} " + rng.choice(
