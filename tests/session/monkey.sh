@@ -38,9 +38,11 @@ for tool in Xvfb openbox xdotool python3; do
     command -v $tool >/dev/null || { echo "monkey: $tool is missing (make deps)" >&2; exit 2; }
 done
 
+python=$(python3 -c 'import sys; print(sys.executable)')  # before HOME changes
 root=$(mktemp -d /tmp/vortala-monkey.XXXXXX)
 home=$root/home
-export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$root/run HOME=$home
+export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$root/run
+export HOME=$home
 export SDL_AUDIODRIVER=dummy VORTALA_NO_DIALOGS=1 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export PATH=$root/bin:$PATH
 mkdir -p "$home" "$root/bin" && mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -116,7 +118,8 @@ finish() {
     for step in 1 2 3 4; do
         for _ in $(seq 300); do alive || break 2; sleep 0.1; done
         case $step in
-            1) log "still running: Return"; timeout 10 xdotool windowactivate --sync "$win" key Return 2>/dev/null ;;
+            1) log "still running: y, Return"  # the exit question's Yes, then the statistics box
+               timeout 10 xdotool windowactivate --sync "$win" key y sleep 2 key Return 2>/dev/null ;;
             2) log "still running: SIGTERM"; kill -TERM "$pid" ;;
             3) log "still running 30 s after SIGTERM: kill -9"; echo "SIGTERM did not end the game" >"$root/hung"
                kill -KILL "$pid" ;;
@@ -130,7 +133,7 @@ finish() {
 total=0 found=0
 for session in $(seq "$sessions"); do
     printf '\n== session %d (seed %s)\n' "$session" "$seed" >>"$root/actions.log"
-    python3 "$here/monkey_plan.py" "$seed" "$session" "$per" >"$root/plan"
+    "$python" "$here/monkey_plan.py" "$seed" "$session" "$per" >"$root/plan"
     ending=$(sed -n 's/^# ending //p' "$root/plan")
     rm -f "$root/hung"
     # Started by a runner that keeps its status, so the shell reports no kill of its own.
@@ -139,7 +142,13 @@ for session in $(seq "$sessions"); do
     runner=$!
     while [ ! -s "$root/pid" ]; do sleep 0.05; done
     pid=$(cat "$root/pid")
-    win=$(timeout 120 xdotool search --sync --onlyvisible --pid "$pid" --name '^Vortala' 2>/dev/null | head -1)
+    # Its window, once mapped (a search can fail on a window going away meanwhile: it is asked again).
+    win=
+    for _ in $(seq 1200); do
+        win=$(xdotool search --onlyvisible --pid "$pid" --name '^Vortala' 2>/dev/null | head -1)
+        [ -n "$win" ] || ! alive && break
+        sleep 0.1
+    done
     if [ -z "$win" ]; then
         log "no window: $(cat "$root/game.err")"; finish
     else
@@ -152,7 +161,7 @@ for session in $(seq "$sessions"); do
     fi
     log "ended ($ending), status $status"
     cat "$root/game.err" >>"$root/game.err.all"
-    if ! python3 "$here/monkey_check.py" --home "$home" --sim "$sim" --ending "$ending" --status "$status" \
+    if ! "$python" "$here/monkey_check.py" --home "$home" --sim "$sim" --ending "$ending" --status "$status" \
         --state "$root/check.state" --errors "$root/game.err" --hung "$root/hung" >"$root/found" 2>&1; then
         found=$((found + 1))
         failed=1
