@@ -116,10 +116,13 @@ act() {
 finish() {
     local step
     for step in 1 2 3 4; do
-        for _ in $(seq 300); do alive || break 2; sleep 0.1; done
+        local until=$((SECONDS + 30))
+        while [ $SECONDS -lt $until ]; do alive || break 2; sleep 0.2; done
         case $step in
-            1) log "still running: y, Return"  # the exit question's Yes, then the statistics box
-               timeout 10 xdotool windowactivate --sync "$win" key y sleep 2 key Return 2>/dev/null ;;
+            1) log "still running: y, Return, close, Return"  # whichever of the exit question, the
+               # statistics box or the field is up
+               timeout 20 xdotool windowactivate --sync "$win" key y sleep 2 key Return sleep 2 key alt+F4 \
+                   sleep 2 key Return 2>/dev/null ;;
             2) log "still running: SIGTERM"; kill -TERM "$pid" ;;
             3) log "still running 30 s after SIGTERM: kill -9"; echo "SIGTERM did not end the game" >"$root/hung"
                kill -KILL "$pid" ;;
@@ -144,10 +147,11 @@ for session in $(seq "$sessions"); do
     pid=$(cat "$root/pid")
     # Its window, once mapped (a search can fail on a window going away meanwhile: it is asked again).
     win=
-    for _ in $(seq 1200); do
+    until=$((SECONDS + 120))
+    while [ $SECONDS -lt $until ]; do
         win=$(xdotool search --onlyvisible --pid "$pid" --name '^Vortala' 2>/dev/null | head -1)
         [ -n "$win" ] || ! alive && break
-        sleep 0.1
+        sleep 0.2
     done
     if [ -z "$win" ]; then
         log "no window: $(cat "$root/game.err")"; finish
