@@ -213,7 +213,7 @@ def check_meters_chain(journal):
     unclosed close books exactly the credit the killed session left."""
     out, during = [], mid_game_closes(journal)
     mid = {id(c) for closes in during.values() for c in closes}
-    last, credit, seq = None, 0, None
+    last, credit, seq, offset = None, 0, None, 0
     for e in journal:
         if "_damaged" in e:
             continue
@@ -242,7 +242,9 @@ def check_meters_chain(journal):
         if expected is not None and expected != meters:
             diff = {k: (meters[k], expected[k]) for k in meters if meters[k] != expected[k]}
             out.append(finding("meters do not follow", f"{where}: meters (found, expected) {diff}", e["_raw"]))
-        if id(e) not in mid and balance(meters) != credit:
+        # Reported where the meters stop balancing (or balance differently), not at every line after.
+        if id(e) not in mid and balance(meters) - credit != offset:
+            offset = balance(meters) - credit
             out.append(finding("meters do not balance",
                                f"{where}: inserted - staked + returned - taken - unclosed = {balance(meters)}, "
                                f"the running credit is {credit}", e["_raw"]))
