@@ -14,7 +14,7 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
-seed=$RANDOM sessions=20 per=100 keep_going= keep= game= sim=
+seed=$RANDOM sessions=20 per=100 keep_going='' keep='' game='' sim=''
 while [ $# -gt 0 ]; do
     case $1 in
         --seed) seed=$2; shift ;;
@@ -49,7 +49,7 @@ mkdir -p "$home" "$root/bin" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 # The help and the maker's site open no browser: the stub only notes the address.
 printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$root" >"$root/bin/xdg-open" && chmod +x "$root/bin/xdg-open"
 
-pid= runner= xvfb= wm= failed=
+pid='' runner='' xvfb='' wm='' failed=''
 cleanup() {
     for p in $pid $runner $wm $xvfb; do kill -9 "$p" 2>/dev/null; done
     wait 2>/dev/null
@@ -63,7 +63,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$root/display" >"$root/
 xvfb=$!
 for _ in $(seq 600); do grep -q . "$root/display" && break; sleep 0.1; done
 grep -q . "$root/display" || { echo "monkey: Xvfb did not start: $(cat "$root/xvfb.log")" >&2; exit 2; }
-export DISPLAY=:$(head -n 1 "$root/display")
+DISPLAY=:$(head -n 1 "$root/display")
+export DISPLAY
 openbox >"$root/openbox.log" 2>&1 &
 wm=$!
 for _ in $(seq 600); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
@@ -75,6 +76,7 @@ sleep_ms() { sleep "$(printf '%d.%03d' $(($1 / 1000)) $(($1 % 1000)))"; }
 # A click: field coordinates through the game's own fit of the 4:3 field, or pixels from the
 # window's centre, or fractions of the window.
 click() {
+    # shellcheck disable=SC2034  # the geometry's other fields
     local kind=$1 a=$2 b=$3 button=${4:-1} WIDTH=0 HEIGHT=0 X Y SCREEN WINDOW W H x y fw fh
     eval "$(xdotool getwindowgeometry --shell "$win" 2>/dev/null)"
     W=$WIDTH H=$HEIGHT
