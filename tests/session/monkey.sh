@@ -90,7 +90,8 @@ click() {
         centre) x=$((W / 2 + a)) y=$((H / 2 + b)) ;;
         frac) x=$(awk "BEGIN{print int($a*$W)}") y=$(awk "BEGIN{print int($b*$H)}") ;;
     esac
-    xdotool mousemove --window "$win" "$x" "$y" click "$button"
+    # The dialogs read where the pointer is once a frame: it rests there before and during the press.
+    xdotool mousemove --window "$win" "$x" "$y" sleep 0.1 mousedown "$button" sleep 0.1 mouseup "$button"
 }
 
 # One action of the plan; false once the game has ended.
@@ -122,7 +123,8 @@ finish() {
         while [ $SECONDS -lt $until ]; do alive || break 2; sleep 0.2; done
         case $step in
             1) log "still running: y, Return, close, Return"  # whichever of the exit question, the
-               # statistics box or the field is up
+               # statistics box or the field is up; a picture of it for the report where possible
+               command -v import >/dev/null && import -window root "$root/stuck-$session.png" 2>/dev/null
                timeout 20 xdotool windowactivate --sync "$win" key y sleep 2 key Return sleep 2 key alt+F4 \
                    sleep 2 key Return 2>/dev/null ;;
             2) log "still running: SIGTERM"; kill -TERM "$pid" ;;

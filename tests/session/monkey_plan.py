@@ -84,7 +84,8 @@ def plan(seed, session, actions):
     rng = random.Random(f"{seed}/{session}")
     kind = rng.choice(["close", "close", "exit", "term", "term", "kill", "kill"])
     lines = [f"# ending {kind}"] + [f"{pause(rng)} {action(rng)}" for _ in range(actions)]
-    lines += [f"{rng.randint(300, 1500)} {a}" for a in ending(kind, rng)]
+    # Time for each dialog of the ending to open (a dialog takes no click in its first frames).
+    lines += [f"{rng.randint(1500, 3000)} {a}" for a in ending(kind, rng)]
     return "\n".join(lines) + "\n"
 
 
