@@ -102,8 +102,7 @@ act() {
     alive || return 1
     log "$verb $*"
     case $verb in
-        term) kill -TERM "$pid"; return 0 ;;
-        kill) kill -KILL "$pid"; return 0 ;;
+        term | kill) kill -"${verb^^}" "$pid"; ended_by=$verb; return 0 ;;
     esac
     # Escape minimises the window; activating it brings it back and gives it the keyboard.
     timeout 10 xdotool windowactivate --sync "$win" 2>/dev/null
@@ -127,9 +126,9 @@ finish() {
                command -v import >/dev/null && import -window root "$root/stuck-$session.png" 2>/dev/null
                timeout 20 xdotool windowactivate --sync "$win" key y sleep 2 key Return sleep 2 key alt+F4 \
                    sleep 2 key Return 2>/dev/null ;;
-            2) log "still running: SIGTERM"; kill -TERM "$pid" ;;
+            2) log "still running: SIGTERM"; kill -TERM "$pid"; ended_by='term' ;;
             3) log "still running 30 s after SIGTERM: kill -9"; echo "SIGTERM did not end the game" >"$root/hung"
-               kill -KILL "$pid" ;;
+               kill -KILL "$pid"; ended_by='kill' ;;
         esac
     done
     wait "$runner"
@@ -141,7 +140,8 @@ total=0 found=0
 for session in $(seq "$sessions"); do
     printf '\n== session %d (seed %s)\n' "$session" "$seed" >>"$root/actions.log"
     "$python" "$here/monkey_plan.py" "$seed" "$session" "$per" >"$root/plan"
-    ending=$(sed -n 's/^# ending //p' "$root/plan")
+    # How the session ended: a signal sent, or else a close (the plan's, or one the play made).
+    ended_by='close'
     rm -f "$root/hung"
     # Started by a runner that keeps its status, so the shell reports no kill of its own.
     rm -f "$root/pid" "$root/status"
@@ -167,6 +167,7 @@ for session in $(seq "$sessions"); do
         done <"$root/plan"
         finish
     fi
+    ending=$ended_by
     log "ended ($ending), status $status"
     cat "$root/game.err" >>"$root/game.err.all"
     if ! "$python" "$here/monkey_check.py" --home "$home" --sim "$sim" --ending "$ending" --status "$status" \

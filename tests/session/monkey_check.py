@@ -279,8 +279,8 @@ def check_stores(journal, ini, ending):
     abandoned = any(c["abandoned"] for c in closes)
     kind = ("stores hold changes of a game the close gave up" if abandoned else
             "stores are not the last game's")
-    return [finding(kind, f"after a session ended by {ending}: game {last['seq']} left, stored (journal, "
-                          f"stored) {diff}", last["_raw"], *[c["_raw"] for c in closes])]
+    return [finding(kind, f"game {last['seq']} left, stored (journal, stored) {diff}", f"ended by {ending}",
+                    last["_raw"], *[c["_raw"] for c in closes])]
 
 
 def check_log_against_journal(journal, blocks, ending):
