@@ -49,11 +49,27 @@ public:
                 Play(events[i]);
                 continue;
             }
-            // Money put in while the reels come to rest arrived before a game without a win
-            // settled at their stop: it goes in between the draw and the rest of the stop.
+            // Money put in, or a change from outside (a new game), while the reels come to rest
+            // arrived before a game without a win settled at their stop: it goes in between the
+            // draw and the rest of the stop, which then moves nothing it could change.
             PrepareStop(events[i]);
             Step([&] { StopSpin(g_, host_); });
-            while (i + 1 < events.size() && events[i + 1].kind == RecordEvent::Insert) Play(events[++i]);
+            const bool won = events[i].outCount > 0 && events[i].out[0] != 0;
+            while (i + 1 < events.size() && (events[i + 1].kind == RecordEvent::Insert ||
+                                             (!won && events[i + 1].kind == RecordEvent::Outside)))
+                Play(events[++i]);
+            if (!won && i + 1 < events.size() && events[i + 1].kind == RecordEvent::Stop) {
+                // The player spun again while these reels were still coming to rest, so the game
+                // went on into the next spin. The rest of a stop without a win moves nothing the
+                // record holds: it runs unwatched, and the next spin starts as the keys started it.
+                RunStopSequence(g_, host_);
+                Step([&] {
+                    PrepareSpinKey(g_, host_);
+                    StartSpin(g_, host_);
+                });
+                Step([&] { RunReelStart(g_, host_); });
+                continue;
+            }
             Step([&] { RunStopSequence(g_, host_); });
         }
         for (int i = 0; i < kMaxAutomaticSteps && !recorder_.Finished(); ++i)

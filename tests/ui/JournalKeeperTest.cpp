@@ -107,26 +107,36 @@ TEST_F(JournalKeeperTest, ATornLineIsSkippedAndAnUnclosedSessionBooked) {
     EXPECT_EQ(audit.meters.Credit(), 0);
 }
 
-// Money put in while the reels of a losing game come to rest belongs to that game, and the
-// re-play must put it in at the same point.
-TEST_F(JournalKeeperTest, AnInsertWhileTheReelsStopIsReplayed) {
-    HeadlessHost host;
-    JournalKeeper keeper(path_, host.machine());
-    keeper.AllowWriting(true);
-    std::istringstream script(
+// What the player does while the reels of a losing game come to rest (a note put in, a spin
+// started again with nothing bet) belongs to that game, and the re-play must do it at the same
+// point.
+TEST_F(JournalKeeperTest, StepsWhileTheReelsStopAreReplayed) {
+    const char* scripts[] = {
         "key Insert\nsettle\nkey Num1\nreels 1 2 3 4 5  5 4 3 2 1  2 3 5 1 4\nkey Space\nuntil ReelsStarting "
-        "0\nkey Space\nkey Insert\nsettle\n");
-    HeadlessDriver driver(host);
-    std::ostringstream out, err;
-    ASSERT_EQ(RunScript(script, driver, out, err), ScriptResult::Passed) << err.str();
-    ASSERT_TRUE(keeper.GameEnded(1));
-    const GameRecord& played = keeper.Games().back();
-    ASSERT_EQ(played.insertedDuring, 100);
-    GameRecord derived;
-    RecordDifference difference;
-    ASSERT_TRUE(ReplayGame(played, derived));
-    EXPECT_FALSE(FirstDifference(played, derived, difference))
-        << difference.field << ": recorded " << difference.recorded << ", re-derived " << difference.derived;
+        "0\n"
+        "key Space\nkey Insert\nsettle\n",
+        "key Insert\nsettle\nkey Space\nuntil ReelsStarting 0\nkey Space\nkey Space\nuntil ReelsStarting 0\n"
+        "key Space\nsettle\n",
+    };
+    for (const char* text : scripts) {
+        fs::remove(path_);
+        HeadlessHost host;
+        JournalKeeper keeper(path_, host.machine());
+        keeper.AllowWriting(true);
+        std::istringstream script(text);
+        HeadlessDriver driver(host);
+        std::ostringstream out, err;
+        ASSERT_EQ(RunScript(script, driver, out, err), ScriptResult::Passed) << err.str();
+        ASSERT_TRUE(keeper.GameEnded(1)) << text;
+        const GameRecord& played = keeper.Games().back();
+        ASSERT_GE(played.events.size(), 2u) << text;  // the stop and what came during it
+        GameRecord derived;
+        RecordDifference difference;
+        ASSERT_TRUE(ReplayGame(played, derived)) << text;
+        EXPECT_FALSE(FirstDifference(played, derived, difference))
+            << text << difference.field << ": recorded " << difference.recorded << ", re-derived "
+            << difference.derived;
+    }
 }
 
 // The options dialog is drawn inside a frame; a fortune bar moved there mid-game is a change
