@@ -120,9 +120,11 @@ void SessionRecords::Close() {
     }
     const GameState& g = machine_->State();
     TakeOff();
+    // A game that settled in the frame before the close has not been told yet: it goes first.
+    journal_->GameEnded(number_);
     // A game given up changes nothing that is kept: the stores stay those of the last finished one.
     GameState kept = g;
-    if (const Carried* start = journal_->GameInPlayStart()) RestoreStores(kept, StoresOf(*start));
+    if (const Carried* start = journal_->GameInPlayStart()) ApplyCarried(*start, kept);  // helms standing
     journal_->CloseSession(number_, g.Credit, true);
     journal_->Drain();
     SaveAtClose(kept, machine_->Options(), outerSize_(), store_);
@@ -136,6 +138,7 @@ void SessionRecords::StartNewGame() {
     if (!machine_ || closed_) return;
     const GameState& g = machine_->State();
     TakeOff();
+    journal_->GameEnded(number_);  // a game that settled in the frame before goes first
     journal_->CloseSession(number_, g.Credit, false);
     journal_->Drain();
     SaveAtNewGame(g, machine_->Options(), store_);

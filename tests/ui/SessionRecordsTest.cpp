@@ -34,14 +34,18 @@ protected:
 };
 
 // Money put in before a game the window closes on is booked with the close, so the meters still
-// balance at the next start.
+// balance at the next start; what that game changed (a helm it set turning) is not stored.
 TEST_F(Records, ACloseInMidGameBooksTheMoneyPutInBeforeIt) {
     {
         HeadlessHost host;
         auto records = Open(host);
         Play(host, "key Insert\nsettle\nkey Num1\nkey Space\nuntil ReelsStarting 0\n");
+        host.machine().EditState().HelmTurning[1] = 1;
         records->Close();
     }
+    GameState stored;
+    RestoreMoney(stored, Store());
+    EXPECT_EQ(stored.HelmPosition[1], 1);
     HeadlessHost host;
     auto records = Open(host);
     EXPECT_FALSE(records->Journal()->Troubled()) << records->Journal()->Notes().front();
