@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "Json.h"
+#include "ParJson.h"
+#include "ParReport.h"
 #include "RtpBlocks.h"
 #include "RtpReport.h"
 #include "RtpSums.h"
@@ -95,6 +97,29 @@ bool ReadFile(const char* path, std::string& text) {
     buffer << in.rdbuf();
     text = buffer.str();
     return !in.bad();
+}
+
+// PAR shards: exact tallies of disjoint state ranges, joined into the whole run's.
+int MergePar(const std::vector<NamedText>& reports, bool json) {
+    std::vector<ParShard> shards(reports.size());
+    std::string error;
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        shards[i].name = reports[i].name;
+        if (!ReadParReport(reports[i].text, shards[i], error)) {
+            std::cerr << "merge: " << reports[i].name << ": " << error << '\n';
+            return 2;
+        }
+    }
+    ParShard whole;
+    if (!MergeParShards(shards, whole, error)) {
+        std::cerr << "merge: " << error << '\n';
+        return 2;
+    }
+    if (json)
+        PrintParJson(std::cout, whole.options, whole.run);
+    else
+        PrintParText(std::cout, whole, ParReportInputs{});
+    return 0;
 }
 
 }  // namespace
@@ -222,6 +247,7 @@ int RunMergeCommand(int argc, char** argv) {
         }
     }
     if (reports.empty()) return UsageError("merge", "needs the shards' JSON reports");
+    if (LooksLikeParReport(reports.front().text)) return MergePar(reports, json);
     ShardReport whole;
     std::string error;
     if (!MergeShardTexts(reports, whole, error)) {
