@@ -238,7 +238,8 @@ void EvaluateArrangement(GameState& g, GameHost& host) {
         for (int line = 0; line < kLines; ++line) SubstituteLineWilds(g, line);
     unsigned candidates = 0;
     for (int line = 0; line < kLines; ++line)
-        candidates |= static_cast<unsigned>(IsCandidateLine(g.LineSymbols[line]) & (g.LineBet[line] > 0)) << line;
+        candidates |= static_cast<unsigned>(IsCandidateLine(g.LineSymbols[line]) & (g.LineBet[line] > 0))
+                      << line;
     for (; candidates != 0; candidates &= candidates - 1) ScoreLine(g, __builtin_ctz(candidates));
 
     static constexpr std::array<int, 5> kWildOnlyPay{0, 1, 10, 50, 200};

@@ -55,7 +55,7 @@ void ApplyRiskFortune(GameState& g, int step, int guess);  // forces RiskCard[st
 BarrelContents DrawBarrelContent(GameState& g);            // powder, empty or full
 void FillChestValues(GameState& g, int chosen);            // chosen 0..4
 void FillFreeGameValues(GameState& g);
-int DrawCoinResult(GameState& g);  // 0..100
+int DrawCoinResult(GameState& g);                      // 0..100
 const std::array<int, 3>& ChestTable(int trigger);     // multipliers for 3, 4, 5 chests, best first
 const std::array<int, 6>& FreeGameTable(int trigger);  // free games for 3, 4, 5 galleons, best first
 

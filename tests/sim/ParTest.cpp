@@ -84,7 +84,10 @@ Expected PlainLoop(const ParOptions& o) {
         coin.CoinScreen = 1;
         coin.Seed = state;
         ThrowCoin(coin, host);
-        ++e.coin[coin.CoinMultiplier == 0 ? 0 : coin.CoinMultiplier == 2 ? 1 : coin.CoinMultiplier == 5 ? 2 : 3];
+        ++e.coin[coin.CoinMultiplier == 0   ? 0
+                 : coin.CoinMultiplier == 2 ? 1
+                 : coin.CoinMultiplier == 5 ? 2
+                                            : 3];
         GameState barrel;
         barrel.FortuneBonus = o.fortuneBonus;
         barrel.Seed = state;

@@ -34,7 +34,8 @@ int RunParCommand(int argc, char** argv) {
         std::string text;
         whole.name = options.load;
         if (!ReadText(options.load, text) || !ReadParReport(text, whole, error)) {
-            std::cerr << "par: " << options.load << ": " << (error.empty() ? "cannot read it" : error) << '\n';
+            std::cerr << "par: " << options.load << ": " << (error.empty() ? "cannot read it" : error)
+                      << '\n';
             return 2;
         }
     } else {
@@ -46,12 +47,16 @@ int RunParCommand(int argc, char** argv) {
         std::cerr << "par: " << options.compare << ": " << error << '\n';
         return 2;
     }
-    if (options.sweep) inputs.curves = SweepFortunes(whole.options, options.sweep, std::cerr);
+    if (options.sweep) {
+        inputs.sweepStates = options.sweep;
+        inputs.curves = SweepFortunes(whole.options, options.sweep, std::cerr, whole.run.tally);
+    }
     if (!options.html.empty() && !WriteParSheet(options.html, SheetKind::Html, whole, inputs, error)) {
         std::cerr << "par: " << error << '\n';
         return 1;
     }
-    if (!options.markdown.empty() && !WriteParSheet(options.markdown, SheetKind::Markdown, whole, inputs, error)) {
+    if (!options.markdown.empty() &&
+        !WriteParSheet(options.markdown, SheetKind::Markdown, whole, inputs, error)) {
         std::cerr << "par: " << error << '\n';
         return 1;
     }

@@ -42,8 +42,9 @@ bool ReadIdentity(const JsonValue& doc, ParOptions& o, std::string& error) {
         !ReadNumber(doc.Find("count"), 1, all, v[1]) || !ReadNumber(doc.Find("shard"), 1, 1000000, v[2]) ||
         !ReadNumber(doc.Find("shards"), 1, 1000000, v[3]) || v[2] > v[3] || v[0] + v[1] > all ||
         !ReadNumber(doc.Find("threads"), 0, 1000000000, v[4])) {
-        error = "the run's settings (bets, fortune, ahead, first, count, shard, shards, threads) are missing "
-                "or out of range";
+        error =
+            "the run's settings (bets, fortune, ahead, first, count, shard, shards, threads) are missing "
+            "or out of range";
         return false;
     }
     for (int i = 0; i < 15; ++i) {
@@ -93,8 +94,8 @@ void PrintParJson(std::ostream& out, const ParOptions& o, const ParRunResult& ru
         << ", \"threads\": " << run.threads << ", \"seconds\": " << run.seconds
         << ", \"thread_seconds\": " << run.threadSeconds << ",\n \"states\": " << t.states
         << ", \"winningStates\": " << t.winningStates << ", \"linePays\": " << Decimal(TotalLinePays(t))
-        << ", \"coinLinePays\": " << Decimal(t.coinLinePays) << ", \"wildLinePays\": " << Decimal(t.wildLinePays)
-        << ", \"islands\": [";
+        << ", \"coinLinePays\": " << Decimal(t.coinLinePays)
+        << ", \"wildLinePays\": " << Decimal(t.wildLinePays) << ", \"islands\": [";
     for (int i = 0; i < 6; ++i) out << (i ? ", " : "") << t.islands[i];
     out << "], \"fiveWilds\": " << t.fiveWilds << ",\n \"sums\": ";
     WriteParSums(out, t);
@@ -132,7 +133,8 @@ bool ReadParReport(std::string_view json, ParShard& out, std::string& error) {
     }
     read.run.threads = read.options.threads;
     const JsonValue* seconds = doc.Find("seconds");
-    if (seconds && seconds->kind == JsonValue::Kind::Number) read.run.seconds = std::strtod(seconds->text.c_str(), nullptr);
+    if (seconds && seconds->kind == JsonValue::Kind::Number)
+        read.run.seconds = std::strtod(seconds->text.c_str(), nullptr);
     const JsonValue* threadSeconds = doc.Find("thread_seconds");
     read.run.threadSeconds = threadSeconds && threadSeconds->kind == JsonValue::Kind::Number
                                  ? std::strtod(threadSeconds->text.c_str(), nullptr)
@@ -155,8 +157,8 @@ bool MergeParShards(const std::vector<ParShard>& shards, ParShard& whole, std::s
     merged.run.threads = 0;
     for (const ParShard& s : shards) {
         if (Identity(s.options) != identity) {
-            error = "cannot merge reports of different runs: " + s.name + " has " + Identity(s.options) + ", " +
-                    first.name + " has " + identity;
+            error = "cannot merge reports of different runs: " + s.name + " has " + Identity(s.options) +
+                    ", " + first.name + " has " + identity;
             return false;
         }
         const ParShard*& place = byShard[s.options.shard - 1];

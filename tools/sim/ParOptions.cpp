@@ -96,7 +96,8 @@ bool ParseParOptions(int argc, char** argv, ParOptions& out, std::string& error)
         std::string_view name = argv[i];
         std::string_view value;
         bool hasValue = false;
-        if (const std::size_t eq = name.find('='); eq != std::string_view::npos && name.substr(0, 2) == "--") {
+        if (const std::size_t eq = name.find('=');
+            eq != std::string_view::npos && name.substr(0, 2) == "--") {
             value = name.substr(eq + 1);
             name = name.substr(0, eq);
             hasValue = true;
@@ -158,8 +159,10 @@ bool ParseParOptions(int argc, char** argv, ParOptions& out, std::string& error)
             ok = ParseInteger(value, 1, static_cast<long long>(kAllStates), v);
             o.sweep = static_cast<std::uint64_t>(v);
         } else {
-            (name == "--load" ? o.load : name == "--compare" ? o.compare : name == "--html" ? o.html : o.markdown) =
-                std::string(value);
+            (name == "--load"      ? o.load
+             : name == "--compare" ? o.compare
+             : name == "--html"    ? o.html
+                                   : o.markdown) = std::string(value);
         }
         if (!ok) {
             error = std::string(name) + " needs " + needs + ", not '" + std::string(value) + "'";

@@ -22,10 +22,10 @@ struct ParOptions {
     unsigned shards = 1;
     unsigned threads = 0;  // 0: one per core this process may run on
     bool json = false;
-    std::string html;      // the PAR sheet as a web page
-    std::string markdown;  // the PAR sheet as Markdown
-    std::string load;      // a stored `par --json` report instead of enumerating
-    std::string compare;   // an `rtp --json` report to set beside the exact figures
+    std::string html;         // the PAR sheet as a web page
+    std::string markdown;     // the PAR sheet as Markdown
+    std::string load;         // a stored `par --json` report instead of enumerating
+    std::string compare;      // an `rtp --json` report to set beside the exact figures
     std::uint64_t sweep = 0;  // states per point of the fortune curves; 0: no curves
 };
 

@@ -27,13 +27,15 @@ struct ParReportInputs {
 };
 
 bool ReadRtpComparison(const std::string& path, ParReportInputs& inputs, std::string& error);
-// RTP against each fortune setting, the other two held at the run's, each point from `states`
-// states from 0.
-std::vector<FortunePoint> SweepFortunes(const ParOptions& o, std::uint64_t states, std::ostream& progress);
+// RTP against each fortune setting from -100 to 100 in steps of 20, the other two held at the
+// run's: the part the setting changes (the spin, or the bonus items) from `states` states from 0,
+// the rest exact from the run's tally.
+std::vector<FortunePoint> SweepFortunes(const ParOptions& o, std::uint64_t states, std::ostream& progress,
+                                        const ParTally& exact);
 
 enum class SheetKind { Html, Markdown };
-bool WriteParSheet(const std::string& path, SheetKind kind, const ParShard& run, const ParReportInputs& inputs,
-                   std::string& error);
+bool WriteParSheet(const std::string& path, SheetKind kind, const ParShard& run,
+                   const ParReportInputs& inputs, std::string& error);
 void PrintParText(std::ostream& out, const ParShard& run, const ParReportInputs& inputs);
 
 }  // namespace vortala::sim

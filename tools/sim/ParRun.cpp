@@ -57,7 +57,8 @@ ParRunResult RunPar(const ParOptions& o, std::ostream& progress) {
     const StateRange range = ShardStates(o);
     const std::uint64_t chunks = (range.count + kChunk - 1) / kChunk;
     const unsigned wanted = o.threads ? o.threads : UsableCores();
-    result.threads = static_cast<unsigned>(std::max<std::uint64_t>(1, std::min<std::uint64_t>(wanted, chunks)));
+    result.threads =
+        static_cast<unsigned>(std::max<std::uint64_t>(1, std::min<std::uint64_t>(wanted, chunks)));
 
     std::vector<ParTally> tallies(result.threads);
     auto workers = std::make_unique<WorkerProgress[]>(result.threads);

@@ -11,12 +11,13 @@ namespace {
 
 // Every sum, named as in the JSON, for the writer, the reader, the merge and the comparison
 // alike, so that none of them can miss a field. The histogram is done apart.
-#define VORTALA_PAR_SUMS(X)                                                                               \
-    X(states) X(winningStates) X(payingStates) X(arrangementsDrawn) X(redrawnStates) X(lines)            \
-    X(linePaysBySymbol) X(coinLinePays) X(coinStates) X(wildLinePays) X(wildLineStates) X(scatterPays)   \
-    X(islands) X(chestTriggers) X(freeGameTriggers) X(fiveWilds) X(fiveWildPays) X(helmFeeds) X(winSum) \
-    X(winSquares) X(chestValues) X(freeGameValues) X(coinMultipliers) X(riskCardWins) X(barrels)         \
-    X(arrowDraws)
+#define VORTALA_PAR_SUMS(X)                                                                                  \
+    X(states)                                                                                                \
+    X(winningStates) X(payingStates) X(arrangementsDrawn) X(redrawnStates) X(lines) X(linePaysBySymbol)      \
+        X(coinLinePays) X(coinStates) X(wildLinePays) X(wildLineStates) X(scatterPays) X(islands)            \
+            X(chestTriggers) X(freeGameTriggers) X(fiveWilds) X(fiveWildPays) X(helmFeeds) X(winSum)         \
+                X(winSquares) X(chestValues) X(freeGameValues) X(coinMultipliers) X(riskCardWins) X(barrels) \
+                    X(arrowDraws)
 
 template <typename T>
 struct IsArray : std::false_type {};
@@ -97,9 +98,9 @@ bool ParTally::operator==(const ParTally& o) const {
 void WriteParSums(std::ostream& out, const ParTally& t) {
     out << '{';
     bool first = true;
-#define VORTALA_WRITE(name)                                  \
+#define VORTALA_WRITE(name)                          \
     out << (first ? "" : ", ") << "\"" #name "\": "; \
-    WriteValue(out, t.name);                                 \
+    WriteValue(out, t.name);                         \
     first = false;
     VORTALA_PAR_SUMS(VORTALA_WRITE)
 #undef VORTALA_WRITE
@@ -115,7 +116,7 @@ void WriteParSums(std::ostream& out, const ParTally& t) {
 
 bool ReadParSums(const JsonValue& sums, ParTally& t, std::string& error) {
     ParTally read;
-#define VORTALA_READ(name)                                   \
+#define VORTALA_READ(name)                                        \
     if (error.empty() && !ReadValue(sums.Find(#name), read.name)) \
         error = "sums: \"" #name "\" is missing, of the wrong shape or out of range";
     VORTALA_PAR_SUMS(VORTALA_READ)

@@ -17,8 +17,8 @@ namespace vortala::sim {
 struct ParTally {
     // ---- The stop key's outcome: one per state ----
     std::uint64_t states = 0;
-    std::uint64_t winningStates = 0;     // the arrangement wins anything (HasWin)
-    std::uint64_t payingStates = 0;      // some line pays money into the win or the coin pile
+    std::uint64_t winningStates = 0;      // the arrangement wins anything (HasWin)
+    std::uint64_t payingStates = 0;       // some line pays money into the win or the coin pile
     std::uint64_t arrangementsDrawn = 0;  // fortune re-draws included
     std::uint64_t redrawnStates = 0;      // outcomes the fortune replaced by a re-draw
     // Paying and marking lines by their middle symbol and run of 3, 4, 5; the pays are the
