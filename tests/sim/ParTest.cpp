@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "MpiRun.h"
 #include "ParJson.h"
 #include "ParOutcome.h"
 #include "ParRun.h"
@@ -190,7 +191,29 @@ TEST(Par, ShardsJoinIntoTheOneRun) {
     EXPECT_TRUE(whole.run.tally == one.tally);
     shards.pop_back();
     EXPECT_FALSE(MergeParShards(shards, whole, error));
-    EXPECT_NE(error.find("shard 2 of 3 is missing"), std::string::npos) << error;
+    EXPECT_NE(error.find("missing (shard 2)"), std::string::npos) << error;
+}
+
+// The MPI job's ranks enumerate their shards; rank 0 must print the one run's tallies.
+TEST(Par, TwoMpiRanksEqualOneRun) {
+#ifndef VORTALA_SIM_MPI
+    GTEST_SKIP() << "vortala-sim-mpi is not built (Open MPI's development files are missing)";
+#else
+    std::string output, failure;
+    ASSERT_TRUE(
+        RunOnTwoRanks("par --states 4000:70000 --fortune 40,0,-60 --threads 1 --json", output, failure))
+        << failure;
+    ParShard mpi;
+    std::string error;
+    ASSERT_TRUE(ReadParReport(output, mpi, error)) << error;
+    ParOptions o;
+    o.first = 4000;
+    o.count = 70000;
+    o.fortuneSpin = 40;
+    o.fortuneBonus = -60;
+    std::ostringstream quiet;
+    EXPECT_TRUE(mpi.run.tally == RunPar(o, quiet).tally);
+#endif
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "CommandText.h"
 #include "ParJson.h"
 #include "ParOptions.h"
 #include "ParReport.h"
@@ -11,19 +12,6 @@
 #include "Subcommand.h"
 
 namespace vortala::sim {
-
-namespace {
-
-bool ReadText(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return !in.bad();
-}
-
-}  // namespace
 
 int RunParCommand(int argc, char** argv) {
     ParOptions options;
@@ -33,7 +21,7 @@ int RunParCommand(int argc, char** argv) {
     if (!options.load.empty()) {
         std::string text;
         whole.name = options.load;
-        if (!ReadText(options.load, text) || !ReadParReport(text, whole, error)) {
+        if (!ReadTextFile(options.load, text) || !ReadParReport(text, whole, error)) {
             std::cerr << "par: " << options.load << ": " << (error.empty() ? "cannot read it" : error)
                       << '\n';
             return 2;

@@ -6,6 +6,7 @@
 
 #include "Json.h"
 #include "RtpSums.h"
+#include "ShardSet.h"
 
 namespace vortala::sim {
 
@@ -150,7 +151,7 @@ bool MergeParShards(const std::vector<ParShard>& shards, ParShard& whole, std::s
     }
     const ParShard& first = shards.front();
     const std::string identity = Identity(first.options);
-    std::vector<const ParShard*> byShard(first.options.shards, nullptr);
+    ShardSet seen(first.options.shards);
     ParShard merged;
     merged.options = first.options;
     merged.options.shard = merged.options.shards = 1;
@@ -161,25 +162,13 @@ bool MergeParShards(const std::vector<ParShard>& shards, ParShard& whole, std::s
                     ", " + first.name + " has " + identity;
             return false;
         }
-        const ParShard*& place = byShard[s.options.shard - 1];
-        if (place) {
-            error = "cannot merge: shard " + std::to_string(s.options.shard) + " of " +
-                    std::to_string(s.options.shards) + " appears twice, in " + place->name + " and " + s.name;
-            return false;
-        }
-        place = &s;
+        if (!seen.Add(s.options.shard, s.name, error)) return false;
         merged.run.tally.Merge(s.run.tally);
         merged.run.threads += s.run.threads;
         merged.run.seconds = std::max(merged.run.seconds, s.run.seconds);
         merged.run.threadSeconds += s.run.threadSeconds;
     }
-    for (unsigned k = 0; k < byShard.size(); ++k) {
-        if (!byShard[k]) {
-            error = "cannot merge: shard " + std::to_string(k + 1) + " of " + std::to_string(byShard.size()) +
-                    " is missing";
-            return false;
-        }
-    }
+    if (!seen.Complete(error)) return false;
     whole = std::move(merged);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "ParOptions.h"
 
+#include "CommandText.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <string_view>
@@ -9,17 +11,6 @@ namespace vortala::sim {
 
 namespace {
 
-bool ParseInteger(std::string_view text, long long low, long long high, long long& out) {
-    if (text.empty() || text.size() > 20) return false;
-    const std::string copy(text);
-    char* end = nullptr;
-    errno = 0;
-    const long long v = std::strtoll(copy.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || v < low || v > high) return false;
-    out = v;
-    return true;
-}
-
 // Whole numbers from low to high separated by commas; false unless there are `wanted` of them.
 bool ParseList(std::string_view text, long long low, long long high, std::size_t wanted,
                std::vector<long long>& out) {
@@ -27,7 +18,7 @@ bool ParseList(std::string_view text, long long low, long long high, std::size_t
     for (;;) {
         const std::size_t comma = text.find(',');
         long long v = 0;
-        if (out.size() == wanted || !ParseInteger(text.substr(0, comma), low, high, v)) return false;
+        if (out.size() == wanted || !ParseWholeNumber(text.substr(0, comma), low, high, v)) return false;
         out.push_back(v);
         if (comma == std::string_view::npos) break;
         text.remove_prefix(comma + 1);
@@ -53,8 +44,8 @@ bool ParseStates(std::string_view text, ParOptions& o) {
     const std::size_t colon = text.find(':');
     long long first = 0, count = 0;
     const auto all = static_cast<long long>(kAllStates);
-    if (colon == std::string_view::npos || !ParseInteger(text.substr(0, colon), 0, all - 1, first) ||
-        !ParseInteger(text.substr(colon + 1), 1, all, count) || first + count > all)
+    if (colon == std::string_view::npos || !ParseWholeNumber(text.substr(0, colon), 0, all - 1, first) ||
+        !ParseWholeNumber(text.substr(colon + 1), 1, all, count) || first + count > all)
         return false;
     o.first = static_cast<std::uint64_t>(first);
     o.count = static_cast<std::uint64_t>(count);
@@ -146,17 +137,12 @@ bool ParseParOptions(int argc, char** argv, ParOptions& out, std::string& error)
         } else if (name == "--states") {
             ok = ParseStates(value, o);
         } else if (name == "--shard") {
-            const std::size_t slash = value.find('/');
-            long long k = 0, n = 0;
-            ok = slash != std::string_view::npos && ParseInteger(value.substr(0, slash), 1, 1000000, k) &&
-                 ParseInteger(value.substr(slash + 1), 1, 1000000, n) && k <= n;
-            o.shard = static_cast<unsigned>(k);
-            o.shards = static_cast<unsigned>(n);
+            ok = ParseShardText(value, 1000000, o.shard, o.shards);
         } else if (name == "--threads") {
-            ok = ParseInteger(value, 1, 256, v);
+            ok = ParseWholeNumber(value, 1, 256, v);
             o.threads = static_cast<unsigned>(v);
         } else if (name == "--sweep") {
-            ok = ParseInteger(value, 1, static_cast<long long>(kAllStates), v);
+            ok = ParseWholeNumber(value, 1, static_cast<long long>(kAllStates), v);
             o.sweep = static_cast<std::uint64_t>(v);
         } else {
             (name == "--load"      ? o.load

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "CommandText.h"
 #include "ParModel.h"
 #include "ParOutcome.h"
 #include "ParSvg.h"
@@ -354,16 +355,14 @@ bool WriteFile(const std::string& path, const std::string& text, std::string& er
 }  // namespace
 
 bool ReadRtpComparison(const std::string& path, ParReportInputs& inputs, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string text;
+    if (!ReadTextFile(path, text)) {
         error = "cannot read it";
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
     ShardReport report;
     report.name = path;
-    if (!MergeShardTexts({{path, text.str()}}, report, error)) return false;
+    if (!MergeShardTexts({{path, text}}, report, error)) return false;
     inputs.hasRtp = true;
     inputs.rtpOptions = report.options;
     inputs.rtp = report.run;

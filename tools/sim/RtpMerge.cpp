@@ -7,12 +7,14 @@
 #include <iostream>
 #include <sstream>
 
+#include "CommandText.h"
 #include "Json.h"
 #include "ParJson.h"
 #include "ParReport.h"
 #include "RtpBlocks.h"
 #include "RtpReport.h"
 #include "RtpSums.h"
+#include "ShardSet.h"
 #include "Subcommand.h"
 
 namespace vortala::sim {
@@ -80,23 +82,6 @@ std::vector<std::pair<const char*, std::string>> RunIdentity(const RtpOptions& o
             {"bet per line", text(o.betPerLine)},
             {"fortune", text(o.fortuneSpin) + "," + text(o.fortuneRisk) + "," + text(o.fortuneBonus)},
             {"gamble", text(o.gamble)}};
-}
-
-std::string ListShards(const std::vector<unsigned>& shards) {
-    std::string list;
-    for (std::size_t i = 0; i < shards.size() && i < 10; ++i)
-        list += (i ? ", " : "") + std::to_string(shards[i]);
-    if (shards.size() > 10) list += " and " + std::to_string(shards.size() - 10) + " more";
-    return list;
-}
-
-bool ReadFile(const char* path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return !in.bad();
 }
 
 // PAR shards: exact tallies of disjoint state ranges, joined into the whole run's.
@@ -172,7 +157,7 @@ bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std
     }
     const ShardReport& first = shards.front();
     const auto identity = RunIdentity(first.options);
-    std::vector<const ShardReport*> byShard(first.options.shards, nullptr);
+    ShardSet seen(first.options.shards);
     ShardReport merged;
     merged.options = first.options;
     merged.options.shard = merged.options.shards = 1;
@@ -186,26 +171,13 @@ bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std
                 return false;
             }
         }
-        const ShardReport*& place = byShard[s.options.shard - 1];
-        if (place) {
-            error = "cannot merge: shard " + std::to_string(s.options.shard) + " of " +
-                    std::to_string(s.options.shards) + " appears twice, in " + place->name + " and " + s.name;
-            return false;
-        }
-        place = &s;
+        if (!seen.Add(s.options.shard, s.name, error)) return false;
         merged.run.tally.Merge(s.run.tally);
         merged.run.threads += s.run.threads;
         merged.run.seconds = std::max(merged.run.seconds, s.run.seconds);
         merged.run.threadSeconds += s.run.threadSeconds;
     }
-    std::vector<unsigned> missing;
-    for (unsigned k = 0; k < byShard.size(); ++k)
-        if (!byShard[k]) missing.push_back(k + 1);
-    if (!missing.empty()) {
-        error = "cannot merge: " + std::to_string(missing.size()) + " of the run's " +
-                std::to_string(first.options.shards) + " shards missing (shard " + ListShards(missing) + ")";
-        return false;
-    }
+    if (!seen.Complete(error)) return false;
     whole = std::move(merged);
     return true;
 }
@@ -241,7 +213,7 @@ int RunMergeCommand(int argc, char** argv) {
         if (argv[i][0] == '-' && argv[i][1] != '\0')
             return UsageError("merge", "unknown option '" + std::string(argv[i]) + "'");
         reports.push_back({argv[i], {}});
-        if (!ReadFile(argv[i], reports.back().text)) {
+        if (!ReadTextFile(argv[i], reports.back().text)) {
             std::cerr << "merge: cannot read " << argv[i] << '\n';
             return 2;
         }

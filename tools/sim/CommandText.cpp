@@ -1,0 +1,41 @@
+#include "CommandText.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace vortala::sim {
+
+bool ParseWholeNumber(std::string_view text, long long low, long long high, long long& out) {
+    if (text.empty() || text.size() > 20) return false;
+    const std::string copy(text);
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(copy.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || v < low || v > high) return false;
+    out = v;
+    return true;
+}
+
+bool ParseShardText(std::string_view text, long long highest, unsigned& shard, unsigned& shards) {
+    const std::size_t slash = text.find('/');
+    long long k = 0, n = 0;
+    if (slash == std::string_view::npos || !ParseWholeNumber(text.substr(0, slash), 1, highest, k) ||
+        !ParseWholeNumber(text.substr(slash + 1), 1, highest, n) || k > n)
+        return false;
+    shard = static_cast<unsigned>(k);
+    shards = static_cast<unsigned>(n);
+    return true;
+}
+
+bool ReadTextFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return !in.bad();
+}
+
+}  // namespace vortala::sim
