@@ -29,6 +29,27 @@ bool ParseShardText(std::string_view text, long long highest, unsigned& shard, u
     return true;
 }
 
+OptionWord SplitOption(const char* word) {
+    OptionWord option{word, {}, false};
+    if (const std::size_t eq = option.name.find('=');
+        eq != std::string_view::npos && option.name.substr(0, 2) == "--") {
+        option.value = option.name.substr(eq + 1);
+        option.name = option.name.substr(0, eq);
+        option.hasValue = true;
+    }
+    return option;
+}
+
+bool TakeOptionValue(OptionWord& option, int argc, char** argv, int& i, std::string& error) {
+    if (option.hasValue) return true;
+    if (i + 1 >= argc) {
+        error = std::string(option.name) + " needs a value";
+        return false;
+    }
+    option.value = argv[++i];
+    return true;
+}
+
 bool ReadTextFile(const std::string& path, std::string& text) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;

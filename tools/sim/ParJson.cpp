@@ -164,9 +164,7 @@ bool MergeParShards(const std::vector<ParShard>& shards, ParShard& whole, std::s
         }
         if (!seen.Add(s.options.shard, s.name, error)) return false;
         merged.run.tally.Merge(s.run.tally);
-        merged.run.threads += s.run.threads;
-        merged.run.seconds = std::max(merged.run.seconds, s.run.seconds);
-        merged.run.threadSeconds += s.run.threadSeconds;
+        merged.run.AddShard(s.run);
     }
     if (!seen.Complete(error)) return false;
     whole = std::move(merged);

@@ -84,15 +84,9 @@ const char* ParUsage() {
 bool ParseParOptions(int argc, char** argv, ParOptions& out, std::string& error) {
     ParOptions o;
     for (int i = 0; i < argc; ++i) {
-        std::string_view name = argv[i];
-        std::string_view value;
-        bool hasValue = false;
-        if (const std::size_t eq = name.find('=');
-            eq != std::string_view::npos && name.substr(0, 2) == "--") {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-            hasValue = true;
-        }
+        OptionWord option = SplitOption(argv[i]);
+        const std::string_view name = option.name;
+        const bool hasValue = option.hasValue;
         if ((name == "--json" || name == "--ahead") && !hasValue) {
             (name == "--json" ? o.json : o.ahead) = true;
             continue;
@@ -116,13 +110,8 @@ bool ParseParOptions(int argc, char** argv, ParOptions& out, std::string& error)
             error = "unknown option '" + std::string(name) + "'";
             return false;
         }
-        if (!hasValue) {
-            if (i + 1 >= argc) {
-                error = std::string(name) + " needs a value";
-                return false;
-            }
-            value = argv[++i];
-        }
+        if (!TakeOptionValue(option, argc, argv, i, error)) return false;
+        const std::string_view value = option.value;
         long long v = 0;
         bool ok = !value.empty();
         if (name == "--bets") {

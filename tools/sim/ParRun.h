@@ -4,14 +4,12 @@
 
 #include "ParOptions.h"
 #include "ParTally.h"
+#include "Workers.h"
 
 namespace vortala::sim {
 
-struct ParRunResult {
+struct ParRunResult : RunSpeed {
     ParTally tally;
-    unsigned threads = 1;
-    double seconds = 0.0;        // wall time of the enumeration
-    double threadSeconds = 0.0;  // seconds times threads, added up over merged shards
 };
 
 // The figures depend on the settings and the states only, never on the threads or the chunks.

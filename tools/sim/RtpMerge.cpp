@@ -173,9 +173,7 @@ bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std
         }
         if (!seen.Add(s.options.shard, s.name, error)) return false;
         merged.run.tally.Merge(s.run.tally);
-        merged.run.threads += s.run.threads;
-        merged.run.seconds = std::max(merged.run.seconds, s.run.seconds);
-        merged.run.threadSeconds += s.run.threadSeconds;
+        merged.run.AddShard(s.run);
     }
     if (!seen.Complete(error)) return false;
     whole = std::move(merged);

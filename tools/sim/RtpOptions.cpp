@@ -45,15 +45,9 @@ const char* RtpUsage() {
 bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error) {
     RtpOptions o;
     for (int i = 0; i < argc; ++i) {
-        std::string_view name = argv[i];
-        std::string_view value;
-        bool hasValue = false;
-        if (const std::size_t eq = name.find('=');
-            eq != std::string_view::npos && name.substr(0, 2) == "--") {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-            hasValue = true;
-        }
+        OptionWord option = SplitOption(argv[i]);
+        const std::string_view name = option.name;
+        const bool hasValue = option.hasValue;
         if (name == "--json" && !hasValue) {
             o.json = true;
             continue;
@@ -65,13 +59,8 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
             error = "unknown option '" + std::string(name) + "'";
             return false;
         }
-        if (!hasValue) {
-            if (i + 1 >= argc) {
-                error = std::string(name) + " needs a value";
-                return false;
-            }
-            value = argv[++i];
-        }
+        if (!TakeOptionValue(option, argc, argv, i, error)) return false;
+        const std::string_view value = option.value;
         long long v = 0;
         bool ok = true;
         if (name == "--journal") {

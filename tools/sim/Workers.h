@@ -9,6 +9,20 @@
 
 namespace vortala::sim {
 
+// How a run or shard went: the only figures that depend on where and how it ran.
+struct RunSpeed {
+    unsigned threads = 1;
+    double seconds = 0.0;        // wall time of the work
+    double threadSeconds = 0.0;  // seconds times threads, added up over merged shards
+    // Another shard's, as if the shards ran side by side: threads and thread-seconds added up,
+    // seconds the longest shard's.
+    void AddShard(const RunSpeed& other) {
+        threads += other.threads;
+        seconds = seconds > other.seconds ? seconds : other.seconds;
+        threadSeconds += other.threadSeconds;
+    }
+};
+
 struct alignas(64) WorkerProgress {
     std::atomic<std::uint64_t> done{0};  // units of work finished, published now and then
     std::atomic<bool> finished{false};
