@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "MpiRun.h"
 #include "ParJson.h"
+#include "ParModel.h"
 #include "ParOutcome.h"
 #include "ParRun.h"
+#include "RtpRun.h"
+#include "RtpSummary.h"
 #include "game/Rules.h"
 
 namespace vortala::sim::test {
@@ -192,6 +196,30 @@ TEST(Par, ShardsJoinIntoTheOneRun) {
     shards.pop_back();
     EXPECT_FALSE(MergeParShards(shards, whole, error));
     EXPECT_NE(error.find("missing (shard 2)"), std::string::npos) << error;
+}
+
+// The simulator plays the same machine: its estimates must lie within their 95% intervals of the
+// PAR sheet's figures. The PAR figures here come from 2^17 states, whose own spread is a fifth of
+// the simulator's at this size, so a fault in either the long-run model or the player shows.
+TEST(Par, SimulatorAgreesWithinItsIntervals) {
+    ParOptions o;
+    o.count = 1u << 17;
+    o.threads = 2;
+    std::ostringstream quiet;
+    const ParRunResult par = RunPar(o, quiet);
+    const ParFigures f = ComputeParFigures(o, par.tally, par.tally);
+    RtpOptions r;
+    r.games = 60000;
+    r.blockGames = 3000;
+    r.threads = 2;
+    const RtpTally played = RunRtp(r, quiet).tally;
+    const RtpSummary s = Summarise(played);
+    auto binomial = [&](double p) { return 1.96 * std::sqrt(p * (1 - p) / static_cast<double>(played.games)); };
+    EXPECT_NEAR(s.rtp, f.rtp, s.halfWidth);
+    EXPECT_NEAR(s.hitFrequency, f.hit, binomial(f.hit));
+    const double chests = static_cast<double>(played.bonuses[static_cast<int>(Bonus::Chests)]) /
+                          static_cast<double>(played.games);
+    EXPECT_NEAR(chests, f.chestBonus, binomial(f.chestBonus));
 }
 
 // The MPI job's ranks enumerate their shards; rank 0 must print the one run's tallies.
