@@ -8,11 +8,23 @@ namespace vortala::sim {
 
 namespace {
 
-// The place in a table (best first) of a value the rules drew from it.
-template <std::size_t N>
-int PlaceOf(const std::array<int, N>& table, int value) {
-    return static_cast<int>(std::find(table.begin(), table.end(), value) - table.begin());
-}
+// The place in its table (best first) of each value the rules draw: looked up, not searched,
+// because which place comes up is random and a search would mispredict on most items.
+struct Places {
+    std::array<std::uint8_t, 26> chest{};         // by the 5-chest table's value
+    std::array<std::uint8_t, 11> coin{};          // by the coin's multiplier
+    std::array<std::uint8_t, 9 * 17> freeGames{};  // by the 3- and the 4-galleon table's values
+    Places() {
+        for (int p = 0; p < 3; ++p) chest[ChestTable(5)[p]] = static_cast<std::uint8_t>(p);
+        const int faces[] = {0, 2, 5, 10};
+        for (int p = 0; p < 4; ++p) coin[faces[p]] = static_cast<std::uint8_t>(p);
+        freeGames.fill(6);  // nothing awarded
+        for (int p = 0; p < 6; ++p)
+            freeGames[FreeGameKey(FreeGameTable(3)[p], FreeGameTable(4)[p])] = static_cast<std::uint8_t>(p);
+    }
+    static int FreeGameKey(int three, int four) { return three * 17 + four; }
+};
+const Places kPlaces;
 
 Money ScatterPay(int islands, Money totalBet) {
     static constexpr int kTimes[] = {0, 0, 0, 1, 2, 5};
@@ -101,11 +113,10 @@ void StateOutcomes::AddBonusItems(std::uint32_t state, ParTally& t) {
 
     // Chests: the five values after the pick's Randomize, the fortune applied to the chosen one.
     g.ChestTrigger = 5;
-    const auto& chestTable = ChestTable(5);
     for (int chosen = 0; chosen < 5; ++chosen) {
         g.Seed = state;
         FillChestValues(g, chosen);
-        ++t.chestValues[chosen][PlaceOf(chestTable, g.Chests[chosen].ChestValue)];
+        ++t.chestValues[chosen][kPlaces.chest[g.Chests[chosen].ChestValue]];
     }
 
     // Free games: the fill is the same for every trigger but for its table; the values under the
@@ -119,21 +130,14 @@ void StateOutcomes::AddBonusItems(std::uint32_t state, ParTally& t) {
     g.Seed = state;
     FillFreeGameValues(g);
     for (int i = 0; i < 6; ++i) four[i] = g.FreeGameItems[i].FreeGameValue;
-    const auto& table3 = FreeGameTable(3);
-    const auto& table4 = FreeGameTable(4);
-    for (int i = 0; i < 6; ++i) {
-        int place = 6;
-        for (int p = 0; p < 6; ++p)
-            if (table3[p] == three[i] && table4[p] == four[i]) place = p;
-        ++t.freeGameValues[i][place];
-    }
+    for (int i = 0; i < 6; ++i) ++t.freeGameValues[i][kPlaces.freeGames[Places::FreeGameKey(three[i], four[i])]];
 
     // The coin, the barrel and the arrow draw from the game's generator as it stands.
     g.CoinScreen = 1;
     g.CoinThrown = 0;
     g.Seed = state;
     ThrowCoin(g, host_);
-    ++t.coinMultipliers[PlaceOf(std::array<int, 4>{0, 2, 5, 10}, g.CoinMultiplier)];
+    ++t.coinMultipliers[kPlaces.coin[g.CoinMultiplier]];
     g.Seed = state;
     ++t.barrels[DrawBarrelContent(g)];
     g.Seed = state;
