@@ -11,8 +11,8 @@ namespace {
 // The place in its table (best first) of each value the rules draw: looked up, not searched,
 // because which place comes up is random and a search would mispredict on most items.
 struct Places {
-    std::array<std::uint8_t, 26> chest{};         // by the 5-chest table's value
-    std::array<std::uint8_t, 11> coin{};          // by the coin's multiplier
+    std::array<std::uint8_t, 26> chest{};          // by the 5-chest table's value
+    std::array<std::uint8_t, 11> coin{};           // by the coin's multiplier
     std::array<std::uint8_t, 9 * 17> freeGames{};  // by the 3- and the 4-galleon table's values
     Places() {
         for (int p = 0; p < 3; ++p) chest[ChestTable(5)[p]] = static_cast<std::uint8_t>(p);
@@ -130,7 +130,8 @@ void StateOutcomes::AddBonusItems(std::uint32_t state, ParTally& t) {
     g.Seed = state;
     FillFreeGameValues(g);
     for (int i = 0; i < 6; ++i) four[i] = g.FreeGameItems[i].FreeGameValue;
-    for (int i = 0; i < 6; ++i) ++t.freeGameValues[i][kPlaces.freeGames[Places::FreeGameKey(three[i], four[i])]];
+    for (int i = 0; i < 6; ++i)
+        ++t.freeGameValues[i][kPlaces.freeGames[Places::FreeGameKey(three[i], four[i])]];
 
     // The coin, the barrel and the arrow draw from the game's generator as it stands.
     g.CoinScreen = 1;

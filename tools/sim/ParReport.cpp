@@ -31,7 +31,7 @@ std::string Format(const char* format, double v) {
     return text;
 }
 std::string Percent(double v) {
-    return Format("%.4f%%", v * 100);
+    return Format(v != 0 && std::fabs(v) < 1e-4 ? "%.3e%%" : "%.4f%%", v * 100);
 }
 std::string OneIn(double p) {
     return p > 0 ? "1 in " + Format(p < 1e-3 ? "%.0f" : "%.2f", 1 / p) : "never";
@@ -112,6 +112,27 @@ std::vector<Table> BuildSheet(const ParShard& run, const ParReportInputs& in) {
     }
     sources.rows.push_back(total);
     sheet.push_back(sources);
+
+    Table stores{"Money fed to the stores (points of the money staked, free spins included)",
+                 {"store", "PAR", "rtp estimate", "difference"},
+                 {},
+                 "What the spins feed to the helm banks, the coin pile and the jackpot, whatever game later "
+                 "pays it: the cleanest comparison of the jackpot, which both books differently by source."};
+    const double allSpins = 1.0 / (1.0 - f.freeSpinShare) / f.totalBet;
+    const double fed[] = {static_cast<double>(t.scatterPays) / static_cast<double>(t.states) * allSpins,
+                          static_cast<double>(t.wildLinePays) / static_cast<double>(t.states) * allSpins, 0.0,
+                          static_cast<double>(t.coinLinePays) / static_cast<double>(t.states) * allSpins,
+                          f.jackpotFeed * allSpins};
+    for (int i = 0; i < kStoreCount; ++i) {
+        std::vector<std::string> cells{StoreName(static_cast<Store>(i)), Percent(fed[i]), "", ""};
+        if (rtp) {
+            const double est = static_cast<double>(r.fed[i]) / static_cast<double>(r.staked);
+            cells[2] = Percent(est);
+            cells[3] = Format("%+.4f", (fed[i] - est) * 100);
+        }
+        stores.rows.push_back(cells);
+    }
+    sheet.push_back(stores);
 
     Table spin{"The spin (per stop key, exact)",
                {"figure", "PAR", "rtp estimate", "95% interval", "within"},
