@@ -93,12 +93,18 @@ std::string FortuneCurvesSvg(const std::vector<FortunePoint>& points, double run
         low = std::min(low, p.rtp);
         high = std::max(high, p.rtp);
     }
-    low = std::floor(low * 10) / 10;
-    high = std::ceil(high * 10) / 10;
-    if (high - low < 0.1) high = low + 0.1;
+    // Grid lines on round shares: the smallest step that needs no more than eight of them.
+    double step = 0.05;
+    for (double candidate : {0.05, 0.1, 0.2, 0.25, 0.5, 1.0, 2.0})
+        if ((high - low) / candidate <= 8) {
+            step = candidate;
+            break;
+        }
+    low = std::floor(low / step) * step;
+    high = std::max(std::ceil(high / step) * step, low + step);
     auto x = [&](int setting) { return kLeft + plotW * (setting + 100) / 200.0; };
     auto y = [&](double rtp) { return kTop + plotH * (high - rtp) / (high - low); };
-    for (double r = low; r <= high + 1e-9; r += (high - low) / 5) {
+    for (double r = low; r <= high + 1e-9; r += step) {
         svg += Line(kLeft, y(r), kWidth - kRight, y(r), "#ddd");
         svg += Text(kLeft - 6, y(r) + 4, Number(r * 100, "%.0f%%"), "end");
     }
