@@ -437,7 +437,11 @@ bool WriteParSheet(const std::string& path, SheetKind kind, const ParShard& run,
         out << "<h2>Plots</h2>\n" << wins << curves << "</body></html>\n";
         return WriteFile(path, out.str(), error);
     }
-    out << "# PAR sheet\n\n";
+    out << "# PAR sheet\n\nWritten by `vortala-sim par` (`tools/par-sheet.sh` writes this file for the "
+           "default "
+           "settings; docs/SIMULATOR.md says how every figure is made). The PAR column is exact over the "
+           "generator states named under \"The run\"; the long-run rows join those exact figures through the "
+           "game's carried state. Beside them, the simulator's estimates and their 95% intervals.\n\n";
     RenderMarkdown(out, sheet);
     const std::string winsFile = Beside(path, "-wins.svg");
     out << "![The chance of the spin's win by its size, log scale](" << BaseName(winsFile) << ")\n\n";
