@@ -214,7 +214,9 @@ TEST(Par, SimulatorAgreesWithinItsIntervals) {
     r.threads = 2;
     const RtpTally played = RunRtp(r, quiet).tally;
     const RtpSummary s = Summarise(played);
-    auto binomial = [&](double p) { return 1.96 * std::sqrt(p * (1 - p) / static_cast<double>(played.games)); };
+    auto binomial = [&](double p) {
+        return 1.96 * std::sqrt(p * (1 - p) / static_cast<double>(played.games));
+    };
     EXPECT_NEAR(s.rtp, f.rtp, s.halfWidth);
     EXPECT_NEAR(s.hitFrequency, f.hit, binomial(f.hit));
     const double chests = static_cast<double>(played.bonuses[static_cast<int>(Bonus::Chests)]) /

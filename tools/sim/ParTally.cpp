@@ -11,14 +11,14 @@ namespace {
 
 // Every sum, named as in the JSON, for the writer, the reader, the merge and the comparison
 // alike, so that none of them can miss a field. The histogram is done apart.
-#define VORTALA_PAR_SUMS(X)                                                                              \
-    X(states)                                                                                            \
-    X(winningStates)                                                                                     \
-    X(payingStates)                                                                                      \
-    X(arrangementsDrawn) X(redrawnStates) X(lines) X(linePaysBySymbol) X(coinLinePays) X(coinStates)     \
-        X(wildLinePays) X(wildLineStates) X(scatterPays) X(islands) X(chestTriggers) X(freeGameTriggers) \
-            X(fiveWilds) X(fiveWildPays) X(helmFeeds) X(winSum) X(winSquares) X(chestValues)             \
-                X(freeGameValues) X(coinMultipliers) X(riskCardWins) X(barrels) X(arrowDraws)
+// clang-format off
+#define VORTALA_PAR_SUMS(X)                                                                         \
+    X(states) X(winningStates) X(payingStates) X(arrangementsDrawn) X(redrawnStates) X(lines)      \
+    X(linePaysBySymbol) X(coinLinePays) X(coinStates) X(wildLinePays) X(wildLineStates)            \
+    X(scatterPays) X(islands) X(chestTriggers) X(freeGameTriggers) X(fiveWilds) X(fiveWildPays)    \
+    X(helmFeeds) X(winSum) X(winSquares) X(chestValues) X(freeGameValues) X(coinMultipliers)       \
+    X(riskCardWins) X(barrels) X(arrowDraws)
+// clang-format on
 
 template <typename T>
 struct IsArray : std::false_type {};
