@@ -128,7 +128,9 @@ bool ReadParSums(const JsonValue& sums, ParTally& t, std::string& error) {
         error = "sums: \"winHistogram\" is missing";
         return false;
     }
-    constexpr std::uint64_t kLargestWin = 100000000;  // far above any bet's highest win
+    // Above any spin's win (1000 x 99 on fifteen lines, islands 5 x 1485) and small enough that a
+    // damaged report cannot make the histogram claim much memory.
+    constexpr std::uint64_t kLargestWin = 2000000;
     for (const JsonValue& pair : histogram->items) {
         std::array<std::uint64_t, 2> entry{};
         if (!ReadValue(&pair, entry) || entry[0] > kLargestWin) {
