@@ -168,8 +168,8 @@ bool WriteParSheet(const std::string& path, SheetKind kind, const ParShard& run,
         return WriteFile(path, out.str(), error);
     }
     out << "# PAR sheet\n\nWritten by `vortala-sim par` (`tools/par-sheet.sh` writes this file for the "
-           "default "
-           "settings; docs/SIMULATOR.md says how every figure is made). The PAR column is exact over the "
+           "default settings; docs/SIMULATOR.md says how every figure is made). The PAR column is exact over "
+           "the "
            "generator states named under \"The run\"; the long-run rows join those exact figures through the "
            "game's carried state. Beside them, the simulator's estimates and their 95% intervals.\n\n";
     RenderMarkdown(out, sheet);

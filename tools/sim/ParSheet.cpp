@@ -174,6 +174,8 @@ Table SpinTable(const SheetContext& c) {
         row(std::to_string(i) + " islands in view",
             static_cast<double>(t.islands[i]) / static_cast<double>(t.states), nullptr);
     spin.rows.push_back({"the spin's own win, mean", Format("%.5f line bets", f.winMean), "", "", ""});
+    spin.rows.push_back({"the spin's own win, variance",
+                         Format("%.3f line bets squared", f.winSigma * f.winSigma), "", "", ""});
     spin.rows.push_back(
         {"the spin's own win, standard deviation", Format("%.4f line bets", f.winSigma), "", "", ""});
     spin.note =
