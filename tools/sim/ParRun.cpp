@@ -16,7 +16,7 @@ namespace vortala::sim {
 
 namespace {
 
-constexpr std::uint64_t kChunk = std::uint64_t{1} << 16;  // states a worker takes at a time
+constexpr std::uint64_t kChunk = std::uint64_t{1} << 14;  // states a worker takes at a time
 
 void Enumerate(const ParOptions& o, StateRange range, std::atomic<std::uint64_t>& nextChunk, ParTally& tally,
                WorkerProgress& progress) {
