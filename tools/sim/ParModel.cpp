@@ -138,13 +138,18 @@ ParFigures ComputeParFigures(const ParOptions& o, const ParTally& t, const ParTa
 
     // The bonus items: the player picks any chest or item alike.
     for (int trigger = 3; trigger <= 5; ++trigger) {
-        double chest = 0.0, award = 0.0;
+        double chest = 0.0, award = 0.0, square = 0.0;
         for (const auto& byPlace : b.chestValues)
             for (int p = 0; p < 3; ++p) chest += Share(byPlace[p], nb) * ChestTable(trigger)[p] / 5.0;
         for (const auto& byPlace : b.freeGameValues)
-            for (int p = 0; p < 6; ++p) award += Share(byPlace[p], nb) * FreeGameTable(trigger)[p] / 6.0;
+            for (int p = 0; p < 6; ++p) {
+                const double games = FreeGameTable(trigger)[p];
+                award += Share(byPlace[p], nb) * games / 6.0;
+                square += Share(byPlace[p], nb) * games * games / 6.0;
+            }
         f.chestMultiple[trigger - 3] = chest;
         f.freeGamesAward[trigger - 3] = award;
+        f.freeGamesSquare += f.freeGames[trigger - 3] * square;
     }
     static constexpr int kFaces[] = {0, 2, 5, 10};
     for (int i = 0; i < 4; ++i) {

@@ -32,6 +32,9 @@ struct ParFigures {
     double voyageMultiplier = 0.0;
     // Long run, per spin of any kind.
     double freeSpinShare = 0.0;  // of all spins: free games won per spin
+    // The mean square of the free games won per spin: free spins come in runs, so the spread of
+    // their share over n spins is sqrt(this / n) (a compound Poisson count), not the binomial's.
+    double freeGamesSquare = 0.0;
     double barrelBonus = 0.0, chestBonus = 0.0, freeGamesBonus = 0.0, coinGame = 0.0, voyage = 0.0;
     double jackpotFeed = 0.0;  // money per spin
     // Points of the RTP by source, over the money staked; the free spins' games apart, as the

@@ -252,7 +252,8 @@ Table LongRunTable(const SheetContext& c) {
         {},
         "Barrel bonuses from the chain of the two helms' positions; coin games every fifth game with a "
         "coin line. Counted bonuses repeat on a cycle (helms, coin rounds), so their binomial interval "
-        "is only a guide."};
+        "is only a guide. Free spins come in runs: their interval is that of a compound Poisson count, "
+        "from the exact distribution of the free games a trigger wins."};
     auto longRow = [&](const std::string& name, double exact, int bonusIndex) {
         std::vector<std::string> cells{name, OneIn(exact), "", "", ""};
         if (rtp && bonusIndex >= 0) {
@@ -272,7 +273,9 @@ Table LongRunTable(const SheetContext& c) {
     longRow("five wilds (jackpot)", f.fiveWilds, 7);
     std::vector<std::string> share{"free spins, share of games", Percent(f.freeSpinShare), "", "", ""};
     if (rtp) {
-        const Estimate e = CompareCount(f.freeSpinShare, r.freeSpins, r.games);
+        const double n = static_cast<double>(r.games);
+        const Estimate e = Compare(f.freeSpinShare, static_cast<double>(r.freeSpins) / n,
+                                   1.96 * std::sqrt(f.freeGamesSquare / n));
         share[2] = e.value;
         share[3] = e.interval;
         share[4] = e.within;
