@@ -109,22 +109,12 @@ bool LooksLikeParReport(std::string_view json) {
 
 bool ReadParReport(std::string_view json, ParShard& out, std::string& error) {
     JsonValue doc;
-    if (!ParseJson(json, doc, error)) return false;
-    const JsonValue* format = doc.Find("format");
-    if (!format || format->kind != JsonValue::Kind::String || format->text != kParReportFormat) {
-        error = std::string("not a report of this version of vortala-sim par (its \"format\" is not \"") +
-                kParReportFormat + "\")";
-        return false;
-    }
+    if (!ParseReport(json, kParReportFormat, "par", doc, error)) return false;
     ParShard read;
     read.name = out.name;
     if (!ReadIdentity(doc, read.options, error)) return false;
-    const JsonValue* sums = doc.Find("sums");
-    if (!sums || sums->kind != JsonValue::Kind::Object) {
-        error = "\"sums\" is missing";
-        return false;
-    }
-    if (!ReadParSums(*sums, read.run.tally, error)) return false;
+    const JsonValue* sums = FindSums(doc, error);
+    if (!sums || !ReadParSums(*sums, read.run.tally, error)) return false;
     const StateRange range = ShardStates(read.options);
     if (read.run.tally.states != range.count) {
         error = "shard " + std::to_string(read.options.shard) + " of " + std::to_string(read.options.shards) +

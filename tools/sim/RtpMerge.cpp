@@ -111,21 +111,11 @@ int MergePar(const std::vector<NamedText>& reports, bool json) {
 
 bool ReadShardReport(std::string_view json, ShardReport& out, std::string& error) {
     JsonValue doc;
-    if (!ParseJson(json, doc, error)) return false;
-    const JsonValue* format = doc.Find("format");
-    if (!format || format->kind != JsonValue::Kind::String || format->text != kRtpReportFormat) {
-        error = std::string("not a report of this version of vortala-sim rtp (its \"format\" is not \"") +
-                kRtpReportFormat + "\")";
-        return false;
-    }
+    if (!ParseReport(json, kRtpReportFormat, "rtp", doc, error)) return false;
     ShardReport read;
-    const JsonValue* sums = doc.Find("sums");
     if (!ReadIdentity(doc, read.options, error)) return false;
-    if (!sums || sums->kind != JsonValue::Kind::Object) {
-        error = "\"sums\" is missing";
-        return false;
-    }
-    if (!ReadSums(*sums, read.run.tally, error)) return false;
+    const JsonValue* sums = FindSums(doc, error);
+    if (!sums || !ReadSums(*sums, read.run.tally, error)) return false;
     read.run.threads = read.options.threads;
     // How long it took is no part of the figures: read when present, never refused.
     const JsonValue* seconds = doc.Find("seconds");
