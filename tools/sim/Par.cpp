@@ -1,8 +1,6 @@
 #include "Par.h"
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "CommandText.h"
 #include "ParJson.h"

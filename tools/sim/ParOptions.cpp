@@ -2,8 +2,6 @@
 
 #include "CommandText.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <string_view>
 #include <vector>
 

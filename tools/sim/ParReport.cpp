@@ -1,7 +1,5 @@
 #include "ParReport.h"
 
-#include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -12,7 +10,6 @@
 #include "ParSheet.h"
 #include "ParSvg.h"
 #include "RtpMerge.h"
-#include "RtpSummary.h"
 
 namespace vortala::sim {
 

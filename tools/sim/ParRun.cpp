@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <memory>
 #include <ostream>
-#include <thread>
 #include <vector>
 
 #include "ParOutcome.h"

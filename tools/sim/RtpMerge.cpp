@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "CommandText.h"
 #include "Json.h"

@@ -2,8 +2,6 @@
 
 #include "CommandText.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <memory>
-#include <ostream>
 #include <thread>
 #include <vector>
 
