@@ -88,8 +88,10 @@ Table SourcesTable(const SheetContext& c) {
         {"source", "PAR", "rtp estimate", "difference"},
         {},
         "The PAR figures are the long run of the exact per-spin figures below (gamble 0: every win is "
-        "taken at once). rtp keeps no spread per source, so only the total has an interval. rtp books "
-        "the jackpot as paid by five wilds plus the jackpot fed but not won; the PAR sheet, as fed."};
+        "taken at once). rtp keeps no spread per source, so only the total has an interval. The jackpot row "
+        "differs by construction: rtp books the jackpots won in paid games plus the jackpot fed but not won, "
+        "the PAR sheet what the paid games' own voyages feed (free spins' voyages count under free games); "
+        "the stores below compare the feed itself."};
     const double bySource[] = {f.linePays,       f.jackpot, f.barrels,      f.chests,
                                f.coinGameReturn, 0.0,       f.voyageReturn, f.freeSpinReturn};
     for (int i = 0; i < 8; ++i) {
