@@ -19,24 +19,63 @@ constexpr std::array<std::array<std::uint8_t, kReels>, kLines> LineCells() {
 }
 constexpr auto kLineCells = LineCells();
 
-// Rejection-sampled permutation: each position takes the first draw not used yet on this reel.
-// The body is branch-free (a rejected draw is written and then overwritten), because whether a
-// draw is rejected is random and a mispredicted branch would cost more than the draw itself.
-void ShuffleReel(GameState& g, int reel) {
-    std::int32_t* strip = g.ReelStrip[reel].data();
-    std::uint32_t seed = g.Seed;
-    unsigned used = 0;
-    int pos = 0;
-    while (pos < kDrumPositions) {
-        seed = seed * 134775813u + 1u;
-        const auto v = static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed) * kDrumPositions) >> 32);
-        const unsigned fresh = ((used >> v) & 1u) ^ 1u;
-        strip[pos] = static_cast<std::int32_t>(v);
-        used |= fresh << v;
-        pos += static_cast<int>(fresh);
+// The five reels' rejection-sampled permutations, as one stream of Random(10) draws: each
+// position takes the first draw not used yet on its reel, and the next reel starts with the next
+// draw. Two things keep this near the generator's own speed. The used-symbol mask only ever gains
+// the drawn bit (setting a bit twice changes nothing), so the rejection test is off its chain.
+// The seeds are stepped two at a time on two interleaved lanes (s[n+2] = a^2 s[n] + a + 1), which
+// halves the multiply chain the draws wait on. A rejected draw is written and then overwritten,
+// because whether a draw is rejected is random and a mispredicted branch would cost more than
+// the draw itself. The draws, their order and the reels are exactly those of the plain loop.
+class ReelShuffle {
+public:
+    explicit ReelShuffle(GameState& g) : g_(g), strip_(g.ReelStrip[0].data()) {}
+
+    void Run() {
+        std::uint32_t x = g_.Seed * kLcgMultiplier + 1u;
+        std::uint32_t y = x * kLcgMultiplier + 1u;
+        for (;;) {
+            if (Place(x)) {
+                g_.Seed = x;
+                return;
+            }
+            if (Place(y)) {
+                g_.Seed = y;
+                return;
+            }
+            x = x * kTwoStepMultiplier + kTwoStepIncrement;
+            y = y * kTwoStepMultiplier + kTwoStepIncrement;
+        }
     }
-    g.Seed = seed;
-}
+
+private:
+    static constexpr std::uint32_t kLcgMultiplier = 134775813u;
+    static constexpr std::uint32_t kTwoStepMultiplier = kLcgMultiplier * kLcgMultiplier;
+    static constexpr std::uint32_t kTwoStepIncrement = kLcgMultiplier + 1u;
+    static constexpr unsigned kAllSymbols = (1u << kDrumPositions) - 1u;
+
+    // One draw; true once it completed the last reel.
+    bool Place(std::uint32_t seed) {
+        const auto v = static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed) * kDrumPositions) >> 32);
+        const unsigned bit = 1u << v;
+        const unsigned fresh = (used_ & bit) == 0u;
+        strip_[pos_] = static_cast<std::int32_t>(v);
+        used_ |= bit;
+        pos_ += static_cast<int>(fresh);
+        if (used_ != kAllSymbols) return false;
+        if (++reel_ == kReels) return true;
+        strip_ = g_.ReelStrip[reel_].data();
+        used_ = 0;
+        pos_ = 0;
+        return false;
+    }
+
+    GameState& g_;
+    std::int32_t* strip_;
+    unsigned used_ = 0;
+    int pos_ = 0;
+    int reel_ = 0;
+};
 
 void InsertWilds(GameState& g) {
     if (Random(g, 101) >= 33) return;
@@ -90,28 +129,22 @@ int PayMultiplier(int symbol, int run) {
     }
 }
 
-// Longest run through the middle reel: 5, 4 or 3.
-int RunLength(const std::array<Byte, kReels>& s) {
-    const int m = s[2];
-    if (s[0] == m && s[1] == m && s[3] == m && s[4] == m) return 5;
-    if ((s[0] == m && s[1] == m && s[3] == m) || (s[1] == m && s[3] == m && s[4] == m)) return 4;
-    return 3;
+// Wilds on the line counted and stood in for.
+void SubstituteLineWilds(GameState& g, int line) {
+    int wilds = 0;
+    for (Byte sym : g.LineSymbols[line]) wilds += sym == kSkull;
+    g.LineResult[line].WildCount = wilds;
+    if (wilds >= 1 && wilds <= 4) SubstituteWilds(g, line);
 }
 
-void EvaluateLine(GameState& g, int line, bool wildsVisible) {
-    auto& s = g.LineSymbols[line];
+// A candidate line with a bet: what it pays or marks.
+void ScoreLine(GameState& g, int line) {
+    const auto& s = g.LineSymbols[line];
     auto& result = g.LineResult[line];
-    if (wildsVisible) {
-        int wilds = 0;
-        for (Byte sym : s) wilds += sym == kSkull;
-        result.WildCount = wilds;
-        if (wilds >= 1 && wilds <= 4) SubstituteWilds(g, line);
-    }
-    if (g.LineBet[line] <= 0 || !IsCandidateLine(s)) return;
     const int m = s[2];
     if (m == kIsland) return;
     g.HasWin = 1;
-    const int run = RunLength(s);
+    const int run = LineRunLength(s);
     result.Multiplier = PayMultiplier(m, run);
     if (m == kGalleon) result.FreeGameMark = std::array{3, 33, 333}[run - 3];
     if (m == kChest) result.ChestMark = std::array{7, 77, 777}[run - 3];
@@ -119,6 +152,14 @@ void EvaluateLine(GameState& g, int line, bool wildsVisible) {
 }
 
 }  // namespace
+
+// Longest run through the middle reel: 5, 4 or 3.
+int LineRunLength(const std::array<Byte, kReels>& s) {
+    const int m = s[2];
+    if (s[0] == m && s[1] == m && s[3] == m && s[4] == m) return 5;
+    if ((s[0] == m && s[1] == m && s[3] == m) || (s[1] == m && s[3] == m && s[4] == m)) return 4;
+    return 3;
+}
 
 bool IsCandidateLine(const std::array<Byte, kReels>& s) {
     // Bitwise rather than short-circuit: which comparison fails is random, so branches would
@@ -149,7 +190,7 @@ void DrawArrangement(GameState& g) {
         g.PresetPending = 0;
         PlacePreset(g);
     } else {
-        for (int reel = 0; reel < kReels; ++reel) ShuffleReel(g, reel);
+        ReelShuffle(g).Run();
         InsertWilds(g);
     }
     if (g.ForcedArrangement) {
@@ -191,7 +232,15 @@ void EvaluateArrangement(GameState& g, GameHost& host) {
         for (int cell = 0; cell < kVisibleCells; ++cell) g.ScatterMark[cell] = cells[cell] == kIsland;
     }
 
-    for (int line = 0; line < kLines; ++line) EvaluateLine(g, line, wildsVisible);
+    // Which lines are candidates, as a mask built without branches (most lines are not, but which
+    // ones are is random); only those are scored.
+    if (wildsVisible)
+        for (int line = 0; line < kLines; ++line) SubstituteLineWilds(g, line);
+    unsigned candidates = 0;
+    for (int line = 0; line < kLines; ++line)
+        candidates |= static_cast<unsigned>(IsCandidateLine(g.LineSymbols[line]) & (g.LineBet[line] > 0))
+                      << line;
+    for (; candidates != 0; candidates &= candidates - 1) ScoreLine(g, __builtin_ctz(candidates));
 
     static constexpr std::array<int, 5> kWildOnlyPay{0, 1, 10, 50, 200};
     for (int line = 0; wildsVisible && line < kLines; ++line) {

@@ -11,19 +11,6 @@ namespace vortala {
 
 namespace {
 
-// Chest multipliers per trigger, best first.
-const std::array<int, 3>& ChestTable(int trigger) {
-    static constexpr std::array<int, 3> k3{10, 5, 0}, k4{15, 10, 0}, k5{25, 15, 10};
-    return trigger == 5 ? k5 : (trigger == 4 ? k4 : k3);
-}
-
-// Free games per trigger, best first.
-const std::array<int, 6>& FreeGameTable(int trigger) {
-    static constexpr std::array<int, 6> k3{8, 6, 2, 2, 1, 1}, k4{16, 10, 10, 8, 8, 2},
-        k5{24, 24, 16, 12, 12, 6};
-    return trigger == 5 ? k5 : (trigger == 4 ? k4 : k3);
-}
-
 int Draw(GameState& g, int n) {
     return static_cast<int>(Random(g, static_cast<std::uint32_t>(n)));
 }
@@ -39,6 +26,17 @@ void SetAllItems(GameState& g, int index) {
 }
 
 }  // namespace
+
+const std::array<int, 3>& ChestTable(int trigger) {
+    static constexpr std::array<int, 3> k3{10, 5, 0}, k4{15, 10, 0}, k5{25, 15, 10};
+    return trigger == 5 ? k5 : (trigger == 4 ? k4 : k3);
+}
+
+const std::array<int, 6>& FreeGameTable(int trigger) {
+    static constexpr std::array<int, 6> k3{8, 6, 2, 2, 1, 1}, k4{16, 10, 10, 8, 8, 2},
+        k5{24, 24, 16, 12, 12, 6};
+    return trigger == 5 ? k5 : (trigger == 4 ? k4 : k3);
+}
 
 void ApplyRiskFortune(GameState& g, int step, int guess) {
     const int r = Draw(g, 100);

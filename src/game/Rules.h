@@ -55,13 +55,16 @@ void ApplyRiskFortune(GameState& g, int step, int guess);  // forces RiskCard[st
 BarrelContents DrawBarrelContent(GameState& g);            // powder, empty or full
 void FillChestValues(GameState& g, int chosen);            // chosen 0..4
 void FillFreeGameValues(GameState& g);
-int DrawCoinResult(GameState& g);  // 0..100
+int DrawCoinResult(GameState& g);                      // 0..100
+const std::array<int, 3>& ChestTable(int trigger);     // multipliers for 3, 4, 5 chests, best first
+const std::array<int, 6>& FreeGameTable(int trigger);  // free games for 3, 4, 5 galleons, best first
 
 // ---- Arrangement ------------------------------------------------------------------------
 void DrawArrangement(GameState& g);
 void EvaluateArrangement(GameState& g, GameHost& host);
 void SubstituteWilds(GameState& g, int line);             // line 0..14
 bool IsCandidateLine(const std::array<Byte, kReels>& s);  // three equal through the middle reel
+int LineRunLength(const std::array<Byte, kReels>& s);     // of a candidate: 3, 4 or 5
 void ClearLineResults(GameState& g);                      // Multiplier, FreeGameMark, ChestMark of every line
 
 // ---- Spin cycle -------------------------------------------------------------------------

@@ -208,6 +208,43 @@ TEST(DrawArrangement, ReelsArePermutationsWithAtMostOneWild) {
     EXPECT_LT(wildReels, 3000);
 }
 
+// The draw as the rules state it, one plain step at a time: each reel's positions in order take
+// the first Random(10) not used yet on the reel; then the wild insertion.
+void PlainDraw(GameState& g) {
+    for (auto& strip : g.ReelStrip) {
+        bool used[kDrumPositions] = {};
+        for (int pos = 0; pos < kDrumPositions; ++pos) {
+            std::uint32_t v = 0;
+            do v = Random(g, kDrumPositions);
+            while (used[v]);
+            used[v] = true;
+            strip[pos] = static_cast<std::int32_t>(v);
+        }
+    }
+    if (Random(g, 101) >= 33) return;
+    const int attempts = static_cast<int>(Random(g, 5)) + 2;
+    bool wild[kReels] = {};
+    for (int i = 0; i < attempts; ++i) {
+        const auto reel = Random(g, kReels);
+        if (wild[reel]) continue;
+        wild[reel] = true;
+        g.ReelStrip[reel][Random(g, kDrumPositions)] = kSkull;
+    }
+}
+
+// The fast shuffle must draw exactly what the plain loop draws and leave the generator where it
+// leaves it: every recorded game depends on both.
+TEST(DrawArrangement, SameReelsAndSeedAsThePlainLoop) {
+    for (std::uint32_t i = 0; i < 100000; ++i) {
+        GameState fast, plain;
+        fast.Seed = plain.Seed = i * 2654435761u;
+        DrawArrangement(fast);
+        PlainDraw(plain);
+        ASSERT_EQ(fast.ReelStrip, plain.ReelStrip) << "seed " << i * 2654435761u;
+        ASSERT_EQ(fast.Seed, plain.Seed) << "seed " << i * 2654435761u;
+    }
+}
+
 TEST(DrawArrangement, TestModeAndPresetRows) {
     GameState g;
     g.ForcedArrangement = 1;

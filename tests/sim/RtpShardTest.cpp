@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "MpiRun.h"
 #include "RtpMerge.h"
 #include "RtpReport.h"
 #include "RtpRun.h"
@@ -104,21 +105,9 @@ TEST(RtpShards, TwoMpiRanksEqualTheMergedShards) {
     GTEST_SKIP() << "vortala-sim-mpi is not built (Open MPI's development files are missing)";
 #else
     const RtpOptions o = SmallRun();
-    const std::string errors = testing::TempDir() + "vortala-sim-mpi.err";
-    // Leak checks would count Open MPI's own allocations at exit in the sanitizer build.
-    const std::string command = std::string(VORTALA_MPIEXEC) +
-                                " --oversubscribe --allow-run-as-root -x ASAN_OPTIONS=detect_leaks=0 -np 2 " +
-                                VORTALA_SIM_MPI + " rtp --games 3700 --block-games 500 --gamble 2 --json 2>" +
-                                errors;
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    if (pclose(pipe) != 0) {
-        std::ifstream in(errors);
-        FAIL() << command << " failed:\n" << in.rdbuf();
-    }
+    std::string output, failure;
+    ASSERT_TRUE(RunOnTwoRanks("rtp --games 3700 --block-games 500 --gamble 2 --json", output, failure))
+        << failure;
     EXPECT_EQ(Figures(output), Figures(Merge({ShardJson(o, 1, 2, 1), ShardJson(o, 2, 2, 1)})));
 #endif
 }

@@ -219,4 +219,23 @@ bool ParseJson(std::string_view text, JsonValue& out, std::string& error) {
     return true;
 }
 
+bool ParseReport(std::string_view json, std::string_view format, std::string_view command, JsonValue& doc,
+                 std::string& error) {
+    if (!ParseJson(json, doc, error)) return false;
+    const JsonValue* found = doc.Find("format");
+    if (!found || found->kind != JsonValue::Kind::String || found->text != format) {
+        error = "not a report of this version of vortala-sim " + std::string(command) +
+                " (its \"format\" is not \"" + std::string(format) + "\")";
+        return false;
+    }
+    return true;
+}
+
+const JsonValue* FindSums(const JsonValue& doc, std::string& error) {
+    const JsonValue* sums = doc.Find("sums");
+    if (sums && sums->kind == JsonValue::Kind::Object) return sums;
+    error = "\"sums\" is missing";
+    return nullptr;
+}
+
 }  // namespace vortala::sim

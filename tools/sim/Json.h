@@ -24,4 +24,11 @@ struct JsonValue {
 // where and why ("line 3, column 7: ...").
 bool ParseJson(std::string_view text, JsonValue& out, std::string& error);
 
+// A report of one of the simulator's commands: parses it and checks that its "format" is
+// `format`; on failure says why, naming the command whose report it is not.
+bool ParseReport(std::string_view json, std::string_view format, std::string_view command, JsonValue& doc,
+                 std::string& error);
+// The report's "sums" object; nullptr, saying so, when it has none.
+const JsonValue* FindSums(const JsonValue& doc, std::string& error);
+
 }  // namespace vortala::sim

@@ -7,10 +7,14 @@
 #include <iostream>
 #include <optional>
 
+#include "CommandText.h"
 #include "Json.h"
+#include "ParJson.h"
+#include "ParReport.h"
 #include "RtpBlocks.h"
 #include "RtpReport.h"
 #include "RtpSums.h"
+#include "ShardSet.h"
 #include "Subcommand.h"
 #include "platform/RegularFile.h"
 
@@ -81,14 +85,6 @@ std::vector<std::pair<const char*, std::string>> RunIdentity(const RtpOptions& o
             {"gamble", text(o.gamble)}};
 }
 
-std::string ListShards(const std::vector<unsigned>& shards) {
-    std::string list;
-    for (std::size_t i = 0; i < shards.size() && i < 10; ++i)
-        list += (i ? ", " : "") + std::to_string(shards[i]);
-    if (shards.size() > 10) list += " and " + std::to_string(shards.size() - 10) + " more";
-    return list;
-}
-
 // A shard's report is a few kilobytes; only a regular file up to this size is read, so a FIFO or
 // a link to a device can neither hold the merge nor fill the memory.
 constexpr std::size_t kReportCap = 16u << 20;
@@ -101,25 +97,38 @@ std::string ReadReport(const char* path, std::string& text) {
     return "";
 }
 
+// PAR shards: exact tallies of disjoint state ranges, joined into the whole run's.
+int MergePar(const std::vector<NamedText>& reports, bool json) {
+    std::vector<ParShard> shards(reports.size());
+    std::string error;
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        shards[i].name = reports[i].name;
+        if (!ReadParReport(reports[i].text, shards[i], error)) {
+            std::cerr << "merge: " << reports[i].name << ": " << error << '\n';
+            return 2;
+        }
+    }
+    ParShard whole;
+    if (!MergeParShards(shards, whole, error)) {
+        std::cerr << "merge: " << error << '\n';
+        return 2;
+    }
+    if (json)
+        PrintParJson(std::cout, whole.options, whole.run);
+    else
+        PrintParText(std::cout, whole, ParReportInputs{});
+    return 0;
+}
+
 }  // namespace
 
 bool ReadShardReport(std::string_view json, ShardReport& out, std::string& error) {
     JsonValue doc;
-    if (!ParseJson(json, doc, error)) return false;
-    const JsonValue* format = doc.Find("format");
-    if (!format || format->kind != JsonValue::Kind::String || format->text != kRtpReportFormat) {
-        error = std::string("not a report of this version of vortala-sim rtp (its \"format\" is not \"") +
-                kRtpReportFormat + "\")";
-        return false;
-    }
+    if (!ParseReport(json, kRtpReportFormat, "rtp", doc, error)) return false;
     ShardReport read;
-    const JsonValue* sums = doc.Find("sums");
     if (!ReadIdentity(doc, read.options, error)) return false;
-    if (!sums || sums->kind != JsonValue::Kind::Object) {
-        error = "\"sums\" is missing";
-        return false;
-    }
-    if (!ReadSums(*sums, read.run.tally, error)) return false;
+    const JsonValue* sums = FindSums(doc, error);
+    if (!sums || !ReadSums(*sums, read.run.tally, error)) return false;
     read.run.threads = read.options.threads;
     // How long it took is no part of the figures: read when present, never refused.
     const JsonValue* seconds = doc.Find("seconds");
@@ -151,7 +160,7 @@ bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std
     }
     const ShardReport& first = shards.front();
     const auto identity = RunIdentity(first.options);
-    std::vector<const ShardReport*> byShard(first.options.shards, nullptr);
+    ShardSet seen(first.options.shards);
     ShardReport merged;
     merged.options = first.options;
     merged.options.shard = merged.options.shards = 1;
@@ -165,26 +174,11 @@ bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std
                 return false;
             }
         }
-        const ShardReport*& place = byShard[s.options.shard - 1];
-        if (place) {
-            error = "cannot merge: shard " + std::to_string(s.options.shard) + " of " +
-                    std::to_string(s.options.shards) + " appears twice, in " + place->name + " and " + s.name;
-            return false;
-        }
-        place = &s;
+        if (!seen.Add(s.options.shard, s.name, error)) return false;
         merged.run.tally.Merge(s.run.tally);
-        merged.run.threads += s.run.threads;
-        merged.run.seconds = std::max(merged.run.seconds, s.run.seconds);
-        merged.run.threadSeconds += s.run.threadSeconds;
+        merged.run.AddShard(s.run);
     }
-    std::vector<unsigned> missing;
-    for (unsigned k = 0; k < byShard.size(); ++k)
-        if (!byShard[k]) missing.push_back(k + 1);
-    if (!missing.empty()) {
-        error = "cannot merge: " + std::to_string(missing.size()) + " of the run's " +
-                std::to_string(first.options.shards) + " shards missing (shard " + ListShards(missing) + ")";
-        return false;
-    }
+    if (!seen.Complete(error)) return false;
     whole = std::move(merged);
     return true;
 }
@@ -226,6 +220,7 @@ int RunMergeCommand(int argc, char** argv) {
         }
     }
     if (reports.empty()) return UsageError("merge", "needs the shards' JSON reports");
+    if (LooksLikeParReport(reports.front().text)) return MergePar(reports, json);
     ShardReport whole;
     std::string error;
     if (!MergeShardTexts(reports, whole, error)) {

@@ -1,7 +1,7 @@
 #include "RtpOptions.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include "CommandText.h"
+
 #include <cstring>
 #include <string_view>
 
@@ -9,40 +9,16 @@ namespace vortala::sim {
 
 namespace {
 
-// Whole decimal numbers only: "1e6", "12abc" or an empty value are mistakes worth reporting.
-bool ParseInteger(std::string_view text, long long low, long long high, long long& out) {
-    if (text.empty() || text.size() > 20) return false;
-    const std::string copy(text);
-    char* end = nullptr;
-    errno = 0;
-    const long long v = std::strtoll(copy.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || v < low || v > high) return false;
-    out = v;
-    return true;
-}
-
 bool ParseFortune(std::string_view text, RtpOptions& o) {
     int* const fields[3] = {&o.fortuneSpin, &o.fortuneRisk, &o.fortuneBonus};
     for (int i = 0; i < 3; ++i) {
         const std::size_t comma = text.find(',');
         if ((comma == std::string_view::npos) != (i == 2)) return false;
         long long v = 0;
-        if (!ParseInteger(text.substr(0, comma), -100, 100, v)) return false;
+        if (!ParseWholeNumber(text.substr(0, comma), -100, 100, v)) return false;
         *fields[i] = static_cast<int>(v);
         if (i < 2) text.remove_prefix(comma + 1);
     }
-    return true;
-}
-
-// K/N with 1 <= K <= N.
-bool ParseShard(std::string_view text, RtpOptions& o) {
-    const std::size_t slash = text.find('/');
-    long long k = 0, n = 0;
-    if (slash == std::string_view::npos || !ParseInteger(text.substr(0, slash), 1, kMaxShards, k) ||
-        !ParseInteger(text.substr(slash + 1), 1, kMaxShards, n) || k > n)
-        return false;
-    o.shard = static_cast<unsigned>(k);
-    o.shards = static_cast<unsigned>(n);
     return true;
 }
 
@@ -67,15 +43,9 @@ const char* RtpUsage() {
 bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error) {
     RtpOptions o;
     for (int i = 0; i < argc; ++i) {
-        std::string_view name = argv[i];
-        std::string_view value;
-        bool hasValue = false;
-        if (const std::size_t eq = name.find('=');
-            eq != std::string_view::npos && name.substr(0, 2) == "--") {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-            hasValue = true;
-        }
+        OptionWord option = SplitOption(argv[i]);
+        const std::string_view name = option.name;
+        const bool hasValue = option.hasValue;
         if (name == "--json" && !hasValue) {
             o.json = true;
             continue;
@@ -87,37 +57,32 @@ bool ParseRtpOptions(int argc, char** argv, RtpOptions& out, std::string& error)
             error = "unknown option '" + std::string(name) + "'";
             return false;
         }
-        if (!hasValue) {
-            if (i + 1 >= argc) {
-                error = std::string(name) + " needs a value";
-                return false;
-            }
-            value = argv[++i];
-        }
+        if (!TakeOptionValue(option, argc, argv, i, error)) return false;
+        const std::string_view value = option.value;
         long long v = 0;
         bool ok = true;
         if (name == "--journal") {
             ok = !value.empty();
             o.journal = std::string(value);
         } else if (name == "--games") {
-            ok = ParseInteger(value, 1, kMaxGames, v);
+            ok = ParseWholeNumber(value, 1, kMaxGames, v);
             o.games = static_cast<std::uint64_t>(v);
         } else if (name == "--block-games") {
-            ok = ParseInteger(value, 1, kMaxGames, v);
+            ok = ParseWholeNumber(value, 1, kMaxGames, v);
             o.blockGames = static_cast<std::uint64_t>(v);
         } else if (name == "--shard") {
-            ok = ParseShard(value, o);
+            ok = ParseShardText(value, kMaxShards, o.shard, o.shards);
         } else if (name == "--seed") {
-            ok = ParseInteger(value, 0, kMaxSeed, v);
+            ok = ParseWholeNumber(value, 0, kMaxSeed, v);
             o.seed = static_cast<std::uint64_t>(v);
         } else if (name == "--threads") {
-            ok = ParseInteger(value, 1, 256, v);
+            ok = ParseWholeNumber(value, 1, 256, v);
             o.threads = static_cast<unsigned>(v);
         } else if (name == "--bet-per-line") {
-            ok = ParseInteger(value, 1, 99, v);
+            ok = ParseWholeNumber(value, 1, 99, v);
             o.betPerLine = static_cast<int>(v);
         } else if (name == "--gamble") {
-            ok = ParseInteger(value, 0, 7, v);
+            ok = ParseWholeNumber(value, 0, 7, v);
             o.gamble = static_cast<int>(v);
         } else {
             ok = ParseFortune(value, o);

@@ -4,14 +4,12 @@
 
 #include "RtpOptions.h"
 #include "RtpTally.h"
+#include "Workers.h"
 
 namespace vortala::sim {
 
-struct RtpRunResult {
+struct RtpRunResult : RunSpeed {
     RtpTally tally;
-    unsigned threads = 1;
-    double seconds = 0.0;        // wall time of the play
-    double threadSeconds = 0.0;  // seconds times threads, added up over merged shards
 };
 
 // Plays the blocks of shard options.shard of options.shards, each block on whichever thread is

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "JournalCommand.h"
+#include "Par.h"
+#include "ParOptions.h"
 #include "Rtp.h"
 #include "RtpMerge.h"
 #include "RtpOptions.h"
@@ -21,6 +23,8 @@ const Subcommand kSubcommands[] = {
      vortala::sim::RunScriptCommand},
     {"rtp", "play many games and report what the machine returns", vortala::sim::RtpUsage,
      vortala::sim::RunRtpCommand},
+    {"par", "compute the game's exact figures over every state of the generator", vortala::sim::ParUsage,
+     vortala::sim::RunParCommand},
     {"merge", "merge the JSON reports of a run's shards into the whole run's report",
      vortala::sim::MergeUsage, vortala::sim::RunMergeCommand},
     {"journal", "verify recorded games, or print one as a script", vortala::sim::JournalUsage,

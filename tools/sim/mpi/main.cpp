@@ -1,7 +1,7 @@
-// vortala-sim-mpi: `vortala-sim rtp` as one MPI job. Rank r of P plays shard r+1 of P with every
-// core it may run on; rank 0 gathers the shard reports, merges them as `vortala-sim merge` does
-// and prints the report of the whole run. Only rank 0 shows progress (its own shard's, which the
-// others keep pace with).
+// vortala-sim-mpi: `vortala-sim rtp` or `vortala-sim par` as one MPI job. Rank r of P runs shard
+// r+1 of P with every core it may run on; rank 0 gathers the shard reports, merges them as
+// `vortala-sim merge` does and prints the report of the whole run. Only rank 0 shows progress (its
+// own shard's, which the others keep pace with).
 #include <mpi.h>
 
 #include <cstring>
@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "ParJson.h"
+#include "ParReport.h"
 #include "RtpMerge.h"
 #include "RtpOptions.h"
 #include "RtpReport.h"
@@ -38,27 +40,68 @@ std::vector<std::string> GatherOnRankZero(const std::string& mine, int rank, int
     return texts;
 }
 
+const char* kUsage =
+    "usage: mpirun [-np N] [--hostfile H] vortala-sim-mpi rtp|par [options]\n"
+    "Each of the N ranks runs one shard; the options are those of vortala-sim rtp or par\n"
+    "but --shard, which the ranks set.\n";
+
+// The states of a PAR run shared out over the ranks, their exact tallies joined on rank 0.
+int RunPar(int rank, int ranks, int argc, char** argv, std::ostream& say) {
+    ParOptions o;
+    std::string error;
+    if (!ParseParOptions(argc - 2, argv + 2, o, error)) {
+        say << "par: " << error << '\n' << kUsage;
+        return 2;
+    }
+    if (o.shards != 1 || !o.load.empty()) {
+        say << "par: --shard and --load are not for the MPI run; use vortala-sim instead\n";
+        return 2;
+    }
+    o.shard = static_cast<unsigned>(rank) + 1;
+    o.shards = static_cast<unsigned>(ranks);
+    std::ostringstream report;
+    PrintParJson(report, o, vortala::sim::RunPar(o, say));
+    const std::vector<std::string> texts = GatherOnRankZero(report.str(), rank, ranks);
+    if (rank != 0) return 0;
+    std::vector<ParShard> shards(texts.size());
+    for (std::size_t r = 0; r < texts.size(); ++r) {
+        shards[r].name = "the report of rank " + std::to_string(r);
+        if (!ReadParReport(texts[r], shards[r], error)) {
+            std::cerr << "par: " << shards[r].name << ": " << error << '\n';
+            return 2;
+        }
+    }
+    ParShard whole;
+    if (!MergeParShards(shards, whole, error)) {
+        std::cerr << "par: " << error << '\n';
+        return 2;
+    }
+    if (o.json)
+        PrintParJson(std::cout, whole.options, whole.run);
+    else
+        PrintParText(std::cout, whole, ParReportInputs{});
+    return 0;
+}
+
 int Run(int rank, int ranks, int argc, char** argv) {
     std::ostream nowhere(nullptr);  // discards: the other ranks stay quiet
     std::ostream& say = rank == 0 ? std::cerr : nowhere;
-    const char* usage =
-        "usage: mpirun [-np N] [--hostfile H] vortala-sim-mpi rtp [options]\n"
-        "Each of the N ranks plays one shard; the options are those of vortala-sim rtp\n"
-        "but --shard, which the ranks set.\n";
-    if (argc < 2 || std::strcmp(argv[1], "rtp") != 0) {
-        say << usage;
+    const bool par = argc >= 2 && std::strcmp(argv[1], "par") == 0;
+    if (argc < 2 || (!par && std::strcmp(argv[1], "rtp") != 0)) {
+        say << kUsage;
         return 2;
     }
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            if (rank == 0) std::cout << usage << RtpUsage();
+            if (rank == 0) std::cout << kUsage << (par ? ParUsage() : RtpUsage());
             return 0;
         }
     }
+    if (par) return RunPar(rank, ranks, argc, argv, say);
     RtpOptions o;
     std::string error;
     if (!ParseRtpOptions(argc - 2, argv + 2, o, error)) {
-        say << "rtp: " << error << '\n' << usage;
+        say << "rtp: " << error << '\n' << kUsage;
         return 2;
     }
     if (o.shards != 1) {
