@@ -4,8 +4,12 @@
 # question, the statistics box), note inserts, closes, SIGTERMs and kill -9s. After every session
 # monkey_check.py reconciles every money record the game keeps (see docs/RELIABILITY.md).
 #
-#   monkey.sh [--seed S] [--sessions N] [--actions-per-session M] [--keep-going]
+#   monkey.sh [--seed S] [--sessions N] [--actions-per-session M] [--jobs K] [--keep-going]
 #             [--keep] [--game PATH] [--sim PATH]
+#
+# With --jobs K the sessions are shared among K homes played side by side, each on a display of its
+# own with the seed S.1 ... S.K, so a long run fits the hours a machine has (each game keeps most of
+# a core busy).
 #
 # The actions are a function of the seed (monkey_plan.py); what the game makes of them depends on
 # timing too. On a discrepancy it prints the session, its actions and the records that disagree,
@@ -14,17 +18,18 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
-seed=$RANDOM sessions=20 per=100 keep_going='' keep='' game='' sim=''
+seed=$RANDOM sessions=20 per=100 jobs=1 keep_going='' keep='' game='' sim=''
 while [ $# -gt 0 ]; do
     case $1 in
         --seed) seed=$2; shift ;;
         --sessions) sessions=$2; shift ;;
         --actions-per-session) per=$2; shift ;;
+        --jobs) jobs=$2; shift ;;
         --keep-going) keep_going=1 ;;
         --keep) keep=1 ;;
         --game) game=$2; shift ;;
         --sim) sim=$2; shift ;;
-        *) echo "usage: $0 [--seed S] [--sessions N] [--actions-per-session M] [--keep-going] [--keep] [--game PATH] [--sim PATH]" >&2
+        *) echo "usage: $0 [--seed S] [--sessions N] [--actions-per-session M] [--jobs K] [--keep-going] [--keep] [--game PATH] [--sim PATH]" >&2
            exit 2 ;;
     esac
     shift
@@ -37,6 +42,29 @@ done
 for tool in Xvfb openbox xdotool python3; do
     command -v $tool >/dev/null || { echo "monkey: $tool is missing (make deps)" >&2; exit 2; }
 done
+
+
+if [ "$jobs" -gt 1 ]; then
+    reports=$(mktemp -d /tmp/vortala-monkey-jobs.XXXXXX)
+    echo "monkey: $jobs homes side by side, their reports in $reports"
+    children=()
+    for j in $(seq "$jobs"); do
+        share=$((sessions / jobs + (j <= sessions % jobs)))
+        bash "$0" --seed "$seed.$j" --sessions "$share" --actions-per-session "$per" --game "$game" --sim "$sim" \
+            ${keep_going:+--keep-going} ${keep:+--keep} >"$reports/$j.log" 2>&1 &
+        children+=($!)
+    done
+    trap 'kill "${children[@]}" 2>/dev/null; exit 130' INT TERM
+    failed_jobs=0
+    for j in $(seq "$jobs"); do wait "${children[$((j - 1))]}" || failed_jobs=$((failed_jobs + 1)); done
+    cat "$reports"/*.log
+    # Each home's last line: "monkey: seed S.j, N sessions, T actions: ..."
+    total=$(sed -n 's/^monkey: seed .*, \([0-9]*\) actions:.*/\1/p' "$reports"/*.log | awk "{t += \$1} END {print t + 0}")
+    echo "monkey: seed $seed, $sessions sessions in $jobs homes, ${total:-0} actions:" \
+        "$([ $failed_jobs = 0 ] && echo 'every record reconciles' || echo "discrepancies in $failed_jobs homes")"
+    [ $failed_jobs = 0 ] && rm -rf "$reports"
+    exit $((failed_jobs > 0))
+fi
 
 python=$(python3 -c 'import sys; print(sys.executable)')  # before HOME changes
 root=$(mktemp -d /tmp/vortala-monkey.XXXXXX)
