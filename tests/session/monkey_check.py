@@ -314,12 +314,15 @@ def check_log_against_journal(journal, blocks, ending):
         for c in cs:
             if group_of(c["session"]) != group_of(g["session"]):
                 groups[group_of(c["session"])] = group_of(g["session"])
-    log_inserted, log_seen = collections.Counter(), set()
+    log_inserted, log_seen, still_open = collections.Counter(), set(), set()
     for i, b in enumerate(blocks):
         n, c = b["number"], b["closing"]
         if c is None:
             if i + 1 < len(blocks) or ending != "kill":
                 out.append(finding("a log block never closed", f"session {n}: opened, never closed", "\n".join(b["lines"])))
+            elif n is not None:
+                # The killed session's block: the next start closes it with its money.
+                still_open.add(group_of(n))
             continue
         if n is None:
             out.append(finding("a log closing without its opening", str(c), "\n".join(b["lines"])))
@@ -353,7 +356,7 @@ def check_log_against_journal(journal, blocks, ending):
     journal_inserted = collections.Counter()
     for n, money in inserted.items():
         journal_inserted[group_of(n)] += money
-    for n in sorted(log_seen):
+    for n in sorted(log_seen - still_open):
         if log_inserted[n] != journal_inserted[n]:
             lines = [e["_raw"] for e in journal if not is_close(e) and group_of(e.get("session")) == n] + \
                     [e["_raw"] for e in journal if is_close(e) and group_of(e["session"]) == n]
