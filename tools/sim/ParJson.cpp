@@ -122,43 +122,16 @@ bool ReadParReport(std::string_view json, ParShard& out, std::string& error) {
                 std::to_string(read.run.tally.states);
         return false;
     }
-    read.run.threads = read.options.threads;
-    const JsonValue* seconds = doc.Find("seconds");
-    if (seconds && seconds->kind == JsonValue::Kind::Number)
-        read.run.seconds = std::strtod(seconds->text.c_str(), nullptr);
-    const JsonValue* threadSeconds = doc.Find("thread_seconds");
-    read.run.threadSeconds = threadSeconds && threadSeconds->kind == JsonValue::Kind::Number
-                                 ? std::strtod(threadSeconds->text.c_str(), nullptr)
-                                 : read.run.seconds * read.run.threads;
+    static_cast<RunSpeed&>(read.run) = ReadShardSpeed(doc, read.options.threads);
     out = std::move(read);
     return true;
 }
 
 bool MergeParShards(const std::vector<ParShard>& shards, ParShard& whole, std::string& error) {
-    if (shards.empty()) {
-        error = "no reports to merge";
-        return false;
-    }
-    const ParShard& first = shards.front();
-    const std::string identity = Identity(first.options);
-    ShardSet seen(first.options.shards);
-    ParShard merged;
-    merged.options = first.options;
-    merged.options.shard = merged.options.shards = 1;
-    merged.run.threads = 0;
-    for (const ParShard& s : shards) {
-        if (Identity(s.options) != identity) {
-            error = "cannot merge reports of different runs: " + s.name + " has " + Identity(s.options) +
-                    ", " + first.name + " has " + identity;
-            return false;
-        }
-        if (!seen.Add(s.options.shard, s.name, error)) return false;
-        merged.run.tally.Merge(s.run.tally);
-        merged.run.AddShard(s.run);
-    }
-    if (!seen.Complete(error)) return false;
-    whole = std::move(merged);
-    return true;
+    return JoinShards(shards, whole, error, [](const ParShard& s, const ParShard& first) -> std::string {
+        const std::string mine = Identity(s.options), theirs = Identity(first.options);
+        return mine == theirs ? "" : s.name + " has " + mine + ", " + first.name + " has " + theirs;
+    });
 }
 
 }  // namespace vortala::sim

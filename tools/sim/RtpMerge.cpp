@@ -129,15 +129,7 @@ bool ReadShardReport(std::string_view json, ShardReport& out, std::string& error
     if (!ReadIdentity(doc, read.options, error)) return false;
     const JsonValue* sums = FindSums(doc, error);
     if (!sums || !ReadSums(*sums, read.run.tally, error)) return false;
-    read.run.threads = read.options.threads;
-    // How long it took is no part of the figures: read when present, never refused.
-    const JsonValue* seconds = doc.Find("seconds");
-    if (seconds && seconds->kind == JsonValue::Kind::Number)
-        read.run.seconds = std::strtod(seconds->text.c_str(), nullptr);
-    const JsonValue* threadSeconds = doc.Find("thread_seconds");
-    read.run.threadSeconds = threadSeconds && threadSeconds->kind == JsonValue::Kind::Number
-                                 ? std::strtod(threadSeconds->text.c_str(), nullptr)
-                                 : read.run.seconds * read.run.threads;
+    static_cast<RunSpeed&>(read.run) = ReadShardSpeed(doc, read.options.threads);
 
     const BlockRange blocks = ShardBlocks(read.options);
     const std::uint64_t expected = GamesInBlocks(read.options, blocks);
@@ -154,33 +146,15 @@ bool ReadShardReport(std::string_view json, ShardReport& out, std::string& error
 }
 
 bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std::string& error) {
-    if (shards.empty()) {
-        error = "no reports to merge";
-        return false;
-    }
-    const ShardReport& first = shards.front();
-    const auto identity = RunIdentity(first.options);
-    ShardSet seen(first.options.shards);
-    ShardReport merged;
-    merged.options = first.options;
-    merged.options.shard = merged.options.shards = 1;
-    merged.run.threads = 0;
-    for (const ShardReport& s : shards) {
-        const auto other = RunIdentity(s.options);
-        for (std::size_t i = 0; i < identity.size(); ++i) {
-            if (other[i].second != identity[i].second) {
-                error = "cannot merge reports of different runs: " + s.name + " has " + other[i].first + " " +
-                        other[i].second + ", " + first.name + " has " + identity[i].second;
-                return false;
-            }
-        }
-        if (!seen.Add(s.options.shard, s.name, error)) return false;
-        merged.run.tally.Merge(s.run.tally);
-        merged.run.AddShard(s.run);
-    }
-    if (!seen.Complete(error)) return false;
-    whole = std::move(merged);
-    return true;
+    return JoinShards(shards, whole, error,
+                      [](const ShardReport& s, const ShardReport& first) -> std::string {
+                          const auto identity = RunIdentity(first.options), other = RunIdentity(s.options);
+                          for (std::size_t i = 0; i < identity.size(); ++i)
+                              if (other[i].second != identity[i].second)
+                                  return s.name + " has " + other[i].first + " " + other[i].second + ", " +
+                                         first.name + " has " + identity[i].second;
+                          return "";
+                      });
 }
 
 bool MergeShardTexts(const std::vector<NamedText>& reports, ShardReport& whole, std::string& error) {

@@ -1,5 +1,7 @@
 #include "ShardSet.h"
 
+#include <cstdlib>
+
 namespace vortala::sim {
 
 bool ShardSet::Add(unsigned k, const std::string& name, std::string& error) {
@@ -25,6 +27,18 @@ bool ShardSet::Complete(std::string& error) const {
     error = "cannot merge: " + std::to_string(missing.size()) + " of the run's " +
             std::to_string(names_.size()) + " shards missing (shard " + list + ")";
     return false;
+}
+
+RunSpeed ReadShardSpeed(const JsonValue& doc, unsigned threads) {
+    auto number = [&](const char* key, double otherwise) {
+        const JsonValue* v = doc.Find(key);
+        return v && v->kind == JsonValue::Kind::Number ? std::strtod(v->text.c_str(), nullptr) : otherwise;
+    };
+    RunSpeed speed;
+    speed.threads = threads;
+    speed.seconds = number("seconds", 0.0);
+    speed.threadSeconds = number("thread_seconds", speed.seconds * threads);
+    return speed;
 }
 
 }  // namespace vortala::sim
