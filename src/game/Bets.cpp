@@ -49,4 +49,10 @@ bool InsertCredit(GameState& g) {
     return true;
 }
 
+Money TakeMoneyCapped(GameState& g) {
+    const Money capped = g.MoneyCapped;
+    g.MoneyCapped = 0;
+    return capped;
+}
+
 }  // namespace vortala

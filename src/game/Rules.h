@@ -46,6 +46,9 @@ void FitBetsToCredit(GameState& g, GameHost& host);
 void TakeWin(GameState& g, GameHost& host);
 void NewGame(GameState& g);
 bool InsertCredit(GameState& g);  // one 100 note, while the credit allows
+// What the money cap has cut off so far, its count started afresh. The count itself stops at the
+// cap, so a player that goes on at the cap for a long time takes it game by game.
+Money TakeMoneyCapped(GameState& g);
 
 // ---- Fortune ----------------------------------------------------------------------------
 void ApplySpinFortune(GameState& g, GameHost& host);

@@ -19,8 +19,8 @@ RtpTally Play(const RtpOptions& o, int games) {
 }
 
 void ExpectBooksBalance(const RtpTally& t) {
-    Money booked = 0;
-    for (Money m : t.bySource) booked += m;
+    WideSum booked = 0;
+    for (WideSum m : t.bySource) booked += m;
     EXPECT_EQ(booked, t.returned);
     EXPECT_EQ(t.bySource[static_cast<int>(Source::Unbooked)], 0);
     EXPECT_EQ(t.stuckGames, 0u);
@@ -49,6 +49,18 @@ TEST(FastPlayer, EveryPathBooksWhatItReturns) {
     EXPECT_GT(won.paidOut[static_cast<int>(Store::LadderBank)], 0);
     const RtpTally lost = Play(losing, 10000);
     EXPECT_LT(lost.bySource[static_cast<int>(Source::RiskGame)], 0);
+}
+
+// Every card won and every bonus at its best drive the credit to the cap of 2^60 within a few
+// hundred games; from then on each game books far beyond what 64 bits can sum.
+TEST(FastPlayer, GamesAtTheMoneyCapBookWhatTheCapCutOff) {
+    RtpOptions o;
+    o.fortuneSpin = o.fortuneRisk = o.fortuneBonus = 100;
+    o.gamble = 7;
+    const RtpTally t = Play(o, 3000);
+    ExpectBooksBalance(t);
+    EXPECT_LT(t.bySource[static_cast<int>(Source::MoneyCap)], 0);
+    EXPECT_GT(t.outsideSpread, 0u) << "the games at the cap are too large for the interval's sums";
 }
 
 TEST(FastPlayer, StakesOnlyPaidSpinsAndRefillsTheCredit) {

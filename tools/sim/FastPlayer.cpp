@@ -18,7 +18,7 @@ constexpr int kMaxScreens = 64;
 void Count(RtpTally& t, Bonus b) {
     ++t.bonuses[static_cast<int>(b)];
 }
-Money& Fed(RtpTally& t, Store s) {
+WideSum& Fed(RtpTally& t, Store s) {
     return t.fed[static_cast<int>(s)];
 }
 
@@ -89,9 +89,14 @@ void FastPlayer::PlayGame(RtpTally& tally) {
     Rule([&] { StepPanel(g_); });  // the panel snaps back if a screen handed the reels back
 
     const Money gameReturn = g_.Credit - afterStake;
-    tally.bySource[static_cast<int>(Source::Unbooked)] += gameReturn - booked_;
-    tally.AddGame(stake, gameReturn, g_.Jackpot - jackpot, hit, nextGame_++);
     if (journal_) journal_->GameEnded();
+    // The steps above booked what they made. In a game the cap cut, what they booked beyond the
+    // return is what the cap took from the credit's side (the game's count of cut money also holds
+    // what the stores lost, and itself stops at the cap, so it cannot stand in).
+    const WideSum unbooked = WideSum{gameReturn} - booked_;
+    const bool cut = TakeMoneyCapped(g_) > 0;
+    tally.bySource[static_cast<int>(cut ? Source::MoneyCap : Source::Unbooked)] += unbooked;
+    tally.AddGame(stake, gameReturn, g_.Jackpot - jackpot, hit, nextGame_++);
 }
 
 void FastPlayer::CollectResult() {

@@ -82,7 +82,7 @@ private:
     int betPerLine_;
     int gamble_;
     bool freeSpin_ = false;
-    Money booked_ = 0;
+    WideSum booked_ = 0;  // beyond 64 bits in a game the cap cuts again and again
 };
 
 }  // namespace vortala::sim

@@ -31,7 +31,7 @@ std::string OneIn(double n) {
     return n > 0.0 ? Format("1 in %.1f", n) : std::string("never");
 }
 
-double Fraction(double part, Money whole) {
+double Fraction(double part, WideSum whole) {
     return whole ? part / static_cast<double>(whole) : 0.0;
 }
 
@@ -46,8 +46,8 @@ double GamesPerThreadSecond(const RtpRunResult& run) {
 }
 
 // What the stores hold at the blocks' ends, which no game of the run returned.
-Money LeftInStores(const RtpTally& t) {
-    Money left = 0;
+WideSum LeftInStores(const RtpTally& t) {
+    WideSum left = 0;
     for (int i = 0; i < kStoreCount; ++i) left += t.fed[i] - t.paidOut[i] - (i < 3 ? t.blownUp[i] : 0);
     return left;
 }
@@ -72,9 +72,14 @@ void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
         << o.fortuneSpin << ',' << o.fortuneRisk << ',' << o.fortuneBonus << ", gamble " << o.gamble
         << ", blocks of " << o.blockGames << " games\n";
     if (o.shards > 1) PrintShardLine(out, o);
-    out << "\nreturn to player  " << Percent(s.rtp) << " +- " << Percent(s.halfWidth)
-        << " (95% confidence; sigma " << Format("%.2f", s.sigma) << " stakes per game)\n";
-    if (s.blockHalfWidth > 0.0)
+    out << "\nreturn to player  " << Percent(s.rtp);
+    if (t.outsideSpread)
+        out << " (no interval: " << t.outsideSpread
+            << " games or blocks too large for its sums, near the money cap)\n";
+    else
+        out << " +- " << Percent(s.halfWidth) << " (95% confidence; sigma " << Format("%.2f", s.sigma)
+            << " stakes per game)\n";
+    if (s.blockHalfWidth > 0.0 && !t.outsideSpread)
         out << "                  +- " << Percent(s.blockHalfWidth) << " from the spread of " << t.blocks
             << " blocks' returns\n";
     out << "paid in the run   " << Percent(s.rtpPaid)
@@ -82,8 +87,8 @@ void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     out << "hit frequency     " << Percent(s.hitFrequency) << " of games win anything; "
         << Percent(s.payFrequency) << " return money\n";
     out << "free spins        " << Percent(s.freeSpinShare) << " of games\n";
-    out << "staked            " << t.staked << "\nreturned          " << t.returned << "\ninserted          "
-        << t.inserted << '\n';
+    out << "staked            " << Decimal(t.staked) << "\nreturned          " << Decimal(t.returned)
+        << "\ninserted          " << Decimal(t.inserted) << '\n';
     out << "largest win       " << t.largestReturn << Format(" (%.1f x the mean stake)", s.largestInStakes);
     if (t.largestReturnGame) out << " in game " << t.largestReturnGame;
     out << '\n';
@@ -94,7 +99,8 @@ void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
 
     out << "\nreturn by source           money   share of return   points of RTP\n";
     for (int i = 0; i < kSourceCount; ++i) {
-        if (i == static_cast<int>(Source::Unbooked) && t.bySource[i] == 0) continue;
+        const bool rare = i == static_cast<int>(Source::Unbooked) || i == static_cast<int>(Source::MoneyCap);
+        if (rare && t.bySource[i] == 0) continue;
         out << Padded(SourceName(static_cast<Source>(i)), 16)
             << Format("%14.0f   %14.3f%%   %12.3f%%", static_cast<double>(t.bySource[i]),
                       100.0 * s.shareOfReturn[i], 100.0 * s.shareOfStake[i])
@@ -116,7 +122,7 @@ void PrintRtpText(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
         out << '\n';
     }
     // Money a machine that went on playing would still pay out, but no game of this run did.
-    const Money left = LeftInStores(t);
+    const WideSum left = LeftInStores(t);
     out << Padded("held at the blocks' ends", 27)
         << Format("%12.0f   (%.3f%% of the stake)", static_cast<double>(left),
                   100.0 * Fraction(static_cast<double>(left), t.staked))
@@ -151,35 +157,41 @@ void PrintRtpJson(std::ostream& out, const RtpOptions& o, const RtpRunResult& ru
     key("games_played") << t.games << ",\n";
     key("rtp") << number(s.rtp) << ",\n";
     key("rtp_paid") << number(s.rtpPaid) << ",\n";
-    key("rtp_ci95") << '[' << number(s.rtp - s.halfWidth) << ", " << number(s.rtp + s.halfWidth) << "],\n";
+    // No interval once a game reached the money cap: its squares are beyond the sums.
+    key("rtp_ci95");
+    if (t.outsideSpread)
+        out << "null,\n";
+    else
+        out << '[' << number(s.rtp - s.halfWidth) << ", " << number(s.rtp + s.halfWidth) << "],\n";
     key("rtp_ci95_from_blocks");
-    if (s.blockHalfWidth > 0.0)
+    if (s.blockHalfWidth > 0.0 && !t.outsideSpread)
         out << '[' << number(s.rtp - s.blockHalfWidth) << ", " << number(s.rtp + s.blockHalfWidth) << "],\n";
     else
         out << "null,\n";  // too few blocks for a spread worth giving
-    key("sigma_per_game") << number(s.sigma) << ",\n";
+    key("sigma_per_game") << (t.outsideSpread ? std::string("null") : number(s.sigma)) << ",\n";
     key("hit_frequency") << number(s.hitFrequency) << ",\n";
     key("pay_frequency") << number(s.payFrequency) << ",\n";
     key("free_spin_share") << number(s.freeSpinShare) << ",\n";
-    key("staked") << t.staked << ",\n";
-    key("returned") << t.returned << ",\n";
-    key("inserted") << t.inserted << ",\n";
-    key("jackpot_not_won") << t.jackpotKept << ",\n";
+    key("staked") << Decimal(t.staked) << ",\n";
+    key("returned") << Decimal(t.returned) << ",\n";
+    key("inserted") << Decimal(t.inserted) << ",\n";
+    key("jackpot_not_won") << Decimal(t.jackpotKept) << ",\n";
     key("largest_win") << t.largestReturn << ",\n";
     key("largest_win_game") << t.largestReturnGame << ",\n";
-    key("held_in_stores") << LeftInStores(t) << ",\n";
+    key("held_in_stores") << Decimal(LeftInStores(t)) << ",\n";
     key("stuck_games") << t.stuckGames << ",\n";
     key("sources") << "{";
     for (int i = 0; i < kSourceCount; ++i)
         out << (i ? ", " : "") << "\"" << SourceName(static_cast<Source>(i))
-            << "\": {\"money\": " << t.bySource[i] << ", \"share_of_return\": " << number(s.shareOfReturn[i])
+            << "\": {\"money\": " << Decimal(t.bySource[i])
+            << ", \"share_of_return\": " << number(s.shareOfReturn[i])
             << ", \"share_of_stake\": " << number(s.shareOfStake[i]) << "}";
     out << "},\n";
     key("kept") << "{";
     for (int i = 0; i < kStoreCount; ++i) {
-        out << (i ? ", " : "") << "\"" << StoreName(static_cast<Store>(i)) << "\": {\"fed\": " << t.fed[i]
-            << ", \"paid_out\": " << t.paidOut[i];
-        if (i < 3) out << ", \"lost_to_powder\": " << t.blownUp[i];
+        out << (i ? ", " : "") << "\"" << StoreName(static_cast<Store>(i))
+            << "\": {\"fed\": " << Decimal(t.fed[i]) << ", \"paid_out\": " << Decimal(t.paidOut[i]);
+        if (i < 3) out << ", \"lost_to_powder\": " << Decimal(t.blownUp[i]);
         out << "}";
     }
     out << "},\n";

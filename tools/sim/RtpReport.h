@@ -9,7 +9,7 @@
 namespace vortala::sim {
 
 // The JSON's "format"; a merge reads no other.
-inline constexpr const char* kRtpReportFormat = "vortala-sim rtp 1";
+inline constexpr const char* kRtpReportFormat = "vortala-sim rtp 2";
 
 void PrintRtpText(std::ostream& out, const RtpOptions& options, const RtpRunResult& run);
 void PrintRtpJson(std::ostream& out, const RtpOptions& options, const RtpRunResult& run);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vortala::sim {
 
@@ -44,9 +45,14 @@ RtpSummary Summarise(const RtpTally& t) {
     const double meanStake = Ratio(staked, n);
     s.largestInStakes = Ratio(static_cast<double>(t.largestReturn), meanStake);
 
-    s.sigma = Spread(s.rtp, n, meanStake, t.sumReturnSquared, t.sumReturnStake, t.sumStakeSquared);
-    s.halfWidth = HalfWidth(s.sigma, n);
-    if (t.blocks >= kMinBlocksForSpread) {
+    if (t.outsideSpread) {
+        // Games beyond the squares' sums: the spread is unknown, as wide as can be.
+        s.sigma = s.halfWidth = s.blockHalfWidth = std::numeric_limits<double>::infinity();
+    } else {
+        s.sigma = Spread(s.rtp, n, meanStake, t.sumReturnSquared, t.sumReturnStake, t.sumStakeSquared);
+        s.halfWidth = HalfWidth(s.sigma, n);
+    }
+    if (t.blocks >= kMinBlocksForSpread && !t.outsideSpread) {
         const double blocks = static_cast<double>(t.blocks);
         const double spread = Spread(s.rtp, blocks, staked / blocks, t.blockReturnSquared, t.blockReturnStake,
                                      t.blockStakeSquared);

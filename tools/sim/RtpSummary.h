@@ -11,6 +11,8 @@ struct RtpSummary {
     double rtpPaid = 0.0;    // returned / staked: the jackpot counted as the run's games won it
     double sigma = 0.0;      // spread of one game's return, in mean stakes per game
     double halfWidth = 0.0;  // of the 95% interval: 1.96 sigma / sqrt(games)
+    // sigma and both half-widths are infinite when a game's money was beyond the sums of squares
+    // (RtpTally::outsideSpread): a run at the money cap has no interval.
     // The same interval from the spread of whole blocks' returns, which holds whether or not
     // neighbouring games depend on each other; 0 with fewer than kMinBlocksForSpread blocks.
     double blockHalfWidth = 0.0;

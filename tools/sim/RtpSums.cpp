@@ -30,6 +30,7 @@ void ForEachSum(Tally& t, Visit&& visit) {
     visit(nullptr, "block_return_squared", t.blockReturnSquared);
     visit(nullptr, "block_return_stake", t.blockReturnStake);
     visit(nullptr, "block_stake_squared", t.blockStakeSquared);
+    visit(nullptr, "outside_spread", t.outsideSpread);
     for (int i = 0; i < kSourceCount; ++i)
         visit("sources", SourceName(static_cast<Source>(i)), t.bySource[i]);
     for (int i = 0; i < kStoreCount; ++i) visit("fed", StoreName(static_cast<Store>(i)), t.fed[i]);

@@ -3,9 +3,9 @@
 namespace vortala::sim {
 
 const char* SourceName(Source s) {
-    static constexpr const char* kNames[kSourceCount] = {"line pays", "jackpot",    "barrels",
-                                                         "chests",    "coin game",  "risk game",
-                                                         "voyage",    "free games", "unbooked"};
+    static constexpr const char* kNames[kSourceCount] = {"line pays", "jackpot",   "barrels", "chests",
+                                                         "coin game", "risk game", "voyage",  "free games",
+                                                         "money cap", "unbooked"};
     return kNames[static_cast<int>(s)];
 }
 
@@ -24,8 +24,12 @@ const char* BonusName(Bonus b) {
 }
 
 namespace {
-WideSum Product(Money a, Money b) {
-    return static_cast<WideSum>(a) * b;
+WideSum Product(WideSum a, WideSum b) {
+    return a * b;
+}
+
+bool WithinSpread(WideSum longRun, WideSum stake, WideSum limit) {
+    return longRun < limit && -longRun < limit && stake < limit;
 }
 }  // namespace
 
@@ -38,13 +42,17 @@ void RtpTally::AddGame(Money stake, Money gameReturn, Money jackpotChange, bool 
     returned += gameReturn;
     if (gameReturn > largestReturn) largestReturn = gameReturn, largestReturnGame = game;
     jackpotKept += jackpotChange;
-    const Money longRun = gameReturn + jackpotChange;
+    const WideSum longRun = WideSum{gameReturn} + jackpotChange;
+    if (!WithinSpread(longRun, stake, kSpreadLimit)) {
+        ++outsideSpread;
+        return;
+    }
     sumReturnSquared += Product(longRun, longRun);
     sumReturnStake += Product(longRun, stake);
     sumStakeSquared += Product(stake, stake);
 }
 
-Money RtpTally::LongRunReturned() const {
+WideSum RtpTally::LongRunReturned() const {
     return returned + jackpotKept;
 }
 
@@ -71,6 +79,7 @@ void RtpTally::Merge(const RtpTally& o) {
     blockReturnSquared += o.blockReturnSquared;
     blockReturnStake += o.blockReturnStake;
     blockStakeSquared += o.blockStakeSquared;
+    outsideSpread += o.outsideSpread;
     for (int i = 0; i < kSourceCount; ++i) bySource[i] += o.bySource[i];
     for (int i = 0; i < kStoreCount; ++i) fed[i] += o.fed[i], paidOut[i] += o.paidOut[i];
     for (int i = 0; i < 3; ++i) blownUp[i] += o.blownUp[i];
@@ -80,7 +89,11 @@ void RtpTally::Merge(const RtpTally& o) {
 void RtpTally::AddBlock(const RtpTally& block) {
     Merge(block);
     ++blocks;
-    const Money longRun = block.LongRunReturned();
+    const WideSum longRun = block.LongRunReturned();
+    if (!WithinSpread(longRun, block.staked, kBlockSpreadLimit)) {
+        ++outsideSpread;
+        return;
+    }
     blockReturnSquared += Product(longRun, longRun);
     blockReturnStake += Product(longRun, block.staked);
     blockStakeSquared += Product(block.staked, block.staked);
@@ -93,8 +106,9 @@ bool RtpTally::operator==(const RtpTally& o) const {
            largestReturnGame == o.largestReturnGame && sumReturnSquared == o.sumReturnSquared &&
            sumReturnStake == o.sumReturnStake && sumStakeSquared == o.sumStakeSquared && blocks == o.blocks &&
            blockReturnSquared == o.blockReturnSquared && blockReturnStake == o.blockReturnStake &&
-           blockStakeSquared == o.blockStakeSquared && bySource == o.bySource && fed == o.fed &&
-           paidOut == o.paidOut && blownUp == o.blownUp && bonuses == o.bonuses;
+           blockStakeSquared == o.blockStakeSquared && outsideSpread == o.outsideSpread &&
+           bySource == o.bySource && fed == o.fed && paidOut == o.paidOut && blownUp == o.blownUp &&
+           bonuses == o.bonuses;
 }
 
 }  // namespace vortala::sim

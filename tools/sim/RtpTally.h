@@ -26,9 +26,10 @@ enum class Source : std::uint8_t {
     RiskGame,   // taken (or sent on the voyage) minus put at risk
     Voyage,     // paid minus the win that set sail
     FreeGames,  // everything a free spin's game returned, whatever its source
+    MoneyCap,   // made by the steps above but cut off by the cap of 2^60 on the way: negative
     Unbooked,   // returned but booked by no step: always 0 unless the accounting misses a path
 };
-constexpr int kSourceCount = 9;
+constexpr int kSourceCount = 10;
 const char* SourceName(Source s);
 
 // Money that stays in the machine for later: helm banks, the coin pile and the jackpot.
@@ -49,9 +50,15 @@ enum class Bonus : std::uint8_t {
 constexpr int kBonusCount = 8;
 const char* BonusName(Bonus b);
 
-// Sums of squares: a game's return squared reaches 10^13 at the highest bet, and runs reach
+// Sums of money and of squares. A game's money stays under 2^62 even at the money cap, so its
+// sums hold 2^65 games; a game's return squared reaches 10^13 at the highest bet, and runs reach
 // 10^12 games.
 using WideSum = __int128;
+
+// Games (or whole blocks) whose long-run return or stake reaches this are left out of the sums
+// of squares, which would overflow: only a run at the money cap has any, and it gets no interval.
+constexpr Money kSpreadLimit = Money{1} << 40;
+constexpr WideSum kBlockSpreadLimit = WideSum{1} << 52;
 
 struct RtpTally {
     std::uint64_t games = 0;
@@ -59,10 +66,10 @@ struct RtpTally {
     std::uint64_t hits = 0;        // games whose arrangement won anything
     std::uint64_t paidGames = 0;   // games that returned money to the credit
     std::uint64_t stuckGames = 0;  // games the player could not finish (a rules fault)
-    Money staked = 0;
-    Money returned = 0;
-    Money inserted = 0;
-    Money jackpotKept = 0;  // the games' changes of the jackpot: fed minus paid
+    WideSum staked = 0;
+    WideSum returned = 0;
+    WideSum inserted = 0;
+    WideSum jackpotKept = 0;  // the games' changes of the jackpot: fed minus paid
     Money largestReturn = 0;
     std::uint64_t largestReturnGame = 0;  // its game number in the run; the first such game
     // For the spread of the long-run return per game: sums of L^2, L*S and S^2 over games, with L
@@ -75,16 +82,17 @@ struct RtpTally {
     WideSum blockReturnSquared = 0;
     WideSum blockReturnStake = 0;
     WideSum blockStakeSquared = 0;
-    std::array<Money, kSourceCount> bySource{};
-    std::array<Money, kStoreCount> fed{};
-    std::array<Money, kStoreCount> paidOut{};  // banks: by full barrels; pile: as the coin game's stake
-    std::array<Money, 3> blownUp{};            // helm banks emptied by powder
+    std::uint64_t outsideSpread = 0;  // games and blocks left out of the squares (kSpreadLimit)
+    std::array<WideSum, kSourceCount> bySource{};
+    std::array<WideSum, kStoreCount> fed{};
+    std::array<WideSum, kStoreCount> paidOut{};  // banks: by full barrels; pile: as the coin game's stake
+    std::array<WideSum, 3> blownUp{};            // helm banks emptied by powder
     std::array<std::uint64_t, kBonusCount> bonuses{};
 
     // jackpotChange: the game's change of the jackpot, fed minus paid.
     void AddGame(Money stake, Money gameReturn, Money jackpotChange, bool hit, std::uint64_t game);
     // Returned plus the jackpot kept: what a machine that plays on returns.
-    Money LongRunReturned() const;
+    WideSum LongRunReturned() const;
     void Merge(const RtpTally& other);
     // Merges the tally of one whole block and counts it as a block.
     void AddBlock(const RtpTally& block);
