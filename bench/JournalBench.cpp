@@ -3,11 +3,14 @@
 // The games are the simulator's own, recorded by its player; the goal is 100 000 games a second.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include "FastPlayer.h"
 #include "app/JournalLine.h"
 #include "game/GameReplay.h"
+#include "platform/JournalFile.h"
 
 namespace vortala::sim {
 namespace {
@@ -93,7 +96,54 @@ void BM_GameLineWithMeters(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
 
+// The wait the game thread makes once per game: the game's line appended and flushed to disk by
+// the writer thread before the stores are written. In a folder on the disk the build is on
+// ($VORTALA_BENCH_DIR, else the working folder), never in a memory file system.
+std::filesystem::path BenchFolder() {
+    const char* dir = std::getenv("VORTALA_BENCH_DIR");
+    const std::filesystem::path folder = std::filesystem::path(dir ? dir : ".") / "journal-bench";
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+void RemoveBenchFile(const std::filesystem::path& file) {
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
+    std::filesystem::remove(file.parent_path(), ignored);  // when empty
+}
+
+void BM_GameLineOnDisk(benchmark::State& state) {
+    const std::filesystem::path file = BenchFolder() / "games.jsonl";
+    std::filesystem::remove(file);
+    const std::string line(830, 'x');  // a typical record's length
+    {
+        JournalWriter writer(file.string());
+        for (auto _ : state) {
+            writer.Append(line);
+            writer.Drain();
+        }
+    }
+    RemoveBenchFile(file);
+}
+
+// Every hundredth game beyond the kept 1000 the wait also covers the atomic rewrite.
+void BM_TrimRewriteOnDisk(benchmark::State& state) {
+    const std::filesystem::path file = BenchFolder() / "games.jsonl";
+    std::string text;
+    for (int i = 0; i < 1000; ++i) text += std::string(830, 'x') + '\n';
+    {
+        JournalWriter writer(file.string());
+        for (auto _ : state) {
+            writer.Replace(text);
+            writer.Drain();
+        }
+    }
+    RemoveBenchFile(file);
+}
+
 BENCHMARK(BM_RecorderWatchesOneStep);
+BENCHMARK(BM_GameLineOnDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_TrimRewriteOnDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_GameLineWithMeters)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VerifyDefaultGames)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VerifyGamblingGames)->Unit(benchmark::kMillisecond);
