@@ -9,6 +9,12 @@ namespace vortala {
 namespace {
 
 const std::string kStars(40, '*');
+constexpr std::string_view kOnLabel = "Zevirezid *Vortala* ON - ";
+constexpr std::string_view kOffLabel = "Zevirezid *Vortala* OFF - ";
+
+bool StartsWith(const std::string& line, std::string_view prefix) {
+    return line.compare(0, prefix.size(), prefix) == 0;
+}
 
 std::vector<std::string> Header() {
     return {kStars, "Orvexa presents:", "Zevirezid Vortala v." + std::string(kVersion),
@@ -53,8 +59,7 @@ std::string StatLog::Append(std::vector<std::string> block) {
 }
 
 std::string StatLog::AppendOpening(int gameNumber, const std::tm& now) {
-    return Append(
-        {kStars, LogStamp("Zevirezid *Vortala* ON - ", now), "game's number  " + std::to_string(gameNumber)});
+    return Append({kStars, LogStamp(kOnLabel, now), "game's number  " + std::to_string(gameNumber)});
 }
 
 std::string StatLog::AppendClosing(Money inserted, Money credit, const std::tm& now, bool interrupted) {
@@ -62,7 +67,15 @@ std::string StatLog::AppendClosing(Money inserted, Money credit, const std::tm& 
     return Append({"Set on stake " + std::to_string(inserted), "Taken off " + std::to_string(credit),
                    "You won " + std::to_string(gain > 0 ? gain : 0),
                    "You lost " + std::to_string(gain > 0 ? 0 : -gain),
-                   LogStamp("Zevirezid *Vortala* OFF - ", now) + (interrupted ? " (interrupted)" : "")});
+                   LogStamp(kOffLabel, now) + (interrupted ? " (interrupted)" : "")});
+}
+
+bool StatLog::LastBlockClosed() const {
+    for (auto line = lines_.rbegin(); line != lines_.rend(); ++line) {
+        if (StartsWith(*line, kOffLabel)) return true;
+        if (StartsWith(*line, kOnLabel)) return false;
+    }
+    return false;
 }
 
 std::string StatLog::HeaderText() {

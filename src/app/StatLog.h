@@ -32,6 +32,9 @@ public:
     std::string AppendNote(std::string note) { return Append({std::move(note)}); }
 
     const std::vector<std::string>& Lines() const { return lines_; }
+    // Whether the last session's block has its closing: false after an opening with none, and
+    // when no block is there at all.
+    bool LastBlockClosed() const;
     // The designed header lines as the file holds them (every line ended by CR LF).
     static std::string HeaderText();
 

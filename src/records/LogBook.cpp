@@ -31,13 +31,17 @@ std::string LogBook::SessionRecordPath(const std::string& logPath) {
 }
 
 // The record goes once its block is in the log (and stays for the next start when it cannot be
-// written).
+// written). A kill between a session's own closing block and the record's removal leaves the
+// block closed already: the record then only goes.
 void LogBook::CloseInterrupted(const std::optional<SessionRecord>& last) {
     const auto text = ReadRegularFile(recordPath_, kRecordBytes, ReadPart::Whole);
     if (!text) return;
     std::optional<SessionRecord> record = SessionRecord::Parse(*text);
     if (record && last) record = last;
-    if (record) {
+    StatLog written;
+    const auto logText = ReadRegularFile(path_, kShownBytes, ReadPart::Tail);
+    if (logText) written.Replace(*logText);
+    if (record && !(logText && written.LastBlockClosed())) {
         StatLog block;
         if (!Write(block.AppendClosing(record->inserted, record->credit, LocalTime(record->updated), true)))
             return;

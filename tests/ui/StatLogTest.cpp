@@ -144,6 +144,15 @@ TEST_F(TempHome, AnInterruptedSessionIsClosedAtTheNextStart) {
     EXPECT_EQ(lines[15], "game's number  5");
     EXPECT_EQ(lines[20].find(" (interrupted)"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(record));  // the second session closed itself
+
+    // Killed after its own closing block but before the record went: nothing more to close.
+    const std::size_t before = lines.size();
+    std::ofstream(record, std::ios::binary) << recordThen;
+    RunSession(6, 0, 0, failures);
+    written.Replace(ReadText(LogPath()));
+    ASSERT_EQ(lines.size(), before + 3 + 5);
+    EXPECT_EQ(lines[before + 2], "game's number  6");
+    EXPECT_FALSE(std::filesystem::exists(record));
 }
 
 }  // namespace
