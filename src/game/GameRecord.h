@@ -42,7 +42,7 @@ struct Carried {
 // choice, money put in, or a change made outside the rules. `out` holds what the step gave.
 struct RecordEvent {
     enum Kind : char {
-        Stop = 'S',       // input: seed; out: hit
+        Stop = 'S',       // choice: kStopAgain or 0; input: seed; out: hit
         Collect = 'C',    // the result was collected (its place among inserts and changes matters)
         Guess = 'G',      // choice: 1 red, 2 black; input: entropy; out: the card
         Take = 'T',       // the win taken from the risk game
@@ -55,6 +55,9 @@ struct RecordEvent {
         Outside = 'X',    // choice: index into GameRecord::outside
     };
     static constexpr int kMaxOut = 6;
+    // A Stop's choice when the reels were stopped again before a frame of their stop had run (two
+    // releases of the spin key at once): that draw replaces the one before, for the same stake.
+    static constexpr std::int32_t kStopAgain = 1;
 
     char kind = Stop;
     std::int32_t choice = 0;

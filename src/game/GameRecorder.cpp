@@ -115,6 +115,7 @@ void GameRecorder::After(const GameState& g, bool outside) {
         if (!b.spinning && g.ReelsSpinning && !g.IntroRunning) Begin(b, now);
     } else {
         const bool collected = b.awaiting && !g.AwaitingCollection;
+        if (!b.spinning && g.ReelsSpinning) spunSinceDraw_ = true;
         NoteDraws(b, g);
         if (collected) record_.events.push_back({RecordEvent::Collect});
         NoteMoney(b, now, collected);
@@ -138,6 +139,7 @@ void GameRecorder::Begin(const Snapshot& b, const Snapshot& now) {
     record_.insertedBefore = insertedSinceGame_;
     insertedSinceGame_ = 0;
     inGame_ = true;
+    spunSinceDraw_ = true;
     finished_ = false;
 }
 
@@ -156,6 +158,8 @@ void GameRecorder::NoteOutside(const Snapshot& from, const Snapshot& to) {
 
 void GameRecorder::NoteStop(const Snapshot& b, const GameState& g) {
     RecordEvent e{RecordEvent::Stop};
+    if (!spunSinceDraw_) e.choice = RecordEvent::kStopAgain;
+    spunSinceDraw_ = false;
     e.input = b.seed;
     e.Add(g.HasWin);
     record_.events.push_back(e);

@@ -92,6 +92,7 @@ private:
     Snapshot before_, last_;
     bool haveLast_ = false;
     bool inGame_ = false;
+    bool spunSinceDraw_ = false;  // a spin started since the game's last draw
     bool finished_ = false;
     std::uint32_t entropy_ = 0;
     Money insertedSinceGame_ = 0;

@@ -58,10 +58,15 @@ public:
             while (i + 1 < events.size() && (events[i + 1].kind == RecordEvent::Insert ||
                                              (!won && events[i + 1].kind == RecordEvent::Outside)))
                 Play(events[++i]);
-            if (!won && i + 1 < events.size() && events[i + 1].kind == RecordEvent::Stop) {
+            const bool stopFollows = i + 1 < events.size() && events[i + 1].kind == RecordEvent::Stop;
+            // Stopped again before a frame of this stop ran: the next draw replaces this one, and
+            // its own stop sequence is the one that runs.
+            if (stopFollows && events[i + 1].choice == RecordEvent::kStopAgain) continue;
+            if (!won && stopFollows) {
                 // The player spun again while these reels were still coming to rest, so the game
-                // went on into the next spin. The rest of a stop without a win moves nothing the
-                // record holds: it runs unwatched, and the next spin starts as the keys started it.
+                // went on into the next spin (so read in records written before a stop again
+                // was marked). The rest of a stop without a win moves nothing the record holds: it runs
+                // unwatched, and the next spin starts as the keys started it.
                 RunStopSequence(g_, host_);
                 Step([&] {
                     PrepareSpinKey(g_, host_);

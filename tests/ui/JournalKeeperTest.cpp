@@ -117,6 +117,8 @@ TEST_F(JournalKeeperTest, StepsWhileTheReelsStopAreReplayed) {
         "key Space\nkey Insert\nsettle\n",
         "key Insert\nsettle\nkey Space\nuntil ReelsStarting 0\nkey Space\nkey Space\nuntil ReelsStarting 0\n"
         "key Space\nsettle\n",
+        // Stopped twice before a frame of the stop ran: one stake, the second draw stands.
+        "key Insert\nsettle\nkey Num1\nkey Space\nuntil ReelsStarting 0\nkey Space\nkey Space\nsettle\n",
     };
     for (const char* text : scripts) {
         fs::remove(path_);
