@@ -23,6 +23,23 @@ void Machine::ChangeFromOutside(std::function<void()> change) {
         change();
 }
 
+void Machine::AfterStep(std::function<void()> action) {
+    if (stepOpen_)
+        afterStep_.push_back(std::move(action));
+    else
+        action();
+}
+
+void Machine::FinishStep(bool outside) {
+    RecordAfter(outside);
+    NoteGameEnd();
+    while (!afterStep_.empty()) {
+        const std::function<void()> action = std::move(afterStep_.front());
+        afterStep_.pop_front();
+        action();
+    }
+}
+
 void Machine::ApplyDeferredChanges() {
     while (!deferred_.empty()) {
         const std::function<void()> change = std::move(deferred_.front());
@@ -155,8 +172,7 @@ void Machine::OnTimer(TimerId timer) {
             once(EndBarrels);
             break;
     }
-    RecordAfter();
-    NoteGameEnd();
+    FinishStep();
 }
 
 void Machine::OnOneShot(OneShotTimer timer) {
@@ -169,8 +185,7 @@ void Machine::OnOneShot(OneShotTimer timer) {
     } else {
         ChooseBonusScreen(game_, *this);
     }
-    RecordAfter();
-    NoteGameEnd();
+    FinishStep();
 }
 
 // ---- Frame ------------------------------------------------------------------------------
@@ -184,8 +199,7 @@ void Machine::PaintFrame(FramePainter* painter) {
         const int stored = platform_.StoredAutoStop();
         if (stored >= 0) settings_.autoStop = stored == 1;
     }
-    RecordAfter();
-    NoteGameEnd();
+    FinishStep();
 }
 
 void Machine::NoteGameEnd() {

@@ -73,6 +73,10 @@ public:
 
     // True when nothing is in play: reels idle, no screen, input free, panel in place.
     bool Idle() const;
+    // Runs `action` once the step in progress (an input, a timer, a frame with the dialogs drawn
+    // in it) is recorded and a game it settled has been told; at once when no step is open. A
+    // session closed from a dialog waits so, and the game the same frame ended is booked first.
+    void AfterStep(std::function<void()> action);
     // Every game is recorded into `recorder` from now on (null: none); the record is complete when
     // the platform hears GameEnded.
     void SetRecorder(GameRecorder* recorder) {
@@ -116,6 +120,8 @@ private:
         stepOpen_ = false;
         ApplyDeferredChanges();
     }
+    // The end of every step: recorded, its game end told, then what waited for it.
+    void FinishStep(bool outside = false);
     // A change from outside the rules (the options, a new game, the stores). Made during a step
     // (a dialog drawn inside a frame), it waits for the step's end, so the record keeps it as a
     // change outside the rules instead of as something the step did.
@@ -133,6 +139,7 @@ private:
     std::deque<std::uint32_t> entropyQueue_;
     bool stepOpen_ = false;
     std::deque<std::function<void()>> deferred_;
+    std::deque<std::function<void()>> afterStep_;
 };
 
 }  // namespace vortala

@@ -161,8 +161,7 @@ void Machine::Deliver(const InputEvent& e) {
             break;
     }
     // Typed characters change the state by test codes, outside the rules.
-    RecordAfter(e.kind == InputEvent::Kind::Char);
-    NoteGameEnd();
+    FinishStep(e.kind == InputEvent::Kind::Char);
 }
 
 }  // namespace vortala

@@ -79,9 +79,14 @@ void GameDialogs::Show(Dialog dialog) {
     }
 }
 
+// A click on the question comes while the frame is drawn: the close waits for the frame's step,
+// so a game that frame settled is booked before the session it belongs to closes.
 void GameDialogs::ExitAnswered() {
-    if (exit_.Chosen() == ExitQuestion::Answer::Yes) RequestClose();
-    if (exit_.Chosen() == ExitQuestion::Answer::No) StartNewGame();
+    const ExitQuestion::Answer answer = exit_.Chosen();
+    machine_->AfterStep([this, answer] {
+        if (answer == ExitQuestion::Answer::Yes) RequestClose();
+        if (answer == ExitQuestion::Answer::No) StartNewGame();
+    });
 }
 
 // The money is taken off as the box comes up, so the box shows exactly what the records keep.

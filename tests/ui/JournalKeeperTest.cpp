@@ -188,6 +188,58 @@ TEST_F(JournalKeeperTest, AFortuneMovedWhileTheDialogsDrawIsReplayed) {
         << difference.field << ": recorded " << difference.recorded << ", re-derived " << difference.derived;
 }
 
+// The exit question answered by a click, in the frame whose rules settle the game: the session's
+// close waits for the frame's step, by which the game is recorded and its end told.
+class ClosedInTheSettlingFrame final : public FramePainter {
+public:
+    ClosedInTheSettlingFrame(HeadlessHost& host, JournalKeeper& keeper) : host_(host), keeper_(keeper) {}
+    bool BeginFrame() override { return true; }
+    void DrawIntro(const GameState&) override {}
+    void DrawHelp(const GameState&) override {}
+    void DrawBackdrops(const GameState&) override {}
+    void DrawVoyage(const GameState&) override {}
+    void FinishBackdrops(const GameState&) override {}
+    void DrawBarrels(const GameState&) override {}
+    void DrawCoinDrum(const GameState&) override {}
+    void DrawReels(const GameState&) override {}
+    void DrawHelmDrums(const GameState&) override {}
+    void DrawWinFrames(const GameState&) override {}
+    void DrawPaylines(const GameState&) override {}
+    void DrawStatus(const GameState&) override {}
+    void DrawRiskCards(const GameState&) override {}
+    void EndFrame() override {
+        if (closed_ || !GameSettled(host_.machine().State()) || host_.GamesEnded() > 0) return;
+        closed_ = true;
+        host_.machine().AfterStep([this] {
+            toldFirst_ = host_.GamesEnded() == 1;
+            recordedFirst_ = keeper_.GameEnded(1);
+        });
+    }
+    bool closed_ = false, toldFirst_ = false, recordedFirst_ = false;
+
+private:
+    HeadlessHost& host_;
+    JournalKeeper& keeper_;
+};
+
+TEST_F(JournalKeeperTest, ASessionClosedInTheFrameThatSettlesAGameComesAfterIt) {
+    HeadlessHost host;
+    JournalKeeper keeper(path_, host.machine());
+    keeper.AllowWriting(true);
+    std::istringstream start("key Insert\nsettle\nkey Num1\nkey Space\nuntil ReelsStarting 0\n");
+    HeadlessDriver driver(host);
+    std::ostringstream out, err;
+    ASSERT_EQ(RunScript(start, driver, out, err), ScriptResult::Passed) << err.str();
+    ClosedInTheSettlingFrame painter(host, keeper);
+    host.SetPainter(&painter);
+    std::istringstream stop("key Space\nsettle\n");
+    ASSERT_EQ(RunScript(stop, driver, out, err), ScriptResult::Passed) << err.str();
+    host.SetPainter(nullptr);
+    ASSERT_TRUE(painter.closed_);
+    EXPECT_TRUE(painter.toldFirst_);
+    EXPECT_TRUE(painter.recordedFirst_) << "the game was still in play when the session closed";
+}
+
 TEST_F(JournalKeeperTest, AnEnormousFileIsReadOnlyAtItsEnd) {
     { std::ofstream out(path_); }
     ASSERT_EQ(truncate(path_.c_str(), 64 << 20), 0);  // sparse: 64 MiB of zeros, no line at all
