@@ -141,11 +141,19 @@ TEST_F(JournalKeeperTest, StepsWhileTheReelsStopAreReplayed) {
     }
 }
 
-// The options dialog is drawn inside a frame; a fortune bar moved there mid-game is a change
-// outside the rules, which the re-play puts back where it came.
-class OptionsDrawnInTheFrame final : public FramePainter {
+// A note put in and one line bet, the reels spun and running at full speed.
+constexpr const char* kSpinOneLine = "key Insert\nsettle\nkey Num1\nkey Space\nuntil ReelsStarting 0\n";
+
+void RunSteps(HeadlessHost& host, const char* text) {
+    std::istringstream script(text);
+    HeadlessDriver driver(host);
+    std::ostringstream out, err;
+    ASSERT_EQ(RunScript(script, driver, out, err), ScriptResult::Passed) << err.str();
+}
+
+// A frame that draws nothing: what the dialogs do at its end is the test's.
+class DialogsAtTheFrameEnd : public FramePainter {
 public:
-    explicit OptionsDrawnInTheFrame(Machine& m) : m_(m) {}
     bool BeginFrame() override { return true; }
     void DrawIntro(const GameState&) override {}
     void DrawHelp(const GameState&) override {}
@@ -160,6 +168,13 @@ public:
     void DrawPaylines(const GameState&) override {}
     void DrawStatus(const GameState&) override {}
     void DrawRiskCards(const GameState&) override {}
+};
+
+// The options dialog is drawn inside a frame; a fortune bar moved there mid-game is a change
+// outside the rules, which the re-play puts back where it came.
+class OptionsDrawnInTheFrame final : public DialogsAtTheFrameEnd {
+public:
+    explicit OptionsDrawnInTheFrame(Machine& m) : m_(m) {}
     void EndFrame() override { m_.SetFortuneBar(2, -2); }
 
 private:
@@ -170,14 +185,10 @@ TEST_F(JournalKeeperTest, AFortuneMovedWhileTheDialogsDrawIsReplayed) {
     HeadlessHost host;
     JournalKeeper keeper(path_, host.machine());
     keeper.AllowWriting(true);
-    std::istringstream start("key Insert\nsettle\nkey Num1\nkey Space\nuntil ReelsStarting 0\n");
-    HeadlessDriver driver(host);
-    std::ostringstream out, err;
-    ASSERT_EQ(RunScript(start, driver, out, err), ScriptResult::Passed) << err.str();
+    RunSteps(host, kSpinOneLine);
     OptionsDrawnInTheFrame painter(host.machine());
     host.machine().PaintFrame(&painter);
-    std::istringstream stop("key Space\nsettle\n");
-    ASSERT_EQ(RunScript(stop, driver, out, err), ScriptResult::Passed) << err.str();
+    RunSteps(host, "key Space\nsettle\n");
     ASSERT_TRUE(keeper.GameEnded(1));
     const GameRecord& played = keeper.Games().back();
     ASSERT_EQ(played.after.fortune[1], -2);
@@ -190,23 +201,9 @@ TEST_F(JournalKeeperTest, AFortuneMovedWhileTheDialogsDrawIsReplayed) {
 
 // The exit question answered by a click, in the frame whose rules settle the game: the session's
 // close waits for the frame's step, by which the game is recorded and its end told.
-class ClosedInTheSettlingFrame final : public FramePainter {
+class ClosedInTheSettlingFrame final : public DialogsAtTheFrameEnd {
 public:
     ClosedInTheSettlingFrame(HeadlessHost& host, JournalKeeper& keeper) : host_(host), keeper_(keeper) {}
-    bool BeginFrame() override { return true; }
-    void DrawIntro(const GameState&) override {}
-    void DrawHelp(const GameState&) override {}
-    void DrawBackdrops(const GameState&) override {}
-    void DrawVoyage(const GameState&) override {}
-    void FinishBackdrops(const GameState&) override {}
-    void DrawBarrels(const GameState&) override {}
-    void DrawCoinDrum(const GameState&) override {}
-    void DrawReels(const GameState&) override {}
-    void DrawHelmDrums(const GameState&) override {}
-    void DrawWinFrames(const GameState&) override {}
-    void DrawPaylines(const GameState&) override {}
-    void DrawStatus(const GameState&) override {}
-    void DrawRiskCards(const GameState&) override {}
     void EndFrame() override {
         if (closed_ || !GameSettled(host_.machine().State()) || host_.GamesEnded() > 0) return;
         closed_ = true;
@@ -226,14 +223,10 @@ TEST_F(JournalKeeperTest, ASessionClosedInTheFrameThatSettlesAGameComesAfterIt) 
     HeadlessHost host;
     JournalKeeper keeper(path_, host.machine());
     keeper.AllowWriting(true);
-    std::istringstream start("key Insert\nsettle\nkey Num1\nkey Space\nuntil ReelsStarting 0\n");
-    HeadlessDriver driver(host);
-    std::ostringstream out, err;
-    ASSERT_EQ(RunScript(start, driver, out, err), ScriptResult::Passed) << err.str();
+    RunSteps(host, kSpinOneLine);
     ClosedInTheSettlingFrame painter(host, keeper);
     host.SetPainter(&painter);
-    std::istringstream stop("key Space\nsettle\n");
-    ASSERT_EQ(RunScript(stop, driver, out, err), ScriptResult::Passed) << err.str();
+    RunSteps(host, "key Space\nsettle\n");
     host.SetPainter(nullptr);
     ASSERT_TRUE(painter.closed_);
     EXPECT_TRUE(painter.toldFirst_);
