@@ -51,7 +51,7 @@ struct RecordEvent {
         FreeGames = 'F',  // choice: item 1..6; input: entropy; out: the six values
         Coin = 'O',       // input: seed; out: multiplier
         Arrow = 'A',      // input: seed; out: squares moved, square reached
-        Insert = 'I',     // input: money inserted
+        Insert = 'I',     // input: money inserted; out: the total bet just before (not in older records)
         Outside = 'X',    // choice: index into GameRecord::outside
     };
     static constexpr int kMaxOut = 6;

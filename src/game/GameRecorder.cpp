@@ -184,6 +184,11 @@ void GameRecorder::NoteDraws(const Snapshot& b, const GameState& g) {
     if (inserted > 0) {
         RecordEvent e{RecordEvent::Insert};
         e.input = static_cast<std::uint32_t>(inserted);
+        if (betsAtInserts_) {
+            Money total = 0;
+            for (int bet : b.carried.bets) total += bet;
+            e.Add(total);
+        }
         events.push_back(e);
         record_.insertedDuring += inserted;
     }

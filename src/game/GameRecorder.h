@@ -38,6 +38,9 @@ public:
     void Entropy(std::uint32_t value) { entropy_ = value; }
 
     bool InGame() const { return inGame_; }
+    // Off: a note put in during a game is recorded without the total bet before it, as in records
+    // written before that was kept (for their re-play).
+    void NoteBetsAtInserts(bool note) { betsAtInserts_ = note; }
     // The record as it stands (the game in play, or the last one).
     const GameRecord& Record() const { return record_; }
     // What a game given up (its window closed before it ended) had taken and been given.
@@ -93,6 +96,7 @@ private:
     bool haveLast_ = false;
     bool inGame_ = false;
     bool spunSinceDraw_ = false;  // a spin started since the game's last draw
+    bool betsAtInserts_ = true;
     bool finished_ = false;
     std::uint32_t entropy_ = 0;
     Money insertedSinceGame_ = 0;

@@ -29,7 +29,11 @@ public:
 
 class Replay {
 public:
-    explicit Replay(const GameRecord& r) : r_(r) { host_.recorder = &recorder_; }
+    explicit Replay(const GameRecord& r) : r_(r) {
+        host_.recorder = &recorder_;
+        for (const RecordEvent& e : r.events)
+            if (e.kind == RecordEvent::Insert && e.outCount == 0) recorder_.NoteBetsAtInserts(false);
+    }
 
     bool Run() {
         ApplyCarried(r_.before, g_);
@@ -205,6 +209,11 @@ private:
                 Step([&] { SpinArrow(g, host_); });
                 break;
             case RecordEvent::Insert:
+                // A lost risk card leaves the result showing with no win: every frame then fits the
+                // bets to the credit, and one may have run before the note went in. The record
+                // says what the bets stood at.
+                if (e.outCount > 0 && e.out[0] != g.TotalBet && g.HasWin && !g.ReelsStopping[0] && g.Win == 0)
+                    Step([&] { FitBetsToCredit(g, host_); });
                 Step([&] {
                     g.Credit = AddMoney(g.Credit, e.input, g.MoneyCapped);
                     g.CreditInserted = AddMoney(g.CreditInserted, e.input);

@@ -119,6 +119,12 @@ TEST_F(JournalKeeperTest, StepsWhileTheReelsStopAreReplayed) {
         "key Space\nsettle\n",
         // Stopped twice before a frame of the stop ran: one stake, the second draw stands.
         "key Insert\nsettle\nkey Num1\nkey Space\nuntil ReelsStarting 0\nkey Space\nkey Space\nsettle\n",
+        // A win lost on a risk card: the frames fit the bets to the 10 left; a note put in then,
+        // before the risk game ends, must come after that fit in the re-play too.
+        "option fortuneRisk -100\nkey Insert\nsettle\nkey PageUp\nkey Space\nframes 20\n"
+        "reels 2 3 4 5 8  1 1 1 2 3  4 5 8 2 3\nkey Space\nframes 60\nuntil RiskScreen 1\nkey Left\nframes "
+        "9\n"
+        "expect LineBet [0,0,0,0,0,0,0,0,0,0,0,0,0,0,0]\nexpect RiskScreen 1\nkey Insert\nsettle\n",
     };
     for (const char* text : scripts) {
         fs::remove(path_);
