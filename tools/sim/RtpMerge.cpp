@@ -99,17 +99,9 @@ std::string ReadReport(const char* path, std::string& text) {
 
 // PAR shards: exact tallies of disjoint state ranges, joined into the whole run's.
 int MergePar(const std::vector<NamedText>& reports, bool json) {
-    std::vector<ParShard> shards(reports.size());
     std::string error;
-    for (std::size_t i = 0; i < reports.size(); ++i) {
-        shards[i].name = reports[i].name;
-        if (!ReadParReport(reports[i].text, shards[i], error)) {
-            std::cerr << "merge: " << reports[i].name << ": " << error << '\n';
-            return 2;
-        }
-    }
     ParShard whole;
-    if (!MergeParShards(shards, whole, error)) {
+    if (!MergeParShardTexts(reports, whole, error)) {
         std::cerr << "merge: " << error << '\n';
         return 2;
     }
@@ -167,6 +159,18 @@ bool MergeShardTexts(const std::vector<NamedText>& reports, ShardReport& whole, 
         }
     }
     return MergeShards(shards, whole, error);
+}
+
+bool MergeParShardTexts(const std::vector<NamedText>& reports, ParShard& whole, std::string& error) {
+    std::vector<ParShard> shards(reports.size());
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        shards[i].name = reports[i].name;
+        if (!ReadParReport(reports[i].text, shards[i], error)) {
+            error = reports[i].name + ": " + error;
+            return false;
+        }
+    }
+    return MergeParShards(shards, whole, error);
 }
 
 const char* MergeUsage() {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ParJson.h"
 #include "RtpOptions.h"
 #include "RtpRun.h"
 
@@ -32,6 +33,8 @@ struct NamedText {
     std::string text;
 };
 bool MergeShardTexts(const std::vector<NamedText>& reports, ShardReport& whole, std::string& error);
+// The same for the shards of a PAR run.
+bool MergeParShardTexts(const std::vector<NamedText>& reports, ParShard& whole, std::string& error);
 
 // `vortala-sim merge [--json] FILE...`; returns the exit code.
 const char* MergeUsage();

@@ -63,16 +63,11 @@ int RunPar(int rank, int ranks, int argc, char** argv, std::ostream& say) {
     PrintParJson(report, o, vortala::sim::RunPar(o, say));
     const std::vector<std::string> texts = GatherOnRankZero(report.str(), rank, ranks);
     if (rank != 0) return 0;
-    std::vector<ParShard> shards(texts.size());
-    for (std::size_t r = 0; r < texts.size(); ++r) {
-        shards[r].name = "the report of rank " + std::to_string(r);
-        if (!ReadParReport(texts[r], shards[r], error)) {
-            std::cerr << "par: " << shards[r].name << ": " << error << '\n';
-            return 2;
-        }
-    }
+    std::vector<NamedText> reports;
+    for (std::size_t r = 0; r < texts.size(); ++r)
+        reports.push_back({"the report of rank " + std::to_string(r), texts[r]});
     ParShard whole;
-    if (!MergeParShards(shards, whole, error)) {
+    if (!MergeParShardTexts(reports, whole, error)) {
         std::cerr << "par: " << error << '\n';
         return 2;
     }
