@@ -8,7 +8,7 @@ constexpr std::size_t kDamageListed = 5;
 
 void AddClose(Meters& m, const JournalClose& c) {
     m.inserted = AddMoney(m.inserted, c.inserted);
-    m.staked = AddMoney(m.staked, c.abandoned);
+    m.staked = AddMoney(m.staked, AddMoney(c.abandoned, c.playing));
     m.returned = AddMoney(m.returned, c.returned);
     m.taken = AddMoney(m.taken, c.taken);
     m.unclosed = AddMoney(m.unclosed, c.unclosed);

@@ -322,6 +322,7 @@ void VisitClose(V& v, C& c) {
     v.Num("time", c.timeMs);
     v.Num("inserted", c.inserted);
     v.Num("abandoned", c.abandoned);
+    v.Rare("playing", c.playing);
     v.Rare("returned", c.returned);
     v.Num("taken", c.taken);
     v.Num("unclosed", c.unclosed);

@@ -1,8 +1,8 @@
 #pragma once
 // One line of the game journal (JSON Lines). Two kinds of line:
 //   {"seq":..,"session":..,"start":..,"end":..,<the game>,["meters":{..},]"crc":"xxxxxxxx"}
-//   {"close":..,"session":..,"time":..,"inserted":..,"abandoned":..,["returned":..,]"taken":..,
-//    "unclosed":..,"meters":{..},"crc":"xxxxxxxx"}
+//   {"close":..,"session":..,"time":..,"inserted":..,"abandoned":..,["playing":..,]["returned":..,]
+//    "taken":..,"unclosed":..,"meters":{..},"crc":"xxxxxxxx"}
 // the second written when a session ends and its credit is taken off (or found left behind by a
 // session that never closed). "crc" is the CRC-32 of the line's text before `,"crc"`, so a torn
 // or edited line is told from a rules difference. The parser reads exactly what the writer
@@ -20,9 +20,10 @@ struct JournalClose {
     std::uint64_t afterSeq = 0;  // the last game of the session
     std::int64_t session = 0;
     std::int64_t timeMs = 0;
-    Money inserted = 0;   // put in since the session's last game
+    Money inserted = 0;   // put in since the session's last game (that of a game in play included)
     Money abandoned = 0;  // the stake of a game the window closed on before it ended
-    Money returned = 0;   // what that game had already paid into the credit (written when not 0)
+    Money playing = 0;    // the stake of a game in play that goes on into the next session
+    Money returned = 0;   // what either game had already paid into the credit (written when not 0)
     Money taken = 0;      // credit taken off at the close
     Money unclosed = 0;   // credit a session left when the program ended without closing it
 };

@@ -20,10 +20,11 @@ bool Meters::operator==(const Meters& o) const {
 void Meters::AddGame(const GameRecord& game) {
     ++games;
     freeGames += game.free != 0;
-    // Saturating, as all money is: a capped sum never wraps into a negative meter.
-    staked = AddMoney(staked, game.stake);
-    returned = AddMoney(returned, game.returned);
-    inserted = AddMoney(inserted, AddMoney(game.insertedBefore, game.insertedDuring));
+    // Saturating, as all money is: a capped sum never wraps into a negative meter. What a close
+    // already booked of the game (it went on past a new game) is not counted twice.
+    staked = AddMoney(staked, game.stake - game.bookedStake);
+    returned = AddMoney(returned, game.returned - game.bookedReturned);
+    inserted = AddMoney(inserted, AddMoney(game.insertedBefore, game.insertedDuring) - game.bookedInserted);
     largest = std::max(largest, game.returned);
     auto count = [this](MeterBonus b) { ++bonuses[static_cast<int>(b)]; };
     // A risk game or voyage is one unbroken run of its steps; a ladder is won by seven right cards.

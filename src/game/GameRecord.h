@@ -109,6 +109,11 @@ struct GameRecord {
     std::int64_t session = 0;  // the statistics box's game number
     std::int64_t startMs = 0;  // wall time, Unix milliseconds
     std::int64_t endMs = 0;
+    // What a session's close already booked of this game, which went on past it (a new game
+    // while it was in play): the meters take only the rest at the game's own line.
+    Money bookedStake = 0;
+    Money bookedInserted = 0;
+    Money bookedReturned = 0;
 
     std::int32_t free = 0;  // played on a free spin
     Carried before;
@@ -155,7 +160,8 @@ void VisitCarried(V& v, C&... c) {
     v.Num("bets", c.bets...);
 }
 
-// The part of a record the rules re-derive; seq, session and times are the keeper's.
+// The part of a record the rules re-derive; seq, session, times and what a close booked are the
+// keeper's.
 template <class V, class... R>
 void VisitGame(V& v, R&... r) {
     v.Num("free", r.free...);
@@ -183,6 +189,9 @@ void VisitRecord(V& v, R&... r) {
     v.Num("session", r.session...);
     v.Num("start", r.startMs...);
     v.Num("end", r.endMs...);
+    v.Rare("bookedStake", r.bookedStake...);
+    v.Rare("bookedInserted", r.bookedInserted...);
+    v.Rare("bookedReturned", r.bookedReturned...);
     VisitGame(v, r...);
 }
 

@@ -143,6 +143,18 @@ void GameRecorder::Begin(const Snapshot& b, const Snapshot& now) {
     finished_ = false;
 }
 
+GameRecorder::Unbooked GameRecorder::BookInPlay() {
+    if (!inGame_) return {};
+    GameRecord& r = record_;
+    const Unbooked rest{r.stake - r.bookedStake,
+                        AddMoney(r.insertedBefore, r.insertedDuring) - r.bookedInserted,
+                        r.returned - r.bookedReturned};
+    r.bookedStake = r.stake;
+    r.bookedInserted = AddMoney(r.insertedBefore, r.insertedDuring);
+    r.bookedReturned = r.returned;
+    return rest;
+}
+
 void GameRecorder::NoteOutside(const Snapshot& from, const Snapshot& to) {
     const Money inserted = to.carried.inserted - from.carried.inserted;
     if (!inGame_) {

@@ -43,18 +43,21 @@ public:
     void NoteBetsAtInserts(bool note) { betsAtInserts_ = note; }
     // The record as it stands (the game in play, or the last one).
     const GameRecord& Record() const { return record_; }
-    // What a game given up (its window closed before it ended) had taken and been given.
-    struct Abandoned {
+    // A game's money that no line has booked yet: its stake, what was put in before it began
+    // (since the last game) and during it, and what it already paid into the credit (a win
+    // taken before a further bonus).
+    struct Unbooked {
         Money stake = 0;
-        Money inserted = 0;  // put in before it began (since the last game) and during it
-        Money returned = 0;  // already paid into the credit (a win taken before a further bonus)
+        Money inserted = 0;
+        Money returned = 0;
     };
-    // The game in play is given up; nothing when none is.
-    Abandoned Abandon() {
-        Abandoned given;
-        if (inGame_)
-            given = {record_.stake, AddMoney(record_.insertedBefore, record_.insertedDuring),
-                     record_.returned};
+    // The game in play goes on past a session's close, which books what it has taken and been
+    // given so far; its own line then books only the rest. Nothing when none is in play.
+    Unbooked BookInPlay();
+    // The game in play is given up (its window closed before it ended): what no close booked of
+    // it. Nothing when none is in play.
+    Unbooked Abandon() {
+        const Unbooked given = BookInPlay();
         inGame_ = false;
         return given;
     }

@@ -103,21 +103,27 @@ bool JournalKeeper::GameEnded(std::int64_t session) {
     return true;
 }
 
-// The money put in since the last finished game is booked here, that of a game given up
-// included, so the meters balance after any close.
+// The money put in since the last finished game is booked here, and what a game in play has
+// taken and paid so far, whether it is given up or goes on into the next session, so the meters
+// balance after any close, even one the program never outlives.
 void JournalKeeper::CloseSession(std::int64_t session, Money credit, bool windowClosing) {
     JournalClose close;
     close.session = session;
     close.timeMs = UnixMs();
     close.inserted = recorder_.TakeInsertedSinceGame();
-    if (windowClosing) {
-        const GameRecorder::Abandoned given = recorder_.Abandon();
-        close.abandoned = given.stake;
-        close.returned = given.returned;
-        close.inserted = AddMoney(close.inserted, given.inserted);
+    if (!writing_) {
+        // No line books the game in play, so its own line (if a later session writes one) books it all.
+        if (windowClosing) recorder_.Abandon();
+        return;
     }
+    const GameRecorder::Unbooked game = windowClosing ? recorder_.Abandon() : recorder_.BookInPlay();
+    if (windowClosing)
+        close.abandoned = game.stake;
+    else
+        close.playing = game.stake;
+    close.returned = game.returned;
+    close.inserted = AddMoney(close.inserted, game.inserted);
     close.taken = credit;
-    if (!writing_) return;
     Write(book_.Close(close), false);
     lastCredit_ = 0;
 }

@@ -154,7 +154,7 @@ def session_inserted(journal):
     total = collections.Counter()
     for e in journal:
         if "seq" in e:
-            total[e["session"]] += e["insertedBefore"] + e["insertedDuring"]
+            total[e["session"]] += e["insertedBefore"] + e["insertedDuring"] - e.get("bookedInserted", 0)
         elif is_close(e):
             total[e["session"]] += e["inserted"]
     return total
@@ -187,9 +187,10 @@ def add_game(m, g):
     m["games"] += 1
     m["free"] += 1 if g["free"] else 0
     m["hits"] += sum(1 for ev in g["events"] if ev[0] == "S" and len(ev) > 3 and ev[3])
-    m["staked"] += g["stake"]
-    m["returned"] += g["returned"]
-    m["inserted"] += g["insertedBefore"] + g["insertedDuring"]
+    # What a close booked of a game that went on past a new game counts there, not twice.
+    m["staked"] += g["stake"] - g.get("bookedStake", 0)
+    m["returned"] += g["returned"] - g.get("bookedReturned", 0)
+    m["inserted"] += g["insertedBefore"] + g["insertedDuring"] - g.get("bookedInserted", 0)
     m["largest"] = max(m["largest"], g["returned"])
     return m
 
@@ -197,7 +198,8 @@ def add_game(m, g):
 def add_close(m, c):
     m = dict(m)
     m["inserted"] += c["inserted"]
-    m["staked"] += c["abandoned"]
+    m["staked"] += c["abandoned"] + c.get("playing", 0)
+    m["returned"] += c.get("returned", 0)
     m["taken"] += c["taken"]
     m["unclosed"] += c["unclosed"]
     return m
@@ -210,10 +212,12 @@ def balance(m):
 def check_meters_chain(journal):
     """Each line's meters are the line before's plus what the line adds; each game starts with the
     credit the last line left plus what was put in; the meters give the running credit; an
-    unclosed close books exactly the credit the killed session left."""
+    unclosed close books exactly the credit the killed session left. A close while a game is in
+    play (a new game) books what that game took so far, so the meters balance there too; the game
+    itself starts with the credit the line before the close left."""
     out, during = [], mid_game_closes(journal)
     mid = {id(c) for closes in during.values() for c in closes}
-    last, credit, seq, offset = None, 0, None, 0
+    last, credit, start_credit, seq, offset = None, 0, 0, None, 0
     for e in journal:
         if "_damaged" in e:
             continue
@@ -226,24 +230,26 @@ def check_meters_chain(journal):
                                    f"close at line {e['_line']} books {e['unclosed']} unclosed, the session left "
                                    f"{credit}", e["_raw"]))
             expected = add_close(last, e) if last else None
+            credit = 0
             if id(e) not in mid:
-                credit = 0
+                start_credit = 0
             where = f"the close at line {e['_line']}"
         else:
             if seq is not None and e["seq"] != seq + 1:
                 out.append(finding("journal out of order", f"game {e['seq']} follows game {seq}", e["_raw"]))
-            if last and e["before"]["credit"] != credit + e["insertedBefore"]:
+            if last and e["before"]["credit"] != start_credit + e["insertedBefore"]:
                 out.append(finding("a game starts with another credit than the last line left",
                                    f"game {e['seq']} starts with {e['before']['credit']}, the last line left "
-                                   f"{credit} and {e['insertedBefore']} was put in since", e["_raw"]))
+                                   f"{start_credit} and {e['insertedBefore']} was put in since", e["_raw"]))
             expected = add_game(last, e) if last else None
             seq, credit = e["seq"], e["after"]["credit"]
+            start_credit = credit
             where = f"game {e['seq']}"
         if expected is not None and expected != meters:
             diff = {k: (meters[k], expected[k]) for k in meters if meters[k] != expected[k]}
             out.append(finding("meters do not follow", f"{where}: meters (found, expected) {diff}", e["_raw"]))
         # Reported where the meters stop balancing (or balance differently), not at every line after.
-        if id(e) not in mid and balance(meters) - credit != offset:
+        if balance(meters) - credit != offset:
             offset = balance(meters) - credit
             out.append(finding("meters do not balance",
                                f"{where}: inserted - staked + returned - taken - unclosed = {balance(meters)}, "
@@ -286,8 +292,8 @@ def check_stores(journal, ini, ending):
 def check_log_against_journal(journal, blocks, ending):
     """Each log block's closing against the journal: money put in (the games' and the close's),
     taken off (the close line, or for an interrupted block the unclosed credit booked at the next
-    start), and its won and lost. A game spanning a new game cannot be split between the two
-    sessions, so the money put in is compared over both together."""
+    start), and its won and lost. A game that went on past a new game is split by what the close
+    booked of it."""
     out = []
     played = games(journal)
     trimmed = bool(played) and played[0]["seq"] > 1
@@ -302,18 +308,6 @@ def check_log_against_journal(journal, blocks, ending):
         elif is_close(e):
             closes[e["session"]].append(e)
             owner = e["session"]
-    groups = {}
-
-    def group_of(n):
-        while n in groups:
-            n = groups[n]
-        return n
-
-    for seq, cs in mid_game_closes(journal).items():
-        g = next(x for x in played if x["seq"] == seq)
-        for c in cs:
-            if group_of(c["session"]) != group_of(g["session"]):
-                groups[group_of(c["session"])] = group_of(g["session"])
     log_inserted, log_seen, still_open = collections.Counter(), set(), set()
     for i, b in enumerate(blocks):
         n, c = b["number"], b["closing"]
@@ -322,15 +316,15 @@ def check_log_against_journal(journal, blocks, ending):
                 out.append(finding("a log block never closed", f"session {n}: opened, never closed", "\n".join(b["lines"])))
             elif n is not None:
                 # The killed session's block: the next start closes it with its money.
-                still_open.add(group_of(n))
+                still_open.add(n)
             continue
         if n is None:
             out.append(finding("a log closing without its opening", str(c), "\n".join(b["lines"])))
             continue
         if trimmed and n <= first:
             continue
-        log_inserted[group_of(n)] += c["inserted"] or 0
-        log_seen.add(group_of(n))
+        log_inserted[n] += c["inserted"] or 0
+        log_seen.add(n)
         records = ["\n".join(b["lines"])]
         if c["taken"] is None or c["inserted"] is None or c["won"] != max(c["taken"] - c["inserted"], 0) or \
                 c["lost"] != max(c["inserted"] - c["taken"], 0):
@@ -353,17 +347,15 @@ def check_log_against_journal(journal, blocks, ending):
             out.append(finding("taken off differs between the log and the journal",
                                f"session {n}: the log says taken off {c['taken']}, the journal's close "
                                f"{closes[n][0]['taken']}", *records, closes[n][0]["_raw"]))
-    journal_inserted = collections.Counter()
-    for n, money in inserted.items():
-        journal_inserted[group_of(n)] += money
+    journal_inserted = inserted
     for n in sorted(log_seen - still_open):
         if log_inserted[n] != journal_inserted[n]:
-            lines = [e["_raw"] for e in journal if not is_close(e) and group_of(e.get("session")) == n] + \
-                    [e["_raw"] for e in journal if is_close(e) and group_of(e["session"]) == n]
+            lines = [e["_raw"] for e in journal if not is_close(e) and e.get("session") == n] + \
+                    [e["_raw"] for e in journal if is_close(e) and e["session"] == n]
             out.append(finding("money put in differs between the log and the journal",
                                f"session {n}: the log says {log_inserted[n]} was put in, the journal's "
                                f"lines {journal_inserted[n]}",
-                               *["\n".join(b["lines"]) for b in blocks if group_of(b["number"]) == n],
+                               *["\n".join(b["lines"]) for b in blocks if b["number"] == n],
                                *[line[:300] + " ..." for line in lines]))
     return out
 

@@ -52,6 +52,29 @@ TEST_F(Records, ACloseInMidGameBooksTheMoneyPutInBeforeIt) {
     EXPECT_EQ(records->Journal()->CurrentMeters().inserted, 100);
 }
 
+// A new game while the reels turn: the game goes on into the next session. The close books what
+// it has taken so far and its own line the rest, so the meters balance at every line, also when
+// the program is killed before the game ends.
+TEST_F(Records, AGameInPlayAcrossANewGameIsBookedOnce) {
+    HeadlessHost host;
+    auto records = Open(host);
+    Play(host, "key Insert\nsettle\nkey Num1\nreels 1 2 3 4 5  5 4 3 2 1  2 3 5 1 4\nkey Space\nuntil ReelsStarting 0\n");
+    const Money stake = 100 - host.machine().State().Credit;
+    records->StartNewGame();
+    JournalAudit audit = AuditJournal(ReadText(SaveFolder() + "games.jsonl"));
+    EXPECT_TRUE(audit.findings.empty()) << audit.findings.front();  // as a kill here would leave it
+    EXPECT_EQ(audit.meters.staked, stake);
+
+    Play(host, "key Insert\nkey Space\nsettle\n");
+    records->GameEnded();
+    audit = AuditJournal(ReadText(SaveFolder() + "games.jsonl"));
+    EXPECT_TRUE(audit.findings.empty()) << audit.findings.front();
+    ASSERT_EQ(audit.games.size(), 1u);
+    EXPECT_EQ(audit.meters.staked, stake);
+    EXPECT_EQ(audit.meters.inserted, 200);
+    EXPECT_EQ(audit.meters.Credit(), host.machine().State().Credit);
+}
+
 // A kill between a game's journal line and its stores: the next start takes the stores from the
 // journal's last game and closes the log's block with that game's money.
 TEST_F(Records, AJournalAheadOfTheStoresBringsThemUpToIt) {
