@@ -58,7 +58,9 @@ TEST_F(Records, ACloseInMidGameBooksTheMoneyPutInBeforeIt) {
 TEST_F(Records, AGameInPlayAcrossANewGameIsBookedOnce) {
     HeadlessHost host;
     auto records = Open(host);
-    Play(host, "key Insert\nsettle\nkey Num1\nreels 1 2 3 4 5  5 4 3 2 1  2 3 5 1 4\nkey Space\nuntil ReelsStarting 0\n");
+    Play(host,
+         "key Insert\nsettle\nkey Num1\nreels 1 2 3 4 5  5 4 3 2 1  2 3 5 1 4\nkey Space\nuntil "
+         "ReelsStarting 0\n");
     const Money stake = 100 - host.machine().State().Credit;
     records->StartNewGame();
     JournalAudit audit = AuditJournal(ReadText(SaveFolder() + "games.jsonl"));
