@@ -119,7 +119,9 @@ click() {
         frac) x=$(awk "BEGIN{print int($a*$W)}") y=$(awk "BEGIN{print int($b*$H)}") ;;
     esac
     # The dialogs read where the pointer is once a frame: it rests there before and during the press.
-    xdotool mousemove --window "$win" "$x" "$y" sleep 0.1 mousedown "$button" sleep 0.1 mouseup "$button"
+    # The window may close under the click (the game ended by an earlier action): not a finding.
+    xdotool mousemove --window "$win" "$x" "$y" sleep 0.1 mousedown "$button" sleep 0.1 mouseup "$button" \
+        2>/dev/null
 }
 
 # One action of the plan; false once the game has ended.
