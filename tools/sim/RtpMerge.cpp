@@ -149,28 +149,33 @@ bool MergeShards(const std::vector<ShardReport>& shards, ShardReport& whole, std
                       });
 }
 
-bool MergeShardTexts(const std::vector<NamedText>& reports, ShardReport& whole, std::string& error) {
-    std::vector<ShardReport> shards(reports.size());
+namespace {
+
+// Reads each report into a shard named for it; false, naming the report, at the first that fails.
+template <typename Shard, typename Read>
+bool ReadShardTexts(const std::vector<NamedText>& reports, std::vector<Shard>& shards, std::string& error,
+                    Read&& read) {
+    shards.resize(reports.size());
     for (std::size_t i = 0; i < reports.size(); ++i) {
         shards[i].name = reports[i].name;
-        if (!ReadShardReport(reports[i].text, shards[i], error)) {
+        if (!read(reports[i].text, shards[i], error)) {
             error = reports[i].name + ": " + error;
             return false;
         }
     }
-    return MergeShards(shards, whole, error);
+    return true;
+}
+
+}  // namespace
+
+bool MergeShardTexts(const std::vector<NamedText>& reports, ShardReport& whole, std::string& error) {
+    std::vector<ShardReport> shards;
+    return ReadShardTexts(reports, shards, error, ReadShardReport) && MergeShards(shards, whole, error);
 }
 
 bool MergeParShardTexts(const std::vector<NamedText>& reports, ParShard& whole, std::string& error) {
-    std::vector<ParShard> shards(reports.size());
-    for (std::size_t i = 0; i < reports.size(); ++i) {
-        shards[i].name = reports[i].name;
-        if (!ReadParReport(reports[i].text, shards[i], error)) {
-            error = reports[i].name + ": " + error;
-            return false;
-        }
-    }
-    return MergeParShards(shards, whole, error);
+    std::vector<ParShard> shards;
+    return ReadShardTexts(reports, shards, error, ReadParReport) && MergeParShards(shards, whole, error);
 }
 
 const char* MergeUsage() {
