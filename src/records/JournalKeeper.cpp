@@ -116,11 +116,14 @@ void JournalKeeper::CloseSession(std::int64_t session, Money credit, bool window
         if (windowClosing) recorder_.Abandon();
         return;
     }
-    const GameRecorder::Unbooked game = windowClosing ? recorder_.Abandon() : recorder_.BookInPlay();
-    if (windowClosing)
+    GameRecorder::Unbooked game;
+    if (windowClosing) {
+        game = recorder_.Abandon();
         close.abandoned = game.stake;
-    else
+    } else {
+        game = recorder_.BookInPlay();
         close.playing = game.stake;
+    }
     close.returned = game.returned;
     close.inserted = AddMoney(close.inserted, game.inserted);
     close.taken = credit;
